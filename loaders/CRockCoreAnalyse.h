@@ -1,0 +1,26 @@
+// Turns the row table of a rock core analysis file into one curve item per
+// chosen column.
+#pragma once
+
+#include "welldata/Common.h"
+
+#include <list>
+
+class CDataFileReader;
+
+class CRockCoreAnalyse {
+public:
+    CRockCoreAnalyse(CDataFileReader* reader, std::list<COMMON::STRUCT_CURVE_ITEM>* items);
+    virtual ~CRockCoreAnalyse();
+
+    // Replaces the item list by copies of `items`; an empty list changes nothing.
+    void SetColumnList(const std::list<COMMON::STRUCT_CURVE_ITEM>& items);
+    // Reads the whole file again and fills the values of every item.
+    bool Load();
+
+    void CopySettingsFrom(const CRockCoreAnalyse& other);
+
+private:
+    std::list<COMMON::STRUCT_CURVE_ITEM>* m_pItems = nullptr;
+    CDataFileReader* m_pReader = nullptr;
+};

@@ -1,0 +1,36 @@
+// Turns the row table of a rock core description file into intervals of top
+// depth, bottom depth and description text.
+#pragma once
+
+#include "welldata/Common.h"
+
+#include <cstdint>
+#include <string>
+
+class CDataFileReader;
+
+class CRockCoreDescribe {
+public:
+    static constexpr std::uint16_t kNoColumn = 0xFFFF;
+
+    CRockCoreDescribe(CDataFileReader* reader, COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL* record);
+    virtual ~CRockCoreDescribe();
+
+    void SetTopColumn(std::uint16_t column) { m_nTopColumn = column; }
+    void SetBottomColumn(std::uint16_t column) { m_nBottomColumn = column; }
+    void SetDescribeColumn(std::uint16_t column) { m_nDescribeColumn = column; }
+    void SetDescribeName(const std::wstring& name);
+
+    // Reads the whole file again and appends one interval per data row.
+    bool Load();
+
+    void CopySettingsFrom(const CRockCoreDescribe& other);
+
+private:
+    std::uint16_t m_nTopColumn = kNoColumn;
+    std::uint16_t m_nBottomColumn = kNoColumn;
+    std::uint16_t m_nDescribeColumn = kNoColumn;
+    std::wstring m_strDescribeName;
+    CDataFileReader* m_pReader = nullptr;
+    COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL* m_pRecord = nullptr;
+};

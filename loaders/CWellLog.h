@@ -1,0 +1,47 @@
+// Turns the row table of a well log file (LAS 2.0 or a text table) into the load
+// object's curve group: one curve per column, nulls replaced by -9999, depth and
+// coordinate curves converted to metres on request. A log file may also carry a
+// well path, which the inherited path loader reads from the same rows.
+#pragma once
+
+#include "loaders/CWellPath.h"
+#include "welldata/Common.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+class CWellLog : public CWellPath {
+public:
+    CWellLog(CDataFileReader* reader, COMMON::STRUCT_WELL_PATH* path,
+             COMMON::STRUCT_WELL_CURVE* curves);
+    ~CWellLog() override;
+
+    // The path loader's row parse, plus MD, AZIM and INCL for data type 4.
+    bool ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) override;
+
+    // Replaces the curve list by a copy of `curves`; an empty list changes nothing
+    // and gives false.
+    bool SetCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves);
+    void SetNullValues(const std::vector<float>& nullValues);
+    void SetGroupName(const std::wstring& name);
+    void SetGroupMode(std::int32_t mode);
+    void SetSkipNullValues(bool skip);
+    // Set by an import dialog that has put the curves to load into the record.
+    void SetUserCurveList(bool userList) { m_bUserCurveList = userList ? 1 : 0; }
+    bool HasUserCurveList() const { return m_bUserCurveList != 0; }
+
+    bool LoadLas();
+    bool LoadTable();
+    bool LoadLog();
+
+    // Sets `value` to -9999 when it lies within 0.001 of one of `nullValues`.
+    void ReplaceNull(double& value, const std::vector<float>& nullValues);
+
+    void CopySettingsFrom(const CWellLog& other);
+
+private:
+    std::uint8_t m_bUserCurveList = 0;
+    COMMON::STRUCT_WELL_CURVE* m_pCurves = nullptr;
+};

@@ -1,0 +1,216 @@
+#include "loaders/CWellPath.h"
+
+#include "interface/CoorUnit.h"
+#include "platform/ReadableMemory.h"
+#include "platform/StepProgress.h"
+#include "reader/CDataFileReader.h"
+#include "reader/StrictNumber.h"
+#include "welldata/MessageBox.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kLoadedNull = -9999.0;
+constexpr double kNullTolerance = 0.001;
+const wchar_t* const kNullInPathMessage = L"轨迹数据中含有空值，请检查之后重试。";
+
+struct NullMarker {
+    double value;
+    double tolerance; // 0: exact equality; otherwise the distance must be below it
+};
+
+constexpr NullMarker kNullMarkers[] = {
+    {-9999.0, 0.0},    {-999.0, 0.0},       {-999.25, 0.001},
+    {-999.125, 0.0001}, {-9999.25, 0.001}, {-9999.125, 0.0001},
+};
+
+bool IsNullMarker(double value) {
+    for (const NullMarker& marker : kNullMarkers) {
+        const bool matches = marker.tolerance == 0.0
+                                 ? value == marker.value
+                                 : std::fabs(value - marker.value) < marker.tolerance;
+        if (matches)
+            return true;
+    }
+    return false;
+}
+
+void Scale(float& value, double factor) { value = static_cast<float>(value * factor); }
+void Scale(double& value, double factor) { value *= factor; }
+
+} // namespace
+
+CWellPath::CWellPath(CDataFileReader* reader, COMMON::STRUCT_WELL_PATH* path)
+    : m_pReader(reader), m_pPath(path) {
+    if (m_pPath != nullptr) {
+        m_pPath->bHasNullValue = false;
+        m_pPath->fNullValue = 0.0f;
+        m_pPath->nAngleUnit = ANGLE_DEGREES;
+        m_pPath->nDataType = PATH_TVD_DX_DY;
+    }
+}
+
+void CWellPath::CopySettingsFrom(const CWellPath& other) {
+    CDataFileReader* reader = m_pReader;
+    COMMON::STRUCT_WELL_PATH* path = m_pPath;
+    *this = other;
+    m_pReader = reader;
+    m_pPath = path;
+}
+
+double CWellPath::DepthFactor() const { return welldata::CoorUnitFactor(m_nDepthUnit); }
+double CWellPath::CoorFactor() const { return welldata::CoorUnitFactor(m_nCoorUnit); }
+
+bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) const {
+    if (row.empty())
+        return false;
+    value = 0.0;
+    if (column >= row.size())
+        return false;
+    if (!welldata::ParseStrictDouble(row[column], value))
+        return false;
+    if (m_pPath != nullptr && m_pPath->bHasNullValue &&
+        std::fabs(value - static_cast<double>(m_pPath->fNullValue)) <= kNullTolerance)
+        value = kLoadedNull;
+    return true;
+}
+
+bool CWellPath::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) {
+    double value = 0.0;
+    if (m_bHasMD && ReadCell(row, value, m_nMDColumn))
+        point.fMD = static_cast<float>(value);
+
+    const std::int32_t dataType = m_pPath != nullptr ? m_pPath->nDataType : m_nDataType;
+    auto readFloat = [&](std::uint16_t column, float& field) {
+        if (ReadCell(row, value, column))
+            field = static_cast<float>(value);
+    };
+    auto readDouble = [&](std::uint16_t column, double& field) {
+        if (ReadCell(row, value, column))
+            field = value;
+    };
+    switch (dataType) {
+    case PATH_MD_INCL_AZIM:
+        readFloat(m_nMDColumn, point.fMD);
+        readFloat(m_nINCLColumn, point.fInclOrDepth);
+        if (ReadCell(row, value, m_nAZIMColumn)) {
+            // The file's azimuths are measured from east: a quarter turn moves
+            // them to true north. Values past 360 are kept as they are.
+            point.uAzimOrX.fValue =
+                static_cast<float>(m_bAzimuthToTrueNorth ? value + 90.0 : value);
+        }
+        break;
+    case PATH_TVD_DX_DY:
+        readFloat(m_nTVDColumn, point.fInclOrDepth);
+        readFloat(m_nDXColumn, point.uAzimOrX.fValue);
+        readFloat(m_nDYColumn, point.uY.fValue);
+        break;
+    case PATH_TVD_X_Y:
+        readFloat(m_nTVDColumn, point.fInclOrDepth);
+        readDouble(m_nXColumn, point.uAzimOrX.dValue);
+        readDouble(m_nYColumn, point.uY.dValue);
+        break;
+    case PATH_X_Y_Z:
+        readDouble(m_nXColumn, point.uAzimOrX.dValue);
+        readDouble(m_nYColumn, point.uY.dValue);
+        readFloat(m_nZColumn, point.fInclOrDepth);
+        break;
+    default:
+        return false;
+    }
+    if (m_bConvertUnits)
+        ConvertPointUnits(point);
+    return true;
+}
+
+void CWellPath::ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point) const {
+    const double depth = DepthFactor();
+    const double coor = CoorFactor();
+    Scale(point.fMD, depth);
+    switch (m_pPath != nullptr ? m_pPath->nDataType : m_nDataType) {
+    case PATH_TVD_DX_DY:
+        Scale(point.fInclOrDepth, depth);
+        Scale(point.uAzimOrX.fValue, coor);
+        Scale(point.uY.fValue, coor);
+        break;
+    case PATH_TVD_X_Y:
+        Scale(point.fInclOrDepth, depth);
+        Scale(point.uAzimOrX.dValue, coor);
+        Scale(point.uY.dValue, coor);
+        break;
+    case PATH_X_Y_Z:
+        Scale(point.uAzimOrX.dValue, coor);
+        Scale(point.uY.dValue, coor);
+        Scale(point.fInclOrDepth, depth);
+        break;
+    default: // inclination and azimuth are angles
+        break;
+    }
+}
+
+bool CWellPath::IsValidPathPoint(std::int32_t dataType,
+                                 const COMMON::STRUCT_WELL_PATH_POINT& point) {
+    double fields[3] = {};
+    switch (dataType) {
+    case PATH_MD_INCL_AZIM:
+    case PATH_LOG_MD_INCL_AZIM:
+        fields[0] = point.uAzimOrX.fValue;
+        fields[1] = point.fInclOrDepth;
+        fields[2] = point.fMD;
+        break;
+    case PATH_TVD_DX_DY:
+        fields[0] = point.fInclOrDepth;
+        fields[1] = point.uAzimOrX.fValue;
+        fields[2] = point.uY.fValue;
+        break;
+    case PATH_TVD_X_Y:
+        fields[0] = point.fInclOrDepth;
+        fields[1] = point.uAzimOrX.dValue;
+        fields[2] = point.uY.dValue;
+        break;
+    case PATH_X_Y_Z:
+        fields[0] = point.uAzimOrX.dValue;
+        fields[1] = point.uY.dValue;
+        fields[2] = point.fInclOrDepth;
+        break;
+    default:
+        return true;
+    }
+    for (double field : fields) {
+        if (IsNullMarker(field))
+            return false;
+    }
+    return true;
+}
+
+bool CWellPath::LoadPath() {
+    if (!welldata::IsReadable(m_pReader) || m_pPath == nullptr)
+        return false;
+    m_pReader->Read(CDataFileReader::kReadAll);
+    const int count = m_pReader->GetRowCount();
+    if (count == 0)
+        return false;
+
+    m_pPath->dqPoints.clear();
+    m_pPath->bHasNullValue = m_bHasNullValue;
+    m_pPath->fNullValue = m_fNullValue;
+    m_pPath->nAngleUnit = m_nAngleUnit;
+    m_pPath->nDataType = m_nDataType;
+
+    StepProgress progress(m_pReader->GetProgressCtrl(), count, true);
+    const int first = (!m_pReader->IsLas() && m_pReader->HasHeaderRow()) ? 1 : 0;
+    const RowTable& rows = m_pReader->GetRows();
+    for (int i = first; i < first + count; ++i) {
+        progress.Advance(i);
+        COMMON::STRUCT_WELL_PATH_POINT point;
+        if (!ParseRow(rows[static_cast<size_t>(i)], point))
+            continue;
+        if (!IsValidPathPoint(m_pPath->nDataType, point)) {
+            welldata::ShowInformation(kNullInPathMessage);
+            return false;
+        }
+        m_pPath->dqPoints.push_back(point);
+    }
+    return true;
+}

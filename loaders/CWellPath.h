@@ -1,0 +1,114 @@
+// Turns the row table of a well path file into the load object's well path
+// record: one point per data row, in the file's own layout, converted to metres
+// when the file's units differ, and checked against the usual null markers.
+#pragma once
+
+#include "reader/RowTable.h"
+#include "welldata/Common.h"
+
+#include <cstdint>
+
+class CDataFileReader;
+
+// Which columns the points of a path hold.
+enum PathDataType : std::int32_t {
+    PATH_MD_INCL_AZIM = 0,
+    PATH_TVD_DX_DY = 1,
+    PATH_TVD_X_Y = 2,
+    PATH_X_Y_Z = 3,
+    PATH_LOG_MD_INCL_AZIM = 4, // MD, INCL, AZIM read out of a well log file
+};
+
+enum AngleUnit : std::int32_t { ANGLE_DEGREES = 0, ANGLE_RADIANS = 1 };
+enum DepthReference : std::int32_t {
+    DEPTH_REF_KELLY_BUSHING = 0,
+    DEPTH_REF_MEAN_SEA_LEVEL = 1,
+    DEPTH_REF_OTHER = 2,
+};
+
+class CWellPath {
+public:
+    // Binds the loader to the load object's reader and path record (both
+    // borrowed) and resets the record.
+    CWellPath(CDataFileReader* reader, COMMON::STRUCT_WELL_PATH* path);
+    virtual ~CWellPath() = default;
+
+    void SetDataType(std::int32_t type) { m_nDataType = type; }
+    std::int32_t GetDataType() const { return m_nDataType; }
+    // Columns are 0-based; 65535 (a page's "none" less one) is never found in a row.
+    void SetMDColumn(std::uint16_t column) { m_nMDColumn = column; }
+    void SetINCLColumn(std::uint16_t column) { m_nINCLColumn = column; }
+    void SetAZIMColumn(std::uint16_t column) { m_nAZIMColumn = column; }
+    void SetTVDColumn(std::uint16_t column) { m_nTVDColumn = column; }
+    void SetDXColumn(std::uint16_t column) { m_nDXColumn = column; }
+    void SetDYColumn(std::uint16_t column) { m_nDYColumn = column; }
+    void SetXColumn(std::uint16_t column) { m_nXColumn = column; }
+    void SetYColumn(std::uint16_t column) { m_nYColumn = column; }
+    void SetZColumn(std::uint16_t column) { m_nZColumn = column; }
+    void SetHasNullValue(bool hasNull) { m_bHasNullValue = hasNull; }
+    void SetHasMD(bool hasMD) { m_bHasMD = hasMD; }
+    void SetNullValue(float nullValue) { m_fNullValue = nullValue; }
+    void SetConvertUnits(bool convert) { m_bConvertUnits = convert; }
+    bool GetConvertUnits() const { return m_bConvertUnits; }
+    void SetReferenceElevation(float elevation) { m_fReferenceElevation = elevation; }
+    void SetAngleUnit(std::int32_t unit) { m_nAngleUnit = unit; }
+    void SetDepthReference(std::int32_t reference) { m_nDepthReference = reference; }
+    void SetCoorUnit(std::int32_t unit) { m_nCoorUnit = unit; }
+    void SetDepthUnit(std::int32_t unit) { m_nDepthUnit = unit; }
+    void SetAzimuthToTrueNorth(bool toTrueNorth) { m_bAzimuthToTrueNorth = toTrueNorth; }
+
+    // Reads one row into `point`; false only when the path's data type is above 3.
+    virtual bool ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point);
+
+    // One cell as a double (0 when missing or not a number, then false); a cell
+    // matching the user's null value becomes -9999.
+    bool ReadCell(const Row& row, double& value, std::uint16_t column) const;
+
+    // True when none of the point's input fields holds a null marker.
+    static bool IsValidPathPoint(std::int32_t dataType, const COMMON::STRUCT_WELL_PATH_POINT& point);
+
+    // Reads the whole file again and rebuilds the path record's points.
+    bool LoadPath();
+
+    // Copies every setting of `other`, keeping this loader's reader and record.
+    void CopySettingsFrom(const CWellPath& other);
+
+protected:
+    CWellPath(const CWellPath&) = default;
+    CWellPath& operator=(const CWellPath&) = default;
+
+    CDataFileReader* Reader() const { return m_pReader; }
+    COMMON::STRUCT_WELL_PATH* PathRecord() const { return m_pPath; }
+    std::uint16_t MDColumn() const { return m_nMDColumn; }
+    std::uint16_t INCLColumn() const { return m_nINCLColumn; }
+    std::uint16_t AZIMColumn() const { return m_nAZIMColumn; }
+    void ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point) const;
+    double DepthFactor() const;
+    double CoorFactor() const;
+
+private:
+    std::uint16_t m_nMDColumn = 0;
+    std::uint16_t m_nINCLColumn = 0;
+    std::uint16_t m_nAZIMColumn = 0;
+    std::uint16_t m_nTVDColumn = 0;
+    std::uint16_t m_nDXColumn = 0;
+    std::uint16_t m_nDYColumn = 0;
+    std::uint16_t m_nXColumn = 0;
+    std::uint16_t m_nYColumn = 0;
+    std::uint16_t m_nZColumn = 0;
+    std::uint16_t m_nSpareColumn = 0;
+    bool m_bHasNullValue = false;
+    bool m_bHasMD = false;
+    float m_fNullValue = 0.0f;
+    bool m_bConvertUnits = false;
+    float m_fReferenceElevation = 0.0f;
+    std::int32_t m_nAngleUnit = ANGLE_DEGREES;
+    std::int32_t m_nCoorUnit = COMMON::COOR_UNIT_M;
+    std::int32_t m_nDepthUnit = COMMON::COOR_UNIT_M;
+    std::int32_t m_nDataType = PATH_TVD_X_Y;
+    CDataFileReader* m_pReader = nullptr;
+    std::int32_t m_nDepthReference = DEPTH_REF_KELLY_BUSHING;
+    bool m_bAzimuthToTrueNorth = false;
+    COMMON::STRUCT_WELL_PATH* m_pPath = nullptr;
+
+};

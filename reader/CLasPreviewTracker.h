@@ -1,0 +1,27 @@
+// Follows the structure of a LAS file line by line during a preview read, to
+// tell when the header and the first data have been seen.
+#pragma once
+
+#include <string>
+
+class CLasPreviewTracker {
+public:
+    void Reset();
+    // Takes one non-empty raw line of the file.
+    void Track(const std::wstring& line);
+
+    bool IsComplete() const { return m_complete; }
+    // "~V", "~W", "~C" and "~A" have all been seen.
+    bool HasAllSections() const { return m_sections == kAllSections; }
+
+private:
+    static constexpr unsigned kAllSections = 0x0F;
+
+    unsigned m_sections = 0;
+    bool m_inCurveSection = false;
+    bool m_wrapped = false;
+    int m_curveCount = -1;
+    int m_valueCountdown = -1;
+    int m_dataLineCountdown = 10;
+    bool m_complete = false;
+};

@@ -1,0 +1,62 @@
+#include "support/TestSupport.h"
+
+#include "platform/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace testing_support {
+
+std::wstring DataPath(const std::string& name) {
+    return Widen(std::string(WELLDATA_TEST_DATA_DIR) + "/" + name);
+}
+
+std::wstring SamplePath(const std::string& name) {
+    return Widen(std::string(WELLDATA_SAMPLES_DIR) + "/" + name);
+}
+
+std::string LasCorpusDir() { return WELLDATA_LAS_CORPUS_DIR; }
+
+std::wstring Widen(const std::string& utf8) { return welldata::FromUtf8(utf8); }
+std::string Narrow(const std::wstring& text) { return welldata::ToUtf8(text); }
+
+ScratchDir::ScratchDir() {
+    static std::atomic<int> counter{0};
+    const auto base = std::filesystem::temp_directory_path();
+    m_path = (base / ("welldata-test-" + std::to_string(getpid()) + "-" +
+                      std::to_string(counter++)))
+                 .string();
+    std::filesystem::create_directories(m_path);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::wstring ScratchDir::Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = m_path + "/" + name;
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return Widen(path);
+}
+
+MessageCapture::MessageCapture() {
+    m_previous = welldata::SetMessageHandler([this](const welldata::MessageRequest& request) {
+        m_messages.push_back(request);
+        return welldata::MessageResult::Ok;
+    });
+}
+
+MessageCapture::~MessageCapture() { welldata::SetMessageHandler(m_previous); }
+
+std::wstring MessageCapture::Single() const {
+    EXPECT_EQ(m_messages.size(), 1u);
+    return m_messages.empty() ? std::wstring() : m_messages.front().text;
+}
+
+} // namespace testing_support

@@ -1,0 +1,89 @@
+// Helpers shared by the tests: fixture paths, scratch files, captured messages
+// and a progress bar that counts what the library does to it.
+#pragma once
+
+#include "welldata/CProgressCtrl.h"
+#include "welldata/MessageBox.h"
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+std::wstring DataPath(const std::string& name);
+std::wstring SamplePath(const std::string& name);
+std::string LasCorpusDir();
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& text);
+
+// A folder for one test, removed with everything in it at the end.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    // Writes `bytes` unchanged to a file and returns its path.
+    std::wstring Write(const std::string& name, const std::string& bytes) const;
+    std::string Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Captures every message the library shows while it lives.
+class MessageCapture {
+public:
+    MessageCapture();
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    const std::vector<welldata::MessageRequest>& Messages() const { return m_messages; }
+    size_t Count() const { return m_messages.size(); }
+    // Text of the only message; fails the test when there is not exactly one.
+    std::wstring Single() const;
+    void Clear() { m_messages.clear(); }
+
+private:
+    std::vector<welldata::MessageRequest> m_messages;
+    welldata::MessageHandler m_previous;
+};
+
+class FakeProgressCtrl : public CProgressCtrl {
+public:
+    void SetRange(int lower, int upper) override {
+        m_lower = lower;
+        m_upper = upper;
+        ++rangeSets;
+    }
+    void GetRange(int& lower, int& upper) const override {
+        lower = m_lower;
+        upper = m_upper;
+    }
+    void SetStep(int step) override { this->step = step; }
+    void SetPos(int position) override {
+        this->position = position;
+        stepsSinceReset = 0;
+    }
+    void StepIt() override {
+        position += step;
+        ++stepsSinceReset;
+        ++totalSteps;
+    }
+    bool HasWindow() const override { return hasWindow; }
+
+    bool hasWindow = true;
+    int step = 10;
+    int position = 0;
+    int rangeSets = 0;
+    int totalSteps = 0;
+    int stepsSinceReset = 0;
+
+private:
+    int m_lower = 0;
+    int m_upper = 100;
+};
+
+} // namespace testing_support
