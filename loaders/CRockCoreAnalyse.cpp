@@ -6,5 +6,7 @@ CRockCoreAnalyse::CRockCoreAnalyse(CDataFileReader* reader,
     : m_pItems(items), m_pReader(reader) {}
 CRockCoreAnalyse::~CRockCoreAnalyse() = default;
 void CRockCoreAnalyse::SetColumnList(const std::list<COMMON::STRUCT_CURVE_ITEM>&) {}
-bool CRockCoreAnalyse::Load() { return false; }
+bool CRockCoreAnalyse::Load() {
+    return false;
+}
 void CRockCoreAnalyse::CopySettingsFrom(const CRockCoreAnalyse&) {}

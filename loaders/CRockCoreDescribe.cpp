@@ -6,5 +6,7 @@ CRockCoreDescribe::CRockCoreDescribe(CDataFileReader* reader,
     : m_pReader(reader), m_pRecord(record) {}
 CRockCoreDescribe::~CRockCoreDescribe() = default;
 void CRockCoreDescribe::SetDescribeName(const std::wstring&) {}
-bool CRockCoreDescribe::Load() { return false; }
+bool CRockCoreDescribe::Load() {
+    return false;
+}
 void CRockCoreDescribe::CopySettingsFrom(const CRockCoreDescribe&) {}

@@ -10,6 +10,10 @@ void CWellHead::SetKBUnit(std::int32_t) {}
 void CWellHead::SetTopDepthUnit(std::int32_t) {}
 void CWellHead::SetBottomDepthUnit(std::int32_t) {}
 void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD*) {}
-bool CWellHead::ParseWellHead(Row, COMMON::STRUCT_WELL_HEAD*) const { return false; }
-bool CWellHead::Load() { return false; }
+bool CWellHead::ParseWellHead(Row, COMMON::STRUCT_WELL_HEAD*) const {
+    return false;
+}
+bool CWellHead::Load() {
+    return false;
+}
 void CWellHead::CopySettingsFrom(const CWellHead&) {}

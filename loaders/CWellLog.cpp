@@ -9,13 +9,23 @@ bool CWellLog::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) {
     CWellPath::ParseRow(row, point);
     return true;
 }
-bool CWellLog::SetCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>&) { return false; }
+bool CWellLog::SetCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>&) {
+    return false;
+}
 void CWellLog::SetNullValues(const std::vector<float>&) {}
 void CWellLog::SetGroupName(const std::wstring&) {}
 void CWellLog::SetGroupMode(std::int32_t) {}
 void CWellLog::SetSkipNullValues(bool) {}
-bool CWellLog::LoadLas() { return false; }
-bool CWellLog::LoadTable() { return false; }
-bool CWellLog::LoadLog() { return false; }
+bool CWellLog::LoadLas() {
+    return false;
+}
+bool CWellLog::LoadTable() {
+    return false;
+}
+bool CWellLog::LoadLog() {
+    return false;
+}
 void CWellLog::ReplaceNull(double&, const std::vector<float>&) {}
-void CWellLog::CopySettingsFrom(const CWellLog& other) { CWellPath::CopySettingsFrom(other); }
+void CWellLog::CopySettingsFrom(const CWellLog& other) {
+    CWellPath::CopySettingsFrom(other);
+}

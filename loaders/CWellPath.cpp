@@ -21,7 +21,7 @@ struct NullMarker {
 };
 
 constexpr NullMarker kNullMarkers[] = {
-    {-9999.0, 0.0},    {-999.0, 0.0},       {-999.25, 0.001},
+    {-9999.0, 0.0},     {-999.0, 0.0},     {-999.25, 0.001},
     {-999.125, 0.0001}, {-9999.25, 0.001}, {-9999.125, 0.0001},
 };
 
@@ -36,8 +36,12 @@ bool IsNullMarker(double value) {
     return false;
 }
 
-void Scale(float& value, double factor) { value = static_cast<float>(value * factor); }
-void Scale(double& value, double factor) { value *= factor; }
+void Scale(float& value, double factor) {
+    value = static_cast<float>(value * factor);
+}
+void Scale(double& value, double factor) {
+    value *= factor;
+}
 
 } // namespace
 
@@ -59,8 +63,12 @@ void CWellPath::CopySettingsFrom(const CWellPath& other) {
     m_pPath = path;
 }
 
-double CWellPath::DepthFactor() const { return welldata::CoorUnitFactor(m_nDepthUnit); }
-double CWellPath::CoorFactor() const { return welldata::CoorUnitFactor(m_nCoorUnit); }
+double CWellPath::DepthFactor() const {
+    return welldata::CoorUnitFactor(m_nDepthUnit);
+}
+double CWellPath::CoorFactor() const {
+    return welldata::CoorUnitFactor(m_nCoorUnit);
+}
 
 bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) const {
     if (row.empty())

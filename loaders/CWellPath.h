@@ -65,7 +65,8 @@ public:
     bool ReadCell(const Row& row, double& value, std::uint16_t column) const;
 
     // True when none of the point's input fields holds a null marker.
-    static bool IsValidPathPoint(std::int32_t dataType, const COMMON::STRUCT_WELL_PATH_POINT& point);
+    static bool IsValidPathPoint(std::int32_t dataType,
+                                 const COMMON::STRUCT_WELL_PATH_POINT& point);
 
     // Reads the whole file again and rebuilds the path record's points.
     bool LoadPath();
@@ -110,5 +111,4 @@ private:
     std::int32_t m_nDepthReference = DEPTH_REF_KELLY_BUSHING;
     bool m_bAzimuthToTrueNorth = false;
     COMMON::STRUCT_WELL_PATH* m_pPath = nullptr;
-
 };

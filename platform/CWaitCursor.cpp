@@ -18,7 +18,9 @@ void SetWaitCursorHooks(WaitCursorHooks hooks) {
     g_hooks = std::move(hooks);
 }
 
-const WaitCursorHooks& GetWaitCursorHooks() { return g_hooks; }
+const WaitCursorHooks& GetWaitCursorHooks() {
+    return g_hooks;
+}
 
 } // namespace welldata
 

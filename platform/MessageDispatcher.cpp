@@ -16,8 +16,7 @@ MessageHandler g_handler;
 GuiMessagePresenter g_guiPresenter;
 
 MessageResult WriteToStandardError(const MessageRequest& request) {
-    std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(),
-                 ToUtf8(request.text).c_str());
+    std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(), ToUtf8(request.text).c_str());
     std::fflush(stderr);
     return request.buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
 }

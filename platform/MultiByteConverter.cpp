@@ -17,8 +17,8 @@ const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 bool IsAsciiCompatible(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return std::toupper(c); });
-    for (const char* wide : {"UTF-16", "UTF16", "UCS-2", "UCS2", "UTF-32", "UTF32", "UCS-4",
-                             "UCS4", "UTF-7", "UTF7", "EBCDIC", "IBM037", "CP037"}) {
+    for (const char* wide : {"UTF-16", "UTF16", "UCS-2", "UCS2", "UTF-32", "UTF32", "UCS-4", "UCS4",
+                             "UTF-7", "UTF7", "EBCDIC", "IBM037", "CP037"}) {
         if (name.find(wide) != std::string::npos)
             return false;
     }

@@ -30,7 +30,6 @@ private:
     // Used when iconv does not know the code page: ASCII passes, the rest is U+FFFD.
     static std::wstring FromAsciiOrReplacement(std::string_view bytes);
 
-
     std::string m_codePage;
     bool m_asciiCompatible;
     iconv_t m_toWide = reinterpret_cast<iconv_t>(-1);

@@ -4,6 +4,8 @@
 
 namespace welldata {
 
-template <class T> bool IsReadable(const T* object) { return object != nullptr; }
+template <class T> bool IsReadable(const T* object) {
+    return object != nullptr;
+}
 
 } // namespace welldata

@@ -19,6 +19,6 @@ private:
     CProgressCtrl* m_progress = nullptr;
     long long m_items = 0;
     int m_steps = 0;
-    long long m_stride = 0;    // step once every m_stride items when items exceed steps
-    long long m_perItem = 0;   // otherwise step this many times per item
+    long long m_stride = 0;  // step once every m_stride items when items exceed steps
+    long long m_perItem = 0; // otherwise step this many times per item
 };

@@ -13,7 +13,9 @@ constexpr size_t kRawBufferSize = 1 << 16;
 
 } // namespace
 
-TextModeFile::~TextModeFile() { Close(); }
+TextModeFile::~TextModeFile() {
+    Close();
+}
 
 bool TextModeFile::Open(const std::wstring& path) {
     Close();
@@ -63,7 +65,8 @@ size_t TextModeFile::Read(char* buffer, size_t size) {
         const char* start = m_buffer.data() + m_begin;
         const size_t available = std::min(m_end - m_begin, size - produced);
         const void* cr = std::memchr(start, '\r', available);
-        const size_t run = cr ? static_cast<size_t>(static_cast<const char*>(cr) - start) : available;
+        const size_t run =
+            cr ? static_cast<size_t>(static_cast<const char*>(cr) - start) : available;
         std::memcpy(buffer + produced, start, run);
         produced += run;
         m_begin += run;

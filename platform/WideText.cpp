@@ -56,7 +56,8 @@ std::wstring Trim(std::wstring_view text, std::wstring_view characters) {
 
 std::wstring TrimRight(std::wstring_view text, std::wstring_view characters) {
     const size_t last = text.find_last_not_of(characters);
-    return last == std::wstring_view::npos ? std::wstring() : std::wstring(text.substr(0, last + 1));
+    return last == std::wstring_view::npos ? std::wstring()
+                                           : std::wstring(text.substr(0, last + 1));
 }
 
 std::wstring FileNameOf(std::wstring_view path) {

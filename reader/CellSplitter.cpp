@@ -8,7 +8,9 @@ bool IsSeparator(wchar_t c) {
     return c == L'\t' || c == L' ' || c == L',' || c == L':' || c == L';';
 }
 
-bool IsLineEnd(wchar_t c) { return c == L'\n' || c == L'\r'; }
+bool IsLineEnd(wchar_t c) {
+    return c == L'\n' || c == L'\r';
+}
 
 } // namespace
 

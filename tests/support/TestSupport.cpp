@@ -19,17 +19,23 @@ std::wstring SamplePath(const std::string& name) {
     return Widen(std::string(WELLDATA_SAMPLES_DIR) + "/" + name);
 }
 
-std::string LasCorpusDir() { return WELLDATA_LAS_CORPUS_DIR; }
+std::string LasCorpusDir() {
+    return WELLDATA_LAS_CORPUS_DIR;
+}
 
-std::wstring Widen(const std::string& utf8) { return welldata::FromUtf8(utf8); }
-std::string Narrow(const std::wstring& text) { return welldata::ToUtf8(text); }
+std::wstring Widen(const std::string& utf8) {
+    return welldata::FromUtf8(utf8);
+}
+std::string Narrow(const std::wstring& text) {
+    return welldata::ToUtf8(text);
+}
 
 ScratchDir::ScratchDir() {
     static std::atomic<int> counter{0};
     const auto base = std::filesystem::temp_directory_path();
-    m_path = (base / ("welldata-test-" + std::to_string(getpid()) + "-" +
-                      std::to_string(counter++)))
-                 .string();
+    m_path =
+        (base / ("welldata-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++)))
+            .string();
     std::filesystem::create_directories(m_path);
 }
 
@@ -52,7 +58,9 @@ MessageCapture::MessageCapture() {
     });
 }
 
-MessageCapture::~MessageCapture() { welldata::SetMessageHandler(m_previous); }
+MessageCapture::~MessageCapture() {
+    welldata::SetMessageHandler(m_previous);
+}
 
 std::wstring MessageCapture::Single() const {
     EXPECT_EQ(m_messages.size(), 1u);

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Fails when a C++ file differs from what .clang-format makes of it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+files=$(git ls-files -co --exclude-standard -- '*.h' '*.cpp' | grep -v -E '^build' || true)
+[ -n "$files" ] || exit 0
+# shellcheck disable=SC2086
+clang-format --dry-run --Werror $files

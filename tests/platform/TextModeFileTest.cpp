@@ -1,0 +1,58 @@
+#include "platform/TextModeFile.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using testing_support::ScratchDir;
+using welldata::TextModeFile;
+
+namespace {
+
+std::string ReadAll(const std::wstring& path, size_t piece) {
+    TextModeFile file;
+    EXPECT_TRUE(file.Open(path));
+    std::string out;
+    std::string buffer(piece, '\0');
+    while (size_t got = file.Read(buffer.data(), piece))
+        out.append(buffer, 0, got);
+    return out;
+}
+
+} // namespace
+
+TEST(TextModeFile, TranslatesCrLfPairsOnly) {
+    ScratchDir dir;
+    const auto path = dir.Write("t.txt", "a\r\nb\rc\r\r\nd\n\re\r");
+    for (size_t piece : {1u, 2u, 3u, 7u, 2048u})
+        EXPECT_EQ(ReadAll(path, piece), "a\nb\rc\r\nd\n\re\r") << "piece " << piece;
+}
+
+TEST(TextModeFile, CrLfAcrossTheInternalBufferIsOnePair) {
+    ScratchDir dir;
+    std::string bytes(65535, 'x');
+    bytes += "\r\nend";
+    const auto path = dir.Write("big.txt", bytes);
+    const std::string read = ReadAll(path, 2048);
+    EXPECT_EQ(read.size(), 65535u + 4u);
+    EXPECT_EQ(read.substr(65535), "\nend");
+}
+
+TEST(TextModeFile, ReportsTheSizeOnDiskAndFailsOnMissingFiles) {
+    ScratchDir dir;
+    TextModeFile file;
+    ASSERT_TRUE(file.Open(dir.Write("s.txt", "1\r\n2\r\n")));
+    EXPECT_EQ(file.Length(), 6);
+    EXPECT_FALSE(file.Open(testing_support::Widen(dir.Path() + "/missing.txt")));
+    EXPECT_FALSE(file.Open(testing_support::Widen(dir.Path()))); // a folder
+}
+
+TEST(TextModeFile, OpensPathsWithChineseNamesAndNoLengthLimit) {
+    ScratchDir dir;
+    const std::string folder = std::string(200, 'd');
+    std::filesystem::create_directory(dir.Path() + "/" + folder);
+    const auto path = dir.Write(folder + "/" + std::string(100, 'n') + "井.txt", "x\n");
+    EXPECT_GT(testing_support::Narrow(path).size(), 255u);
+    EXPECT_EQ(ReadAll(path, 16), "x\n");
+}
