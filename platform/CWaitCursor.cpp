@@ -2,24 +2,25 @@
 
 #include "platform/GuiPresenters.h"
 
-#include <mutex>
-
 namespace welldata {
 
 namespace {
 
-std::mutex g_hooksMutex;
-WaitCursorHooks g_hooks;
+// A function-local static: the Qt part registers its hooks while the library is
+// being loaded, possibly before a global here would be constructed.
+WaitCursorHooks& Hooks() {
+    static WaitCursorHooks hooks;
+    return hooks;
+}
 
 } // namespace
 
 void SetWaitCursorHooks(WaitCursorHooks hooks) {
-    std::lock_guard<std::mutex> lock(g_hooksMutex);
-    g_hooks = std::move(hooks);
+    Hooks() = std::move(hooks);
 }
 
 const WaitCursorHooks& GetWaitCursorHooks() {
-    return g_hooks;
+    return Hooks();
 }
 
 } // namespace welldata

@@ -11,9 +11,18 @@ const wchar_t* const kApplicationTitle = L"WellData";
 
 namespace {
 
-std::mutex g_mutex;
-MessageHandler g_handler;
-GuiMessagePresenter g_guiPresenter;
+// Function-local statics: the Qt part registers its presenter while the library
+// is being loaded, possibly before this file's globals would be constructed.
+struct Presenters {
+    std::mutex mutex;
+    MessageHandler handler;
+    GuiMessagePresenter guiPresenter;
+};
+
+Presenters& GetPresenters() {
+    static Presenters presenters;
+    return presenters;
+}
 
 MessageResult WriteToStandardError(const MessageRequest& request) {
     std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(), ToUtf8(request.text).c_str());
@@ -24,24 +33,27 @@ MessageResult WriteToStandardError(const MessageRequest& request) {
 } // namespace
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    MessageHandler previous = std::move(g_handler);
-    g_handler = std::move(handler);
+    Presenters& presenters = GetPresenters();
+    std::lock_guard<std::mutex> lock(presenters.mutex);
+    MessageHandler previous = std::move(presenters.handler);
+    presenters.handler = std::move(handler);
     return previous;
 }
 
 void SetGuiMessagePresenter(GuiMessagePresenter presenter) {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_guiPresenter = std::move(presenter);
+    Presenters& presenters = GetPresenters();
+    std::lock_guard<std::mutex> lock(presenters.mutex);
+    presenters.guiPresenter = std::move(presenter);
 }
 
 MessageResult ShowMessage(const MessageRequest& request) {
     MessageHandler handler;
     GuiMessagePresenter presenter;
     {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        handler = g_handler;
-        presenter = g_guiPresenter;
+        Presenters& presenters = GetPresenters();
+        std::lock_guard<std::mutex> lock(presenters.mutex);
+        handler = presenters.handler;
+        presenter = presenters.guiPresenter;
     }
     if (handler)
         return handler(request);

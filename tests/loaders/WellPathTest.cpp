@@ -236,8 +236,7 @@ TEST_P(NullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
 INSTANTIATE_TEST_SUITE_P(Markers, NullMarkers,
                          testing::Values(MarkerCase{-9999.0f, false}, MarkerCase{-999.0f, false},
                                          MarkerCase{-999.25f, false}, MarkerCase{-999.2505f, false},
-                                         MarkerCase{-999.125f, false},
-                                         MarkerCase{-9999.25f, false},
+                                         MarkerCase{-999.125f, false}, MarkerCase{-9999.25f, false},
                                          MarkerCase{-9999.125f, false}, MarkerCase{-999.2f, true},
                                          MarkerCase{-999.0001f, true}, MarkerCase{-9998.0f, true},
                                          MarkerCase{0.0f, true}));

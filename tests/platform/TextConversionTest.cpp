@@ -29,7 +29,9 @@ TEST(MultiByteConverter, DecodesGb18030ByDefault) {
 
 TEST(MultiByteConverter, BadBytesNeverDropTheRestOfTheLine) {
     MultiByteConverter converter("GB18030");
-    EXPECT_EQ(converter.ToWide("a\x80" "b"), L"a\uFFFDb");
+    EXPECT_EQ(converter.ToWide("a\x80"
+                               "b"),
+              L"a\uFFFDb");
     EXPECT_EQ(converter.ToWide("depth \xBE"), L"depth \uFFFD"); // truncated at the end
 }
 

@@ -16,7 +16,9 @@ void PrintTo(const SplitCase& c, std::ostream* out) {
 
 class CellSplitterTest : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(CellSplitterTest, Splits) { EXPECT_EQ(SplitCells(GetParam().line), GetParam().cells); }
+TEST_P(CellSplitterTest, Splits) {
+    EXPECT_EQ(SplitCells(GetParam().line), GetParam().cells);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CellSplitterTest,

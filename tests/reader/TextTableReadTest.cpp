@@ -138,7 +138,7 @@ TEST_F(TextTableRead, InvalidBytesKeepTheLine) {
 TEST_F(TextTableRead, NulByteEndsTheUsablePartOfItsChunk) {
     std::string text = "A B\n1 2\n";
     text += '\0';
-    text += "3 4\n";                    // lost with the rest of the chunk
+    text += "3 4\n";                            // lost with the rest of the chunk
     text += std::string(2048, ' ') + "\n5 6\n"; // next chunks are read again
     ASSERT_TRUE(Read(text));
     EXPECT_EQ(reader.GetRowCount(), 2);
