@@ -1,0 +1,126 @@
+// The unit question dialog driven as a user would: ticks, list choices, Escape,
+// the close box, OK.
+#include "controls/ControlId.h"
+#include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
+#include "dialogs/ExtendComboDropHeight.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using Dlg = CDlgBatchLoadWellLogUnitShow;
+using welldata::FindControl;
+
+namespace {
+
+class UnitQuestionDialog : public testing::Test {
+protected:
+    void Open(COMMON::ENUM_COOR_UNIT coor, COMMON::ENUM_COOR_UNIT depth,
+              const std::wstring& path = L"C:\\data\\w1.las") {
+        dialog.SetFilePath(path);
+        dialog.SetUnits(coor, depth);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+    QCheckBox* Check(int id) { return FindControl<QCheckBox>(&dialog, id); }
+    QComboBox* Combo(int id) { return FindControl<QComboBox>(&dialog, id); }
+
+    // Chooses list entry `index` with the keyboard, as a user would.
+    void Choose(int id, int index) {
+        QComboBox* combo = Combo(id);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
+    }
+
+    Dlg dialog;
+};
+
+} // namespace
+
+TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
+    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("单位转换设置 - w1.las"));
+    EXPECT_TRUE(Check(Dlg::IDC_UNITS_DIFFER)->isChecked());
+    EXPECT_TRUE(Combo(Dlg::IDC_COOR_UNIT)->isEnabled());
+    EXPECT_TRUE(Combo(Dlg::IDC_DEPTH_UNIT)->isEnabled());
+    EXPECT_EQ(Combo(Dlg::IDC_COOR_UNIT)->currentText(), QStringLiteral("ft"));
+    EXPECT_EQ(Combo(Dlg::IDC_DEPTH_UNIT)->currentText(), QStringLiteral("m"));
+    for (int id : {Dlg::IDC_SYSTEM_COOR_UNIT, Dlg::IDC_SYSTEM_DEPTH_UNIT}) {
+        auto* edit = FindControl<QLineEdit>(&dialog, id);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), QStringLiteral("M"));
+        EXPECT_TRUE(edit->isReadOnly());
+        EXPECT_FALSE(edit->isEnabled());
+    }
+    EXPECT_EQ(Check(Dlg::IDC_DONT_ASK_AGAIN)->text(),
+              QStringLiteral(" 所有文件中同类曲线单位相同, 以后不再提示."));
+}
+
+TEST_F(UnitQuestionDialog, CaptionTakesTheNameAfterTheLastSeparator) {
+    Open(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT, L"w1.las");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("单位转换设置 - w1.las"));
+}
+
+TEST_F(UnitQuestionDialog, MetreInBothListsUnticksAndDisables) {
+    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN);
+    Choose(Dlg::IDC_COOR_UNIT, 0);
+    EXPECT_TRUE(Check(Dlg::IDC_UNITS_DIFFER)->isChecked()); // depth is still inches
+    Choose(Dlg::IDC_DEPTH_UNIT, 0);
+    EXPECT_FALSE(Check(Dlg::IDC_UNITS_DIFFER)->isChecked());
+    EXPECT_FALSE(Combo(Dlg::IDC_COOR_UNIT)->isEnabled());
+    EXPECT_FALSE(Combo(Dlg::IDC_DEPTH_UNIT)->isEnabled());
+    EXPECT_FALSE(dialog.UnitsDiffer());
+}
+
+TEST_F(UnitQuestionDialog, UntickingResetsBothListsToMetre) {
+    Open(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_FT);
+    QTest::mouseClick(Check(Dlg::IDC_UNITS_DIFFER), Qt::LeftButton);
+    EXPECT_EQ(Combo(Dlg::IDC_COOR_UNIT)->currentIndex(), 0);
+    EXPECT_EQ(Combo(Dlg::IDC_DEPTH_UNIT)->currentIndex(), 0);
+    EXPECT_EQ(dialog.GetCoorUnit(), COMMON::COOR_UNIT_M);
+    EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_M);
+    QTest::mouseClick(Check(Dlg::IDC_UNITS_DIFFER), Qt::LeftButton);
+    EXPECT_TRUE(Combo(Dlg::IDC_COOR_UNIT)->isEnabled());
+    Choose(Dlg::IDC_DEPTH_UNIT, 3);
+    EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_DM);
+}
+
+TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
+    Open(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT);
+    int result = -1;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.close()); // the close box
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+        QTest::mouseClick(Check(Dlg::IDC_DONT_ASK_AGAIN), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(&dialog, Dlg::IDOK_BUTTON), Qt::LeftButton);
+    });
+    result = dialog.exec();
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(dialog.DontAskAgain());
+    EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_FT);
+}
+
+TEST_F(UnitQuestionDialog, ComboListsAreExtended) {
+    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
+    for (int id : {Dlg::IDC_COOR_UNIT, Dlg::IDC_DEPTH_UNIT}) {
+        EXPECT_EQ(Combo(id)->property("dropHeightExtension").toInt(), 80);
+        EXPECT_GT(Combo(id)->maxVisibleItems(), 10);
+    }
+}
+
+TEST_F(UnitQuestionDialog, Screenshot) {
+    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
+    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
+    ASSERT_TRUE(dialog.grab().save(path));
+    std::printf("screenshot: %s\n", path.toStdString().c_str());
+}
