@@ -55,21 +55,6 @@ TEST_F(RockCoreAnalyseTest, ColumnsTheTableLacksKeepTheirValues) {
     EXPECT_EQ((++item)->vecValues.size(), 4u);
 }
 
-TEST_F(RockCoreAnalyseTest, LoadingAgainReplacesTheValues) {
-    loader.SetColumnList({Item(L"POR", 1, {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f})});
-    ASSERT_TRUE(loader.Load());
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(items.front().vecValues.size(), 4u);
-}
-
-TEST_F(RockCoreAnalyseTest, WithoutAHeaderRowTheFirstLineIsASample) {
-    file.Reader().SetHeaderRow(false);
-    loader.SetColumnList({Item(L"DEPTH", 0)});
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(items.front().vecValues,
-              (std::vector<float>{0.0f, 1601.15f, 1601.40f, 1601.75f, 1602.25f}));
-}
-
 TEST_F(RockCoreAnalyseTest, AnEmptyColumnListLeavesTheListAndFailsTheLoad) {
     EXPECT_FALSE(loader.Load());
 

@@ -36,37 +36,24 @@ protected:
     testing_support::MessageCapture messages;
 };
 
-TEST(RockCoreDescribeEncoding, ChineseDescriptionsAreDecoded) {
-    CDataFileReader reader;
-    reader.SetFilePath(testing_support::DataPath("loaders/rock_core_describe_gb18030.txt"));
-    STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    CRockCoreDescribe loader(&reader, &record);
-    loader.SetTopColumn(0);
-    loader.SetBottomColumn(1);
-    loader.SetDescribeColumn(2);
-    loader.SetDescribeName(L"岩性");
-
-    ASSERT_TRUE(loader.Load());
-
-    EXPECT_EQ(record.strColumnName, L"岩性");
-    ASSERT_EQ(record.lstItems.size(), 2u);
-    EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 1601.0f);
-    EXPECT_FLOAT_EQ(record.lstItems.front().fBottom, 1607.0f);
-    EXPECT_EQ(record.lstItems.front().strDescribe, L"灰色细砂岩");
-    EXPECT_FLOAT_EQ(record.lstItems.back().fTop, 1607.0f);
-    EXPECT_EQ(record.lstItems.back().strDescribe, L"深灰色泥岩");
-}
-
 TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
     ChooseColumns(0, 1, 2);
-    ASSERT_TRUE(loader.Load());
+    // Row 0 is the header whether or not the reader is told so; loads append.
+    for (bool headerRow : {true, false}) {
+        SCOPED_TRACE(headerRow ? "header row" : "no header row");
+        file.Reader().SetHeaderRow(headerRow);
+        record.lstItems.clear();
+        record.lstItems.emplace_back();
+        ASSERT_TRUE(loader.Load());
 
-    ASSERT_EQ(record.lstItems.size(), 3u);
-    EXPECT_EQ(Interval(0).strDescribe, L"sandstone");
-    // A bottom above its top is neither swapped nor sorted away.
-    EXPECT_FLOAT_EQ(Interval(1).fTop, 1620.5f);
-    EXPECT_FLOAT_EQ(Interval(1).fBottom, 1611.0f);
-    EXPECT_FLOAT_EQ(Interval(2).fTop, 1590.0f);
+        ASSERT_EQ(record.lstItems.size(), 4u);
+        EXPECT_EQ(Interval(1).strDescribe, L"sandstone");
+        // A bottom above its top is neither swapped nor sorted away.
+        EXPECT_FLOAT_EQ(Interval(2).fTop, 1620.5f);
+        EXPECT_FLOAT_EQ(Interval(2).fBottom, 1611.0f);
+        EXPECT_FLOAT_EQ(Interval(3).fTop, 1590.0f);
+        EXPECT_EQ(Interval(3).strDescribe, L"siltstone");
+    }
     EXPECT_EQ(messages.Count(), 0u);
 }
 
@@ -106,23 +93,6 @@ TEST_F(RockCoreDescribeTest, TheColumnNameChangesOnlyWhenOneWasGiven) {
     EXPECT_EQ(record.strColumnName, L"岩性");
 }
 
-TEST_F(RockCoreDescribeTest, LoadAppendsToTheIntervalsAlreadyListed) {
-    ChooseColumns(0, 1, 2);
-    ASSERT_TRUE(loader.Load());
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(record.lstItems.size(), 6u);
-}
-
-TEST_F(RockCoreDescribeTest, HeaderRowFlagClearStillSkipsTheFirstLine) {
-    file.Reader().SetHeaderRow(false);
-    ChooseColumns(0, 1, 2);
-    ASSERT_TRUE(loader.Load());
-
-    ASSERT_EQ(record.lstItems.size(), 3u);
-    EXPECT_EQ(Interval(0).strDescribe, L"sandstone");
-    EXPECT_EQ(Interval(2).strDescribe, L"siltstone");
-}
-
 TEST(RockCoreDescribeTable, AHeaderAloneGivesNoInterval) {
     TableFile headerOnly({"top bottom lithology"});
     STRUCT_ROCK_CORE_DESCRIBE_ALL record;
@@ -148,24 +118,6 @@ TEST(RockCoreDescribeFailure, NoReaderOrAFailedReadChangesNothing) {
 
     EXPECT_EQ(record.strColumnName, L"描述");
     EXPECT_TRUE(record.lstItems.empty());
-}
-
-TEST_F(RockCoreDescribeTest, CopiedSettingsLoadIntoTheCopysOwnRecord) {
-    ChooseColumns(1, 0, 2);
-    loader.SetDescribeName(L"岩性");
-    TableFile otherFile({"a b c", "10 20 shale"});
-    STRUCT_ROCK_CORE_DESCRIBE_ALL otherRecord;
-    CRockCoreDescribe copy(&otherFile.Reader(), &otherRecord);
-
-    copy.CopySettingsFrom(loader);
-    ASSERT_TRUE(copy.Load());
-
-    EXPECT_TRUE(record.lstItems.empty());
-    EXPECT_EQ(otherRecord.strColumnName, L"岩性");
-    ASSERT_EQ(otherRecord.lstItems.size(), 1u);
-    EXPECT_FLOAT_EQ(otherRecord.lstItems.front().fTop, 20.0f);
-    EXPECT_FLOAT_EQ(otherRecord.lstItems.front().fBottom, 10.0f);
-    EXPECT_EQ(otherRecord.lstItems.front().strDescribe, L"shale");
 }
 
 } // namespace

@@ -98,7 +98,9 @@ TEST(SampleFiles, RockCoreDescriptionLoadsContiguousChineseIntervals) {
 
     ASSERT_EQ(record.lstItems.size(), 12u);
     EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 1601.0f);
+    // The file is GB18030, the code page data files are read in.
     EXPECT_EQ(record.lstItems.front().strDescribe, L"灰色细砂岩");
+    EXPECT_EQ(record.lstItems.back().strDescribe, L"黑色碳质泥岩");
     float previousBottom = record.lstItems.front().fTop;
     for (const COMMON::STRUCT_ROCK_CORE_DESCRIBE& interval : record.lstItems) {
         EXPECT_FLOAT_EQ(interval.fTop, previousBottom);
