@@ -1,19 +1,138 @@
 #include "loaders/CWellHead.h"
 
-// TODO(loaders): the well head loader.
+#include "interface/CoorUnit.h"
+#include "platform/ReadableMemory.h"
+#include "platform/StepProgress.h"
+#include "reader/CDataFileReader.h"
+#include "reader/StrictNumber.h"
+
+namespace {
+
+bool IsCoorUnit(std::int32_t unit) {
+    return unit >= COMMON::COOR_UNIT_M && unit <= COMMON::COOR_UNIT_CM;
+}
+
+// The cell of `column` when the row has one.
+const std::wstring* CellAt(const Row& row, std::int32_t column) {
+    if (column < 0 || static_cast<size_t>(column) >= row.size())
+        return nullptr;
+    return &row[static_cast<size_t>(column)];
+}
+
+// The number in `column`, scaled by `factor`; false when the cell is missing or
+// not a number.
+bool ReadScaled(const Row& row, std::int32_t column, double factor, double& value) {
+    const std::wstring* cell = CellAt(row, column);
+    if (cell == nullptr || !welldata::ParseStrictDouble(*cell, value))
+        return false;
+    value *= factor;
+    return true;
+}
+
+} // namespace
+
 CWellHead::CWellHead(CDataFileReader* reader, std::list<COMMON::STRUCT_WELL_HEAD>* wellHeads)
     : m_pWellHeads(wellHeads), m_pReader(reader) {}
+
 CWellHead::~CWellHead() = default;
-void CWellHead::SetXUnit(std::int32_t) {}
-void CWellHead::SetYUnit(std::int32_t) {}
-void CWellHead::SetKBUnit(std::int32_t) {}
-void CWellHead::SetTopDepthUnit(std::int32_t) {}
-void CWellHead::SetBottomDepthUnit(std::int32_t) {}
-void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD*) {}
-bool CWellHead::ParseWellHead(Row, COMMON::STRUCT_WELL_HEAD*) const {
-    return false;
+
+void CWellHead::SetXUnit(std::int32_t unit) {
+    if (IsCoorUnit(unit))
+        m_nXUnit = unit;
 }
+
+void CWellHead::SetYUnit(std::int32_t unit) {
+    if (IsCoorUnit(unit))
+        m_nYUnit = unit;
+}
+
+void CWellHead::SetKBUnit(std::int32_t unit) {
+    if (IsCoorUnit(unit))
+        m_nKBUnit = unit;
+}
+
+void CWellHead::SetTopDepthUnit(std::int32_t unit) {
+    if (IsCoorUnit(unit))
+        m_nTopDepthUnit = unit;
+}
+
+void CWellHead::SetBottomDepthUnit(std::int32_t unit) {
+    if (IsCoorUnit(unit))
+        m_nBottomDepthUnit = unit;
+}
+
+void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD* record) {
+    if (!welldata::IsReadable(record))
+        return;
+    record->strWellName.clear();
+    record->strWellType.clear();
+    record->dX = 0.0;
+    record->dY = 0.0;
+    record->fTopDepth = 0.0f;
+    record->fBottomDepth = 0.0f;
+    record->fKB = 0.0f;
+    record->dX2 = 0.0;
+    record->dY2 = 0.0;
+}
+
+bool CWellHead::ParseWellHead(Row row, COMMON::STRUCT_WELL_HEAD* record) const {
+    if (!welldata::IsReadable(record) || row.empty())
+        return false;
+
+    if (const std::wstring* name = CellAt(row, m_nNameColumn))
+        record->strWellName = *name;
+
+    // X, Y and KB are converted only when the user chose units; the two depths
+    // always carry their unit, chosen or left at metres.
+    const auto chosenFactor = [this](std::int32_t unit) {
+        return m_bUnitsChosen ? welldata::CoorUnitFactor(unit) : 1.0;
+    };
+    double value = 0.0;
+    if (ReadScaled(row, m_nXColumn, chosenFactor(m_nXUnit), value))
+        record->dX = record->dX2 = value;
+    if (ReadScaled(row, m_nYColumn, chosenFactor(m_nYUnit), value))
+        record->dY = record->dY2 = value;
+
+    if (m_bSymbolUsed) {
+        if (const std::wstring* symbol = CellAt(row, m_nSymbolColumn))
+            record->strWellType = *symbol;
+    }
+    if (m_bTopDepthUsed &&
+        ReadScaled(row, m_nTopDepthColumn, welldata::CoorUnitFactor(m_nTopDepthUnit), value))
+        record->fTopDepth = static_cast<float>(value);
+    if (m_bBottomDepthUsed &&
+        ReadScaled(row, m_nBottomDepthColumn, welldata::CoorUnitFactor(m_nBottomDepthUnit), value))
+        record->fBottomDepth = static_cast<float>(value);
+    if (m_bKBUsed && ReadScaled(row, m_nKBColumn, chosenFactor(m_nKBUnit), value))
+        record->fKB = static_cast<float>(value);
+    return true;
+}
+
 bool CWellHead::Load() {
-    return false;
+    if (!welldata::IsReadable(m_pReader) || !welldata::IsReadable(m_pWellHeads))
+        return false;
+    m_pReader->Read(CDataFileReader::kReadAll);
+    const int count = m_pReader->GetRowCount();
+    if (count == 0)
+        return false;
+
+    // Row 0 is the file's header whatever the header-row flag says, so the rows
+    // read are always the second to the last.
+    StepProgress progress(m_pReader->GetProgressCtrl(), count, true);
+    COMMON::STRUCT_WELL_HEAD record;
+    for (int i = 1; i <= count; ++i) {
+        progress.Advance(i);
+        ResetWellHead(&record);
+        if (ParseWellHead(m_pReader->GetRow(i), &record))
+            m_pWellHeads->push_back(record);
+    }
+    return true;
 }
-void CWellHead::CopySettingsFrom(const CWellHead&) {}
+
+void CWellHead::CopySettingsFrom(const CWellHead& other) {
+    CDataFileReader* reader = m_pReader;
+    std::list<COMMON::STRUCT_WELL_HEAD>* wellHeads = m_pWellHeads;
+    *this = other;
+    m_pReader = reader;
+    m_pWellHeads = wellHeads;
+}
