@@ -1,0 +1,52 @@
+#include "welldata/CurveNaming.h"
+
+#include "platform/ReadableMemory.h"
+#include "settings/CurveTable.h"
+#include "settings/WellAttributeLookup.h"
+
+namespace {
+
+bool IsEmptyName(const wchar_t* name) {
+    return name == nullptr || *name == L'\0';
+}
+
+} // namespace
+
+bool get_curve_name(const wchar_t* name, std::wstring* result, bool useDisplayName) {
+    if (IsEmptyName(name) || !welldata::IsReadable(result))
+        return false;
+    result->clear();
+    WellAttributeLookup lookup(WellAttributeSection::WellLog, true);
+    unsigned int id = 0;
+    if (!lookup.FindAttribute(name, id)) {
+        *result = name;
+        return false;
+    }
+    // The canonical name leads to the first entry of that name, which gives
+    // both names even when a later line matched.
+    std::wstring canonicalName;
+    lookup.GetMatchedName(canonicalName);
+    WellAttributeEntry entry;
+    if (lookup.GetEntry(canonicalName.c_str(), entry) < 2) {
+        *result = name;
+        return false;
+    }
+    *result = entry.aliases[useDisplayName ? 1 : 0];
+    return true;
+}
+
+unsigned int get_curve_units(const wchar_t* name, std::vector<const wchar_t*>* units) {
+    if (IsEmptyName(name) || !welldata::IsReadable(units))
+        return 0;
+    std::vector<const wchar_t*>().swap(*units);
+    WellAttributeLookup lookup(WellAttributeSection::WellLog, true);
+    unsigned int id = 0;
+    if (!lookup.FindAttribute(name, id))
+        return 0;
+    const CurveDefinition* curve = FindCurveDefinition(id);
+    if (curve == nullptr)
+        return 0;
+    for (const wchar_t* const* unit = curve->units; **unit != L'\0'; ++unit)
+        units->push_back(*unit);
+    return static_cast<unsigned int>(units->size());
+}
