@@ -2,7 +2,6 @@
 // and row table, with the checks and messages of a LAS load.
 #pragma once
 
-#include "reader/RowTable.h"
 #include "welldata/MessageBox.h"
 
 #include <string>

@@ -125,7 +125,7 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     EXPECT_EQ(las.Curve(3).vecValues, (std::vector<float>{7.0f}));
 }
 
-TEST(WellLogLas, WrappedAndUnwrappedSamplesLoadTheSameCurves) {
+TEST(WellLogLas, SamplesLoadAndWrappingChangesNothing) {
     LasLoad plain;
     ASSERT_TRUE(plain.LoadSample("well_log.las"));
     LasLoad wrapped;
@@ -143,16 +143,6 @@ TEST(WellLogLas, WrappedAndUnwrappedSamplesLoadTheSameCurves) {
             << testing_support::Narrow(expected.strName);
         ++curve;
     }
-}
-
-TEST(WellLogLas, FeetSampleConvertsItsDepthCurve) {
-    LasLoad las;
-    las.log.SetConvertUnits(true);
-    las.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
-    ASSERT_TRUE(las.LoadSample("well_log_feet.las"));
-    EXPECT_FLOAT_EQ(las.Curve(0).vecValues.at(0), 7053.0f * 0.3048f);
-    EXPECT_EQ(las.Curve(0).strUnit, L"M");
-    EXPECT_EQ(las.Curve(2).strUnit, L"G/CM3");
 }
 
 TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {

@@ -45,25 +45,6 @@ TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
     EXPECT_TRUE(std::isinf(welldata::LenientToDouble(L"-1e999")));
 }
 
-TEST(WellLogSettings, SettersFillTheCurveRecord) {
-    COMMON::STRUCT_WELL_CURVE curves;
-    CWellLog log(nullptr, nullptr, &curves);
-    EXPECT_FALSE(log.SetCurves({}));
-    EXPECT_TRUE(curves.lstCurves.empty());
-    COMMON::STRUCT_CURVE_ITEM gr;
-    gr.strName = L"GR";
-    EXPECT_TRUE(log.SetCurves({gr}));
-    log.SetNullValues({-999.25f, -99999.0f});
-    log.SetGroupName(L"测井");
-    log.SetGroupMode(1);
-    log.SetSkipNullValues(true);
-    EXPECT_EQ(curves.lstCurves.front().strName, L"GR");
-    EXPECT_EQ(curves.vecNullValues, (std::vector<float>{-999.25f, -99999.0f}));
-    EXPECT_EQ(curves.strGroupName, L"测井");
-    EXPECT_EQ(curves.nGroupMode, 1);
-    EXPECT_TRUE(curves.bSkipNullValues);
-}
-
 TEST(WellLogSettings, CopyTakesSettingsButKeepsItsOwnRecords) {
     CDataFileReader reader;
     COMMON::STRUCT_WELL_PATH path;
@@ -77,8 +58,8 @@ TEST(WellLogSettings, CopyTakesSettingsButKeepsItsOwnRecords) {
     EXPECT_TRUE(copy.HasUserCurveList());
     EXPECT_EQ(copy.GetDataType(), PATH_LOG_MD_INCL_AZIM);
     EXPECT_TRUE(copy.GetConvertUnits());
-    COMMON::STRUCT_CURVE_ITEM gr;
-    copy.SetCurves({gr});
+    EXPECT_FALSE(copy.SetCurves({}));
+    EXPECT_TRUE(copy.SetCurves({COMMON::STRUCT_CURVE_ITEM()}));
     EXPECT_EQ(copyCurves.lstCurves.size(), 1u);
     EXPECT_TRUE(sourceCurves.lstCurves.empty());
 }
