@@ -1,5 +1,6 @@
 #include "loaders/CWellLog.h"
 
+#include "loaders/CurveKind.h"
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "platform/WideText.h"
@@ -15,22 +16,6 @@ constexpr double kLoadedNull = -9999.0;
 constexpr double kNullTolerance = 0.001;
 
 using welldata::EqualsNoCase;
-
-bool IsDepthCurveType(const std::wstring& type) {
-    return EqualsNoCase(type, L"DEPTH") || EqualsNoCase(type, L"Z") || EqualsNoCase(type, L"MD") ||
-           welldata::ContainsNoCase(type, L"TVD");
-}
-
-bool IsCoordinateCurveType(const std::wstring& type) {
-    return EqualsNoCase(type, L"X") || EqualsNoCase(type, L"Y") || EqualsNoCase(type, L"DX") ||
-           EqualsNoCase(type, L"DY");
-}
-
-// The curve name a LAS mnemonic stands for: upper case, "DEPT" spelled out.
-std::wstring CurveNameOf(const std::wstring& mnemonic) {
-    std::wstring name = welldata::ToUpper(welldata::TrimRight(mnemonic, L" "));
-    return name == L"DEPT" ? std::wstring(L"DEPTH") : name;
-}
 
 void Scale(std::vector<float>& values, double factor) {
     for (float& value : values)
@@ -112,7 +97,7 @@ void CWellLog::BuildCurvesFromLas(const CLasSection& curveSection) {
         curve.nColumn = i;
         curve.bLogarithmic = false;
         curve.strUnit = line.strUnit;
-        curve.strName = CurveNameOf(line.strMnemonic);
+        curve.strName = welldata::LasCurveName(line.strMnemonic);
         curve.strType = curve.strName;
         m_pCurves->lstCurves.push_back(std::move(curve));
     }
@@ -128,9 +113,9 @@ std::vector<float> CWellLog::LasNullValues(const CLasSectionTable& sections) {
 }
 
 void CWellLog::ConvertLasCurve(COMMON::STRUCT_CURVE_ITEM& curve) const {
-    if (IsDepthCurveType(curve.strType))
+    if (welldata::IsDepthCurveType(curve.strType))
         Scale(curve.vecValues, DepthFactor());
-    else if (IsCoordinateCurveType(curve.strType))
+    else if (welldata::IsCoordinateCurveType(curve.strType))
         Scale(curve.vecValues, CoorFactor());
     else
         return;
