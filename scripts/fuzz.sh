@@ -125,6 +125,7 @@ build_targets || { echo "building the fuzz targets failed" >&2; exit 1; }
 for target in "${targets[@]}"; do seed "$target"; done
 
 failed=0
+passed=0
 pending=("${targets[@]}")
 while [ ${#pending[@]} -gt 0 ]; do
     batch=("${pending[@]:0:$jobs}")
@@ -134,10 +135,13 @@ while [ ${#pending[@]} -gt 0 ]; do
         run_target "$target" &
         pids+=($!)
     done
-    for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+    for pid in "${pids[@]}"; do
+        if wait "$pid"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+    done
 done
 
 echo "executions so far (build/fuzz/executions.txt):"
 awk '{total[$2] += $4} END {for (t in total) printf "  %-10s %d\n", t, total[t]}' \
     "$build/executions.txt" | sort
-exit $failed
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
