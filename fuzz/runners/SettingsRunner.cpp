@@ -14,14 +14,11 @@ namespace welldata::fuzz {
 namespace {
 
 // Names that take the lookups through exact, prefix, empty and non-ASCII paths.
-const wchar_t* const kFixedNames[] = {L"DEPTH", L"",     L"dept",  L"TVDSS", L"X1",
-                                      L"gr",    L"井名", L"TVDSA", L"\xFFFD"};
-// The curve name functions see the first ones of these.
-constexpr size_t kFixedCurveNames = 2;
-// The names taken from the file are capped so large files stay fast; the curve
-// name functions read the file on every call, so they see only a few names.
-constexpr size_t kFileNames = 24;
-constexpr size_t kCurveFunctionNames = 4;
+const wchar_t* const kFixedNames[] = {L"DEPTH", L"",   L"dept", L"TVDSS",
+                                      L"X1",    L"gr", L"井名", L"\xFFFD"};
+// Every lookup reads the whole file, so the names taken from it are capped, and
+// the curve name functions (which make a lookup per call) see one name.
+constexpr size_t kFileNames = 16;
 
 void CheckProfileSection(const std::wstring& path, std::wstring_view name, size_t bufferSize) {
     const ProfileSection section(path, name, bufferSize);
@@ -32,18 +29,24 @@ void CheckProfileSection(const std::wstring& path, std::wstring_view name, size_
     section.Lines();
 }
 
-// Every piece between blanks and "=" of the well_log lines, up to kFileNames.
-std::vector<std::wstring> NamesFromFile(const std::wstring& path) {
+// The pieces of the file between blanks, "=", brackets and line ends, each byte
+// widened as it is: enough to hit the ASCII aliases without reading the file.
+std::vector<std::wstring> NamesFromBytes(std::string_view bytes) {
     std::vector<std::wstring> names;
-    const ProfileSection section(path, L"well_log", 1024);
-    for (const std::wstring& line : section.Lines()) {
-        size_t start = 0;
-        while (start <= line.size() && names.size() < kFileNames) {
-            const size_t end = std::min(line.find_first_of(L" =", start), line.size());
-            names.push_back(line.substr(start, end - start));
-            start = end + 1;
+    std::wstring name;
+    for (const char byte : bytes) {
+        if (std::string_view(" =[]\r\n\t\0", 8).find(byte) == std::string_view::npos) {
+            name += static_cast<wchar_t>(static_cast<unsigned char>(byte));
+            continue;
         }
+        if (!name.empty())
+            names.push_back(std::move(name));
+        name.clear();
+        if (names.size() == kFileNames)
+            return names;
     }
+    if (!name.empty())
+        names.push_back(std::move(name));
     return names;
 }
 
@@ -84,17 +87,14 @@ void RunSettings(const std::uint8_t* data, std::size_t size) {
     CheckProfileSection(path, sectionName != nullptr ? sectionName : L"", input.Option(1) * 5u);
 
     WellAttributeLookup lookup(section, input.Flag(0, 3));
-    std::vector<std::wstring> names(std::begin(kFixedNames), std::end(kFixedNames));
-    for (std::wstring& name : NamesFromFile(path))
-        names.push_back(std::move(name));
-    for (const std::wstring& name : names)
+    const std::vector<std::wstring> fileNames = NamesFromBytes(input.File());
+    for (const wchar_t* name : kFixedNames)
+        LookUp(lookup, name);
+    for (const std::wstring& name : fileNames)
         LookUp(lookup, name.c_str());
-    std::vector<const wchar_t*> curveNames(kFixedNames, kFixedNames + kFixedCurveNames);
-    for (size_t i = std::size(kFixedNames);
-         i < names.size() && curveNames.size() < kCurveFunctionNames; ++i)
-        curveNames.push_back(names[i].c_str());
-    for (const wchar_t* name : curveNames)
-        CurveNames(name, input.Flag(0, 4));
+    const bool fileName = input.Flag(0, 5) && !fileNames.empty();
+    CurveNames(fileName ? fileNames.front().c_str() : L"DEPTH", input.Flag(0, 4));
+    CurveNames(L"", false);
     unsigned int id = 0;
     Require(!lookup.FindAttribute(nullptr, id), "a null name is never found");
     Require(lookup.FindEntryIndex(nullptr) == -1, "a null canonical name has no entry");
