@@ -69,13 +69,15 @@ void Configure(CWellPath& loader, const FuzzInput& input) {
     loader.SetAzimuthToTrueNorth(input.Flag(kFlags, kAzimuthNorth));
     loader.SetCoorUnit(static_cast<std::int8_t>(input.Option(kCoorUnit)));
     loader.SetDepthUnit(static_cast<std::int8_t>(input.Option(kDepthUnit)));
-    using Setter = void (CWellPath::*)(std::uint16_t);
-    const Setter setters[] = {
-        &CWellPath::SetMDColumn,  &CWellPath::SetINCLColumn, &CWellPath::SetAZIMColumn,
-        &CWellPath::SetTVDColumn, &CWellPath::SetDXColumn,   &CWellPath::SetDYColumn,
-        &CWellPath::SetXColumn,   &CWellPath::SetYColumn,    &CWellPath::SetZColumn};
-    for (size_t i = 0; i < std::size(setters); ++i)
-        (loader.*setters[i])(Column(input, i));
+    loader.SetMDColumn(Column(input, 0));
+    loader.SetINCLColumn(Column(input, 1));
+    loader.SetAZIMColumn(Column(input, 2));
+    loader.SetTVDColumn(Column(input, 3));
+    loader.SetDXColumn(Column(input, 4));
+    loader.SetDYColumn(Column(input, 5));
+    loader.SetXColumn(Column(input, 6));
+    loader.SetYColumn(Column(input, 7));
+    loader.SetZColumn(Column(input, 8));
 }
 
 std::list<COMMON::STRUCT_CURVE_ITEM> DepthCurve() {
