@@ -6,6 +6,7 @@
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
+#include "loaders/CurveKind.h"
 #include "platform/CWaitCursor.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
@@ -18,19 +19,6 @@ namespace {
 // The type of the most recently constructed load object; the entry points act on
 // it whatever object they are called on.
 std::atomic<COMMON::LOAD_DATA_TYPE> g_processLoadType{COMMON::LDT_WELL_HEAD};
-
-bool IsDepthCurve(const std::wstring& name) {
-    return welldata::EqualsNoCase(name, L"DEPTH") || welldata::ContainsNoCase(name, L"TVD") ||
-           welldata::EqualsNoCase(name, L"Z") || welldata::EqualsNoCase(name, L"MD");
-}
-
-bool IsCoordinateCurve(const std::wstring& name) {
-    for (const wchar_t* coordinate : {L"X", L"Y", L"DX", L"DY"}) {
-        if (welldata::EqualsNoCase(name, coordinate))
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -223,13 +211,11 @@ void CLoadData::SettleLasUnits(const std::wstring& path) {
     const CLasSection* curves = sections != nullptr ? sections->FindSection(L"~C") : nullptr;
     if (curves != nullptr) {
         for (const CLasItem& item : curves->items) {
-            std::wstring name = welldata::TrimRight(item.strMnemonic, L" ");
-            if (welldata::EqualsNoCase(name, L"DEPT"))
-                name = L"DEPTH";
+            const std::wstring name = welldata::LasCurveName(item.strMnemonic);
             const std::wstring unit = welldata::TrimRight(item.strUnit, L" ");
-            if (IsDepthCurve(name))
+            if (welldata::IsDepthCurveType(name))
                 m_eDepthUnit = welldata::CoorUnitFromText(unit);
-            else if (IsCoordinateCurve(name))
+            else if (welldata::IsCoordinateCurveType(name))
                 m_eCoorUnit = welldata::CoorUnitFromText(unit);
         }
     }

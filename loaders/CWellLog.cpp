@@ -1,31 +1,184 @@
 #include "loaders/CWellLog.h"
 
-// TODO(loaders): the well log loader.
+#include "loaders/CurveKind.h"
+#include "platform/ReadableMemory.h"
+#include "platform/StepProgress.h"
+#include "platform/WideText.h"
+#include "reader/CDataFileReader.h"
+#include "reader/LenientNumber.h"
+
+#include <boost/bind/bind.hpp>
+#include <cmath>
+
+namespace {
+
+constexpr double kLoadedNull = -9999.0;
+constexpr double kNullTolerance = 0.001;
+
+using welldata::EqualsNoCase;
+
+void Scale(std::vector<float>& values, double factor) {
+    for (float& value : values)
+        value = static_cast<float>(value * factor);
+}
+
+} // namespace
+
 CWellLog::CWellLog(CDataFileReader* reader, COMMON::STRUCT_WELL_PATH* path,
                    COMMON::STRUCT_WELL_CURVE* curves)
     : CWellPath(reader, path), m_pCurves(curves) {}
+
 CWellLog::~CWellLog() = default;
+
 bool CWellLog::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) {
     CWellPath::ParseRow(row, point);
+    if (GetDataType() != PATH_LOG_MD_INCL_AZIM)
+        return true;
+    double value = 0.0;
+    if (ReadCell(row, value, MDColumn()))
+        point.fMD = static_cast<float>(value);
+    if (ReadCell(row, value, AZIMColumn()))
+        point.uAzimOrX.fValue = static_cast<float>(value);
+    if (ReadCell(row, value, INCLColumn()))
+        point.fInclOrDepth = static_cast<float>(value);
     return true;
 }
-bool CWellLog::SetCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>&) {
-    return false;
+
+bool CWellLog::SetCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves) {
+    if (curves.empty() || m_pCurves == nullptr)
+        return false;
+    m_pCurves->lstCurves = curves;
+    return true;
 }
-void CWellLog::SetNullValues(const std::vector<float>&) {}
-void CWellLog::SetGroupName(const std::wstring&) {}
-void CWellLog::SetGroupMode(std::int32_t) {}
-void CWellLog::SetSkipNullValues(bool) {}
-bool CWellLog::LoadLas() {
-    return false;
+
+void CWellLog::SetNullValues(const std::vector<float>& nullValues) {
+    if (m_pCurves != nullptr)
+        m_pCurves->vecNullValues = nullValues;
 }
-bool CWellLog::LoadTable() {
-    return false;
+
+void CWellLog::SetGroupName(const std::wstring& name) {
+    if (m_pCurves != nullptr)
+        m_pCurves->strGroupName = name;
 }
-bool CWellLog::LoadLog() {
-    return false;
+
+void CWellLog::SetGroupMode(std::int32_t mode) {
+    if (m_pCurves != nullptr)
+        m_pCurves->nGroupMode = mode;
 }
-void CWellLog::ReplaceNull(double&, const std::vector<float>&) {}
+
+void CWellLog::SetSkipNullValues(bool skip) {
+    if (m_pCurves != nullptr)
+        m_pCurves->bSkipNullValues = skip;
+}
+
+void CWellLog::ReplaceNull(double& value, const std::vector<float>& nullValues) {
+    for (auto null = nullValues.rbegin(); null != nullValues.rend(); ++null) {
+        if (std::fabs(value - static_cast<double>(*null)) <= kNullTolerance) {
+            value = kLoadedNull;
+            return;
+        }
+    }
+}
+
+CWellLog::NullReplacer CWellLog::MakeNullReplacer(const std::vector<float>& nullValues) {
+    return boost::bind(&CWellLog::ReplaceNull, this, boost::placeholders::_1, nullValues);
+}
+
 void CWellLog::CopySettingsFrom(const CWellLog& other) {
     CWellPath::CopySettingsFrom(other);
+    m_bUserCurveList = other.m_bUserCurveList;
+}
+
+void CWellLog::BuildCurvesFromLas(const CLasSection& curveSection) {
+    m_pCurves->lstCurves.clear();
+    for (int i = 0; i < curveSection.GetItemCount(); ++i) {
+        const CLasItem& line = *curveSection.GetItem(i);
+        COMMON::STRUCT_CURVE_ITEM curve;
+        curve.nColumn = i;
+        curve.bLogarithmic = false;
+        curve.strUnit = line.strUnit;
+        curve.strName = welldata::LasCurveName(line.strMnemonic);
+        curve.strType = curve.strName;
+        m_pCurves->lstCurves.push_back(std::move(curve));
+    }
+}
+
+std::vector<float> CWellLog::LasNullValues(const CLasSectionTable& sections) {
+    std::vector<float> nullValues;
+    const CLasSection* well = sections.FindSection(L"~W");
+    const CLasItem* null = well != nullptr ? well->FindItem(L"NULL") : nullptr;
+    if (null != nullptr)
+        nullValues.push_back(static_cast<float>(welldata::LenientToDouble(null->strValue)));
+    return nullValues;
+}
+
+void CWellLog::ConvertLasCurve(COMMON::STRUCT_CURVE_ITEM& curve) const {
+    if (welldata::IsDepthCurveType(curve.strType))
+        Scale(curve.vecValues, DepthFactor());
+    else if (welldata::IsCoordinateCurveType(curve.strType))
+        Scale(curve.vecValues, CoorFactor());
+    else
+        return;
+    curve.strUnit = L"M";
+}
+
+bool CWellLog::LoadLas() {
+    if (m_pCurves == nullptr)
+        return false;
+    if (m_pCurves->bWithWellPath && !LoadPath())
+        return false;
+    CDataFileReader* reader = Reader();
+    if (!welldata::IsReadable(reader))
+        return false;
+    // Reading by name has just read the file; a dialog's preview has not.
+    if (!m_pCurves->bWithWellPath && HasUserCurveList() && !reader->Read(CDataFileReader::kReadAll))
+        return false;
+    const CLasSectionTable* sections = reader->GetLasSections();
+    const CLasSection* curveSection = sections != nullptr ? sections->FindSection(L"~C") : nullptr;
+    if (curveSection == nullptr)
+        return false;
+    const int curveCount = curveSection->GetItemCount();
+    if (!HasUserCurveList())
+        BuildCurvesFromLas(*curveSection);
+
+    const NullReplacer replaceNull = MakeNullReplacer(LasNullValues(*sections));
+    StepProgress progress(reader->GetProgressCtrl(), curveCount, true);
+    int processed = 0;
+    for (COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves) {
+        if (processed >= curveCount)
+            break;
+        progress.Advance(processed++);
+        const int column = HasUserCurveList() ? curve.nColumn - 1 : curve.nColumn;
+        curve.vecValues = reader->GetColumn(column, replaceNull);
+        if (GetConvertUnits())
+            ConvertLasCurve(curve);
+    }
+    return true;
+}
+
+bool CWellLog::LoadTable() {
+    CDataFileReader* reader = Reader();
+    if (!welldata::IsReadable(reader) || m_pCurves == nullptr || m_pCurves->lstCurves.empty())
+        return false;
+    // With a well path, LoadPath has just read the file again.
+    if (!m_pCurves->bWithWellPath && !reader->Read(CDataFileReader::kReadAll))
+        return false;
+
+    const NullReplacer replaceNull = MakeNullReplacer(m_pCurves->vecNullValues);
+    StepProgress progress(reader->GetProgressCtrl(),
+                          static_cast<long long>(m_pCurves->lstCurves.size()), false);
+    long long index = 0;
+    for (COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves) {
+        progress.Advance(index++);
+        curve.vecValues = reader->GetColumn(curve.nColumn - 1, replaceNull);
+        if (GetConvertUnits() && EqualsNoCase(curve.strType, L"DEPTH"))
+            Scale(curve.vecValues, DepthFactor());
+    }
+    return true;
+}
+
+bool CWellLog::LoadLog() {
+    if (m_pCurves != nullptr && m_pCurves->bWithWellPath && !LoadPath())
+        return false;
+    return LoadTable();
 }

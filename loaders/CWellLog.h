@@ -7,10 +7,14 @@
 #include "loaders/CWellPath.h"
 #include "welldata/Common.h"
 
+#include <boost/function.hpp>
 #include <cstdint>
 #include <list>
 #include <string>
 #include <vector>
+
+struct CLasSection;
+class CLasSectionTable;
 
 class CWellLog : public CWellPath {
 public:
@@ -32,8 +36,12 @@ public:
     void SetUserCurveList(bool userList) { m_bUserCurveList = userList ? 1 : 0; }
     bool HasUserCurveList() const { return m_bUserCurveList != 0; }
 
+    // Loads the curves of a LAS file: every curve of its "~C" section, or the
+    // curves a dialog chose; nulls from the "~W" section's NULL item.
     bool LoadLas();
+    // Loads the chosen curves of a text table, with the user's null values.
     bool LoadTable();
+    // The well path first when the file carries one, then the table's curves.
     bool LoadLog();
 
     // Sets `value` to -9999 when it lies within 0.001 of one of `nullValues`.
@@ -42,6 +50,14 @@ public:
     void CopySettingsFrom(const CWellLog& other);
 
 private:
+    using NullReplacer = boost::function<void(double&)>;
+
+    NullReplacer MakeNullReplacer(const std::vector<float>& nullValues);
+    void BuildCurvesFromLas(const CLasSection& curveSection);
+    static std::vector<float> LasNullValues(const CLasSectionTable& sections);
+    // Converts a LAS curve whose type names a depth or a coordinate to metres.
+    void ConvertLasCurve(COMMON::STRUCT_CURVE_ITEM& curve) const;
+
     std::uint8_t m_bUserCurveList = 0;
     COMMON::STRUCT_WELL_CURVE* m_pCurves = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 
 namespace welldata {
 
@@ -59,32 +60,12 @@ std::wstring MultiByteConverter::ToWide(std::string_view bytes) {
         m_toWide = iconv_open("WCHAR_T", m_codePage.c_str());
     if (m_toWide == kNoConverter)
         return FromAsciiOrReplacement(bytes);
-
-    iconv(m_toWide, nullptr, nullptr, nullptr, nullptr);
-    std::wstring out(bytes.size() + 1, L'\0');
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    size_t produced = 0;
-    while (inLeft > 0) {
-        char* outPtr = reinterpret_cast<char*>(out.data() + produced);
-        size_t outLeft = (out.size() - produced) * sizeof(wchar_t);
-        const size_t result = iconv(m_toWide, &in, &inLeft, &outPtr, &outLeft);
-        produced = out.size() - outLeft / sizeof(wchar_t);
-        if (result != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            out.resize(out.size() * 2);
-            continue;
-        }
-        // EILSEQ or EINVAL: one replacement character, then go on after the byte.
-        if (produced == out.size())
-            out.resize(out.size() * 2);
-        out[produced++] = 0xFFFD;
-        ++in;
-        --inLeft;
-        iconv(m_toWide, nullptr, nullptr, nullptr, nullptr);
-    }
-    out.resize(produced);
+    const wchar_t replacement = 0xFFFD;
+    const std::string wide =
+        Convert(m_toWide, bytes, 1,
+                std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement));
+    std::wstring out(wide.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(out.data(), wide.data(), out.size() * sizeof(wchar_t));
     return out;
 }
 
@@ -101,40 +82,56 @@ std::wstring MultiByteConverter::FromAsciiOrReplacement(std::string_view bytes) 
 std::string MultiByteConverter::ToMultiByte(std::wstring_view text) {
     if (m_toMultiByte == kNoConverter)
         m_toMultiByte = iconv_open(m_codePage.c_str(), "WCHAR_T");
-    std::string out;
     if (m_toMultiByte == kNoConverter) {
+        std::string out;
         for (wchar_t c : text)
             out += c < 0x80 ? static_cast<char>(c) : '?';
         return out;
     }
-    iconv(m_toMultiByte, nullptr, nullptr, nullptr, nullptr);
-    out.resize(text.size() * 4 + 4);
-    char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
-    size_t inLeft = text.size() * sizeof(wchar_t);
+    return Convert(
+        m_toMultiByte,
+        std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)),
+        sizeof(wchar_t), "?");
+}
+
+std::string MultiByteConverter::Convert(iconv_t converter, std::string_view input, size_t inputUnit,
+                                        std::string_view replacement) {
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    std::string out(input.size() * 4 + 8, '\0');
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
     size_t produced = 0;
     while (inLeft > 0) {
         char* outPtr = out.data() + produced;
         size_t outLeft = out.size() - produced;
-        const size_t result = iconv(m_toMultiByte, &in, &inLeft, &outPtr, &outLeft);
+        const size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
         produced = out.size() - outLeft;
         if (result != static_cast<size_t>(-1))
             break;
-        if (errno == E2BIG) {
+        if (errno == E2BIG || out.size() - produced < replacement.size()) {
             out.resize(out.size() * 2);
             continue;
         }
-        if (produced == out.size())
-            out.resize(out.size() * 2);
-        out[produced++] = '?';
-        in += sizeof(wchar_t);
-        inLeft -= std::min(inLeft, sizeof(wchar_t));
-        iconv(m_toMultiByte, nullptr, nullptr, nullptr, nullptr);
+        // EILSEQ or EINVAL: one replacement, then go on after the unit that failed.
+        out.replace(produced, replacement.size(), replacement);
+        produced += replacement.size();
+        const size_t skip = std::min(inLeft, inputUnit);
+        in += skip;
+        inLeft -= skip;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
     }
     // Flush any shift state of stateful code pages.
-    char* outPtr = out.data() + produced;
-    size_t outLeft = out.size() - produced;
-    iconv(m_toMultiByte, nullptr, nullptr, &outPtr, &outLeft);
-    out.resize(out.size() - outLeft);
+    for (;;) {
+        char* outPtr = out.data() + produced;
+        size_t outLeft = out.size() - produced;
+        if (iconv(converter, nullptr, nullptr, &outPtr, &outLeft) != static_cast<size_t>(-1) ||
+            errno != E2BIG) {
+            produced = out.size() - outLeft;
+            break;
+        }
+        out.resize(out.size() * 2);
+    }
+    out.resize(produced);
     return out;
 }
 

@@ -29,6 +29,10 @@ public:
 private:
     // Used when iconv does not know the code page: ASCII passes, the rest is U+FFFD.
     static std::wstring FromAsciiOrReplacement(std::string_view bytes);
+    // Runs `converter` over `input`, writing `replacement` for every input unit
+    // of `inputUnit` bytes it cannot convert.
+    static std::string Convert(iconv_t converter, std::string_view input, size_t inputUnit,
+                               std::string_view replacement);
 
     std::string m_codePage;
     bool m_asciiCompatible;

@@ -2,7 +2,13 @@
 // and row table, with the checks and messages of a LAS load.
 #pragma once
 
+#include "welldata/MessageBox.h"
+
+#include <string>
+
 class CDataFileReader;
+class CLasSectionTable;
+struct CLasSection;
 
 class CLasParser {
 public:
@@ -12,5 +18,24 @@ public:
     bool Parse();
 
 private:
+    // Sections and rows from the raw lines, releasing each line once parsed;
+    // false when an item line comes before any section.
+    bool ParseLines();
+    void StartSection(const std::wstring& line, size_t tilde);
+    bool AddHeaderItem(const std::wstring& line);
+    void AddDataRow(const std::wstring& line);
+
+    // Joins wrapped rows and checks that every row holds one value per curve.
+    bool CheckData();
+    bool IsWrapped(const CLasSection& version) const;
+    std::wstring BadDepthReport(size_t curveCount) const;
+
+    // Shows `text` unless the file is loaded in a batch.
+    void Report(const std::wstring& text,
+                welldata::MessageOwner owner = welldata::MessageOwner::FocusWindow) const;
+
     CDataFileReader& m_reader;
+    CLasSectionTable* m_pSections = nullptr;
+    CLasSection* m_pCurrentSection = nullptr;
+    bool m_bInData = false;
 };

@@ -15,7 +15,17 @@ public:
     bool HasAllSections() const { return m_sections == kAllSections; }
 
 private:
+    static constexpr unsigned kVersionSection = 0x01;
+    static constexpr unsigned kWellSection = 0x02;
+    static constexpr unsigned kCurveSection = 0x04;
+    static constexpr unsigned kDataSection = 0x08;
     static constexpr unsigned kAllSections = 0x0F;
+
+    void TrackSectionLine(const std::wstring& line);
+    void TrackBodyLine(const std::wstring& line);
+    // A wrapped file's preview ends at a line that completes a record.
+    void CountWrappedValues(const std::wstring& line);
+    void CountDataLine(const std::wstring& line);
 
     unsigned m_sections = 0;
     bool m_inCurveSection = false;

@@ -3,7 +3,10 @@
 #include "controls/ControlId.h"
 #include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
 #include "dialogs/ExtendComboDropHeight.h"
+#include "support/TestSupport.h"
+#include "welldata/CLoadData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -120,7 +123,39 @@ TEST_F(UnitQuestionDialog, ComboListsAreExtended) {
 
 TEST_F(UnitQuestionDialog, Screenshot) {
     Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
+    // Saved where a reviewer looks at it; the folder is the build's working directory.
     const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
     ASSERT_TRUE(dialog.grab().save(path));
     std::printf("screenshot: %s\n", path.toStdString().c_str());
+}
+
+TEST(UnitQuestionInHost, LoadingAFeetFileByNameAsksWithTheDialog) {
+    std::wstring path = testing_support::SamplePath("well_log_feet.las");
+    QString seenTitle;
+    QTimer::singleShot(0, [&] {
+        QTimer* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            auto* dialog = qobject_cast<Dlg*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            seenTitle = dialog->windowTitle();
+            EXPECT_EQ(FindControl<QComboBox>(dialog, Dlg::IDC_DEPTH_UNIT)->currentText(),
+                      QStringLiteral("ft"));
+            QTest::mouseClick(FindControl<QCheckBox>(dialog, Dlg::IDC_DONT_ASK_AGAIN),
+                              Qt::LeftButton);
+            QTest::mouseClick(FindControl<QPushButton>(dialog, Dlg::IDOK_BUTTON), Qt::LeftButton);
+            poll->stop();
+            poll->deleteLater();
+        });
+        poll->start(10);
+    });
+    CLoadData data(COMMON::LDT_WELL_DATA);
+    ASSERT_TRUE(data.ReadFile(path));
+    EXPECT_EQ(seenTitle, QStringLiteral("单位转换设置 - well_log_feet.las"));
+    bool settled = false;
+    COMMON::ENUM_COOR_UNIT coor{}, depth{};
+    data.GetWellCurveUnitsInfo(settled, coor, depth);
+    EXPECT_TRUE(settled);
+    EXPECT_EQ(depth, COMMON::COOR_UNIT_FT);
+    EXPECT_EQ(data.GetWellLog().lstCurves.front().strUnit, L"M");
 }

@@ -1,0 +1,67 @@
+#include "loaders/CWellLog.h"
+#include "reader/CDataFileReader.h"
+#include "reader/LenientNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TEST(WellLogSettings, ReplaceNullMatchesWithinAThousandth) {
+    CWellLog log(nullptr, nullptr, nullptr);
+    const std::vector<float> nulls{-999.25f, 0.0f};
+    const std::pair<double, double> cases[] = {
+        {-999.25, -9999.0}, {-999.2509, -9999.0}, {-999.252, -999.252},
+        {0.001, -9999.0},   {-0.0005, -9999.0},   {12.5, 12.5},
+    };
+    for (auto [value, expected] : cases) {
+        log.ReplaceNull(value, nulls);
+        EXPECT_DOUBLE_EQ(value, expected);
+    }
+    double untouched = -999.25;
+    log.ReplaceNull(untouched, {});
+    EXPECT_EQ(untouched, -999.25);
+}
+
+TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
+    const std::pair<const wchar_t*, double> cases[] = {
+        {L"-999.25", -999.25},
+        {L"  -999.25 (none)", -999.25},
+        {L"+12.5e2x", 1250.0},
+        {L"1e", 1.0},
+        {L".5", 0.5},
+        {L"7.", 7.0},
+        {L"", 0.0},
+        {L"none", 0.0},
+        {L"-.e3", 0.0},
+        {L"0x10", 0.0},
+        {L"\t42", 42.0},
+        {L"1,5", 1.0},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(welldata::LenientToDouble(text), expected)
+            << testing::PrintToString(std::wstring(text));
+    EXPECT_TRUE(std::isinf(welldata::LenientToDouble(L"-1e999")));
+}
+
+TEST(WellLogSettings, CopyTakesSettingsButKeepsItsOwnRecords) {
+    CDataFileReader reader;
+    COMMON::STRUCT_WELL_PATH path;
+    COMMON::STRUCT_WELL_CURVE sourceCurves, copyCurves;
+    CWellLog source(&reader, &path, &sourceCurves);
+    source.SetUserCurveList(true);
+    source.SetDataType(PATH_LOG_MD_INCL_AZIM);
+    source.SetConvertUnits(true);
+    CWellLog copy(&reader, &path, &copyCurves);
+    copy.CopySettingsFrom(source);
+    EXPECT_TRUE(copy.HasUserCurveList());
+    EXPECT_EQ(copy.GetDataType(), PATH_LOG_MD_INCL_AZIM);
+    EXPECT_TRUE(copy.GetConvertUnits());
+    EXPECT_FALSE(copy.SetCurves({}));
+    EXPECT_TRUE(copy.SetCurves({COMMON::STRUCT_CURVE_ITEM()}));
+    EXPECT_EQ(copyCurves.lstCurves.size(), 1u);
+    EXPECT_TRUE(sourceCurves.lstCurves.empty());
+}
+
+} // namespace

@@ -1,0 +1,183 @@
+// Reads every public LAS file of the shared corpus as loading a LAS file by name
+// does and checks the outcome file by file against tests/data/las/
+// corpus-expected.tsv. Where that table says the peer reader's reference agrees,
+// the reference is checked too; where it differs, the table must say why.
+#include "loaders/CWellLog.h"
+#include "reader/CDataFileReader.h"
+#include "support/TestSupport.h"
+#include "welldata/CodePage.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::MessageCapture;
+using testing_support::Narrow;
+using Fields = std::vector<std::string>;
+
+// Columns of the expected table.
+enum { kFile, kOutcome, kMessage, kCurves, kRows, kFirstRow, kReference, kReason, kColumns };
+
+Fields Split(const std::string& text, char separator) {
+    Fields fields(1);
+    for (char c : text) {
+        if (c == separator)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+std::string Join(const Fields& parts) {
+    std::string text;
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i > 0 ? "|" : "") + parts[i];
+    return text;
+}
+
+// Rows of a tab-separated file by their first field; "#" lines are comments.
+std::map<std::string, Fields> ReadTable(const std::string& path, size_t width) {
+    std::map<std::string, Fields> rows;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        Fields fields = Split(line, '\t');
+        fields.resize(width);
+        if (!line.empty() && line.front() != '#')
+            rows[fields[0]] = fields;
+    }
+    return rows;
+}
+
+// "none", or the key of the message shown; bad depths add their list.
+std::string MessageKey(const MessageCapture& messages) {
+    const std::pair<const char*, std::wstring> keys[] = {
+        {"no-section", L"解释数据时没有找到相应的数据段"},
+        {"no-data-mark", L"解释数据时没有找到数据开始标记“~A”"},
+        {"illegal-las", L"非法的Las格式文件。"},
+        {"bad-wrap", L"文件数据有问题"},
+        {"bad-depths", L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n"},
+    };
+    if (messages.Count() != 1)
+        return messages.Count() == 0 ? "none" : "several";
+    std::wstring text = messages.Messages()[0].text;
+    for (const auto& [key, start] : keys) {
+        if (text.rfind(start, 0) != 0)
+            continue;
+        std::wstring depths = text.substr(start.size());
+        std::erase_if(depths, [](wchar_t c) { return c == L'\r' || c == L'\n'; });
+        return std::string(key) == "bad-depths" ? "bad-depths " + Narrow(depths) : key;
+    }
+    return "unknown " + Narrow(text);
+}
+
+std::string FloatText(float value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// The file as a batch load (nothing may be shown) and its curves, then the
+// message an interactive read shows; in the columns of the expected table.
+Fields Load(const std::string& path) {
+    CDataFileReader reader;
+    COMMON::STRUCT_WELL_PATH wellPath;
+    COMMON::STRUCT_WELL_CURVE curves;
+    CWellLog log(&reader, &wellPath, &curves);
+    reader.SetFilePath(testing_support::Widen(path));
+    reader.SetDataFormat(COMMON::WLDF_LAS);
+    reader.SetHeaderRow(false);
+    reader.EnsureSections();
+    reader.SetBatchLoad(true);
+    Fields got(kReference, "-");
+    MessageCapture batchMessages;
+    const bool accepted = reader.Read(CDataFileReader::kReadAll) && log.LoadLas();
+    EXPECT_EQ(batchMessages.Count(), 0u);
+    got[kOutcome] = accepted ? "accepted" : "rejected";
+    if (accepted) {
+        Fields names, first;
+        for (const COMMON::STRUCT_CURVE_ITEM& curve : curves.lstCurves) {
+            names.push_back(Narrow(curve.strName));
+            EXPECT_EQ(curve.vecValues.size(), size_t(reader.GetRowCount()));
+            if (!curve.vecValues.empty())
+                first.push_back(FloatText(curve.vecValues.front()));
+        }
+        got[kCurves] = Join(names);
+        got[kRows] = std::to_string(reader.GetRowCount());
+        got[kFirstRow] = Join(first);
+    }
+    reader.Clear();
+    reader.EnsureSections();
+    reader.SetBatchLoad(false);
+    MessageCapture messages;
+    EXPECT_EQ(reader.Read(CDataFileReader::kReadAll), accepted);
+    got[kMessage] = MessageKey(messages);
+    return got;
+}
+
+// The same verdict and, for files both read, the same curves (the reference's
+// "DEPT" is our "DEPTH"), rows and first row (its "nan" is our -9999).
+bool AgreesWithReference(const Fields& ours, const Fields& reference) {
+    const bool accepted = ours[kOutcome] == "accepted";
+    const bool theyRead = reference[1] == "ok";
+    if (!accepted || !theyRead)
+        return accepted == theyRead;
+    Fields names = reference[4].empty() ? Fields() : Split(reference[4], '|');
+    for (std::string& name : names)
+        name = name == "DEPT" ? "DEPTH" : name;
+    const Fields mine = Split(ours[kFirstRow], '|');
+    const Fields theirs = Split(reference[6], '|');
+    if (Join(names) != ours[kCurves] || reference[3] != ours[kRows] || mine.size() != theirs.size())
+        return false;
+    for (size_t i = 0; i < mine.size(); ++i) {
+        float value = 0.0f;
+        double theirValue = 0.0;
+        std::from_chars(mine[i].data(), mine[i].data() + mine[i].size(), value);
+        const auto end = theirs[i].data() + theirs[i].size();
+        const bool number = std::from_chars(theirs[i].data(), end, theirValue).ptr == end;
+        if (theirs[i] == "nan" ? value != -9999.0f : !number || float(theirValue) != value)
+            return false;
+    }
+    return true;
+}
+
+TEST(LasCorpus, EveryFileLoadsAsExpected) {
+    const std::string corpus = testing_support::LasCorpusDir();
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "LAS corpus folder " << corpus << " not found: real-world check skipped";
+    ASSERT_TRUE(welldata::SetDataCodePage("GB18030"));
+    const auto expected =
+        ReadTable(Narrow(testing_support::DataPath("las/corpus-expected.tsv")), kColumns);
+    const auto reference = ReadTable(corpus + "/lasio-reference.tsv", 9);
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
+        const std::string extension = entry.path().extension().string();
+        if (entry.is_regular_file() && extension != ".md" && extension != ".tsv")
+            files.insert(fs::relative(entry.path(), corpus).generic_string());
+    }
+    ASSERT_EQ(files.size(), expected.size()) << "every corpus file needs a line in the table";
+
+    int accepted = 0;
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(expected.count(file) && reference.count(file));
+        const Fields& want = expected.at(file);
+        const Fields got = Load(corpus + "/" + file);
+        for (int column : {kOutcome, kMessage, kCurves, kRows, kFirstRow})
+            EXPECT_EQ(got[column], want[column]) << "column " << column;
+        accepted += got[kOutcome] == "accepted";
+        const bool agrees = AgreesWithReference(want, reference.at(file));
+        EXPECT_EQ(agrees ? "agree" : "differ", want[kReference]);
+        EXPECT_TRUE(agrees || want[kReason].size() > 1) << "a difference needs its reason";
+    }
+    std::cout << "LAS corpus: " << accepted << " accepted, " << files.size() - accepted
+              << " rejected\n";
+}
+
+} // namespace
