@@ -7,9 +7,12 @@
 #include "LoadSession.h"
 #include "RecordTables.h"
 #include "TerminalUnitPrompt.h"
+#include "UsageError.h"
 #include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/CLoadData.h"
+
+#include <algorithm>
 
 LasCommand::LasCommand() = default;
 LasCommand::~LasCommand() = default;
@@ -58,6 +61,9 @@ void LasCommand::ReadOptions(const ParsedArguments& arguments) {
     m_coorChoice = ReadUnitChoice(arguments, "coord-unit");
     m_depthChoice = ReadUnitChoice(arguments, "depth-unit");
     const bool asks = m_coorChoice.ask || m_depthChoice.ask;
+    const auto& files = arguments.Operands();
+    if (asks && std::find(files.begin(), files.end(), "-") != files.end())
+        throw UsageError("'ask' reads its answers from standard input, which '-' reads as a file");
     if (!asks && (m_coorChoice.unit || m_depthChoice.unit)) {
         m_unitsSettled = true;
         m_coorUnit = m_coorChoice.unit.value_or(COMMON::COOR_UNIT_M);

@@ -31,7 +31,8 @@ Columns are given by 1-based number or by name.
 
   --curves LIST      the curves to load, comma-separated, in this order
                      (default: every numeric column)
-  --depth COL        the depth curve
+  --depth COL        the depth curve; other curves recognised as depths
+                     become ordinary curves typed by their names
   --type COL=TYPE    the curve type of a column (DEPTH marks the depth);
                      repeatable
   --unit COL=UNIT    the unit of a column; repeatable. Units are written the
@@ -124,7 +125,8 @@ int LogCommand::DepthColumn(const CurveList& curves) {
     if (const wchar_t* problem =
             CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves))) {
         welldata::ShowInformation(problem);
-        throw LoadProblem("mark the one depth curve with --depth COL");
+        throw LoadProblem("mark the one depth curve with --depth COL; --curves leaves out a "
+                          "column named like a depth");
     }
     const auto depth = std::find_if(curves.begin(), curves.end(), [](const auto& curve) {
         return welldata::EqualsNoCase(curve.strType, L"depth");
