@@ -115,5 +115,7 @@ std::wstring LasCommand::DiagnoseFailure(const std::wstring& path, LoadSession& 
     reader.EnsureSections();
     reader.Read(CDataFileReader::kReadAll);
     const std::wstring reason = session.Messages().EndCapture();
-    return reason.empty() ? L"not a LAS 2.0 file with curves" : reason;
+    // The reader fails silently only on a file without a line of text: an
+    // empty file, or UTF-16, whose NUL bytes end every line.
+    return reason.empty() ? L"the file holds no line of text (is it empty, or UTF-16?)" : reason;
 }

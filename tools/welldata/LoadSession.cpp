@@ -2,6 +2,7 @@
 
 #include "ExitStatus.h"
 #include "StandardInputCopy.h"
+#include "TerminalText.h"
 #include "ToolFailure.h"
 #include "platform/Utf8.h"
 #include "platform/WideText.h"
@@ -17,6 +18,24 @@
 namespace {
 
 const wchar_t* const kStandardInputName = L"(standard input)";
+// Cells of a failure's reason in the closing list; the whole reason was shown
+// when the file failed.
+constexpr size_t kReasonWidth = 120;
+
+// A message's lines, trimmed and joined by blanks.
+std::wstring OneLine(const std::wstring& text) {
+    std::wstring line;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find(L'\n', start), text.size());
+        const std::wstring piece =
+            welldata::Trim(std::wstring_view(text).substr(start, end - start));
+        if (!piece.empty())
+            line += (line.empty() ? L"" : L" ") + piece;
+        start = end + 1;
+    }
+    return line;
+}
 
 std::unique_ptr<TerminalProgressBar> MakeProgressBar(const CommandOptions& options) {
     if (options.Quiet() || (!options.ForcesProgress() && isatty(STDERR_FILENO) == 0))
@@ -127,11 +146,8 @@ int LoadSession::Finish() {
     if (!m_failures.empty() && m_fileCount > 1) {
         std::wstring list = std::to_wstring(m_failures.size()) + L" of " +
                             std::to_wstring(m_fileCount) + L" files could not be loaded:";
-        for (const auto& [file, reason] : m_failures) {
-            std::wstring oneLine = reason;
-            std::replace(oneLine.begin(), oneLine.end(), L'\n', L' ');
-            list += L"\n" + file + L": " + oneLine;
-        }
+        for (const auto& [file, reason] : m_failures)
+            list += L"\n" + file + L": " + TerminalText::KeepStart(OneLine(reason), kReasonWidth);
         m_messages.Print(list);
     }
     return m_failures.empty() && !m_outputFailed ? kExitSuccess : kExitLoadFailed;

@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <clocale>
@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +30,7 @@ constexpr int kDepthTrackWidth = 74;
 constexpr int kMinPlotHeight = 640;
 constexpr int kMaxPlotHeight = 1400;
 constexpr int kPixelsPerSample = 4;
+constexpr int kMaxSmoothPointsPerPixelRow = 8;
 
 const QColor kInk(34, 34, 34);
 const QColor kFrame(90, 90, 90);
@@ -99,6 +101,44 @@ Scale CurveScale(const DataColumn& column, bool logarithmic) {
         scale.high = scale.low + step;
     return scale;
 }
+
+// Long logs have many samples per pixel row; drawing them all is slow and shows
+// nothing more. Per pixel row only the first, the leftmost, the rightmost and
+// the last point of a run are kept, which keeps the curve's envelope.
+class PixelRowThinner {
+public:
+    void Add(const QPointF& point, QPolygonF& run) {
+        const int pixelRow = static_cast<int>(std::floor(point.y()));
+        if (m_count > 0 && pixelRow != m_pixelRow)
+            Flush(run);
+        if (m_count == 0) {
+            m_pixelRow = pixelRow;
+            m_first = m_left = m_right = point;
+        }
+        if (point.x() < m_left.x())
+            m_left = point;
+        if (point.x() > m_right.x())
+            m_right = point;
+        m_last = point;
+        ++m_count;
+    }
+
+    void Flush(QPolygonF& run) {
+        if (m_count == 0)
+            return;
+        run << m_first;
+        if (m_count > 1) {
+            const bool leftFirst = m_left.y() <= m_right.y();
+            run << (leftFirst ? m_left : m_right) << (leftFirst ? m_right : m_left) << m_last;
+        }
+        m_count = 0;
+    }
+
+private:
+    int m_pixelRow = 0;
+    int m_count = 0;
+    QPointF m_first, m_left, m_right, m_last;
+};
 
 // The shared depth axis: the range drawn and its grid steps.
 struct DepthAxis {
@@ -278,30 +318,38 @@ private:
     void DrawCurve(QPainter& painter, const DataColumn& column, const Scale& scale, const QPen& pen,
                    const QRect& plot) {
         const DataColumn& depth = Depth();
-        QPainterPath path;
-        bool drawing = false;
+        std::vector<QPolygonF> runs(1);
+        PixelRowThinner thinner;
         const size_t rows = std::min(column.Size(), depth.Size());
         for (size_t row = 0; row < rows; ++row) {
             const double value = column.Number(row);
             const bool valid = !column.IsNull(row) && !depth.IsNull(row) && std::isfinite(value) &&
                                scale.Covers(value);
             if (!valid) {
-                drawing = false;
+                thinner.Flush(runs.back());
+                if (!runs.back().isEmpty())
+                    runs.emplace_back();
                 continue;
             }
-            const QPointF point(plot.left() + scale.Fraction(value) * plot.width(),
-                                m_axis.Y(depth.Number(row)));
-            if (drawing)
-                path.lineTo(point);
-            else
-                path.moveTo(point);
-            drawing = true;
+            thinner.Add(QPointF(plot.left() + scale.Fraction(value) * plot.width(),
+                                m_axis.Y(depth.Number(row))),
+                        runs.back());
         }
+        thinner.Flush(runs.back());
+        size_t points = 0;
+        for (const QPolygonF& run : runs)
+            points += static_cast<size_t>(run.size());
         painter.save();
         painter.setClipRect(plot.adjusted(1, 1, -1, -1));
         painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
+        // Depths that go back and forth leave many points after thinning; a
+        // smooth, dashed line through them all would take minutes to draw.
+        if (points > static_cast<size_t>(kMaxSmoothPointsPerPixelRow * plot.height())) {
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(QPen(pen.color(), 0));
+        }
+        for (const QPolygonF& run : runs)
+            painter.drawPolyline(run);
         painter.restore();
     }
 

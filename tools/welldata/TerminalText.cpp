@@ -66,3 +66,14 @@ std::wstring TerminalText::KeepEnd(std::wstring_view text, size_t width) {
         used += CharacterWidth(text[--start]);
     return L"..." + std::wstring(text.substr(start));
 }
+
+std::wstring TerminalText::KeepStart(std::wstring_view text, size_t width) {
+    if (Width(text) <= width)
+        return std::wstring(text);
+    const size_t room = width > 3 ? width - 3 : 0;
+    size_t used = 0;
+    size_t end = 0;
+    while (end < text.size() && used + CharacterWidth(text[end]) <= room)
+        used += CharacterWidth(text[end++]);
+    return std::wstring(text.substr(0, end)) + L"...";
+}

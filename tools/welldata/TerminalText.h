@@ -16,6 +16,8 @@ public:
     static std::wstring PadLeft(std::wstring_view text, size_t width);
     // The end of `text` that fits in `width` cells, "..." in front when cut.
     static std::wstring KeepEnd(std::wstring_view text, size_t width);
+    // The start of `text` that fits in `width` cells, "..." after it when cut.
+    static std::wstring KeepStart(std::wstring_view text, size_t width);
 
 private:
     static size_t CharacterWidth(wchar_t c);
