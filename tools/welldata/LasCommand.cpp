@@ -78,6 +78,10 @@ void LasCommand::BeginFiles(LoadSession& session, size_t fileCount) {
                                                         session.FileName(), session.ProgressBar());
 }
 
+void LasCommand::EndFiles() {
+    m_prompt.reset();
+}
+
 bool LasCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CLoadData data(COMMON::LDT_WELL_DATA, session.Progress());
     data.SetIsBatchLoadFile(m_batch);

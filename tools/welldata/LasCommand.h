@@ -25,6 +25,7 @@ public:
 protected:
     void ReadOptions(const ParsedArguments& arguments) override;
     void BeginFiles(LoadSession& session, size_t fileCount) override;
+    void EndFiles() override;
     bool LoadFile(const std::wstring& path, LoadSession& session) override;
 
 private:

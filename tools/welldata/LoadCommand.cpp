@@ -44,5 +44,6 @@ int LoadCommand::Run(const ParsedArguments& arguments) {
         }
         session.EndFile();
     }
+    EndFiles();
     return session.Finish();
 }

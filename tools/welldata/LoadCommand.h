@@ -21,8 +21,10 @@ protected:
     // Reads the command's own options before anything is loaded; throws
     // UsageError for a wrong value.
     virtual void ReadOptions(const ParsedArguments& arguments) = 0;
-    // Called once before the first file, with the number of files.
+    // Called once before the first file, with the number of files, and once
+    // after the last.
     virtual void BeginFiles(LoadSession& session, size_t fileCount);
+    virtual void EndFiles() {}
     // Loads the file at `path` and hands its tables to the session. Returns
     // false when the load failed and the library has said why; throws
     // LoadProblem when the command found out why.

@@ -44,14 +44,15 @@ Columns are given by 1-based number or by name.
                      first curve group)
   --depth-unit U     the file's depth unit: m, in, ft, dm, cm; the depth
                      curve is converted to metres
-
+)") + CommandOptions::PlotHelp() +
+           R"(
 Well path in the same file (its MD is the depth curve):
   --path LAYOUT      md-incl-azim, tvd-dx-dy, tvd-x-y or x-y-z
   --incl COL, --azim COL, --tvd COL, --dx COL, --dy COL, --x COL, --y COL,
   --z COL            the path columns (default: recognised by name)
   --coord-unit U     the unit of the path's coordinates
-)") + CommandOptions::PlotHelp() +
-           "\n" + CommandOptions::Help();
+
+)" + CommandOptions::Help();
 }
 
 void LogCommand::DeclareOptions(ArgumentParser& parser) const {
