@@ -118,7 +118,7 @@ bool BenchFileWriter::Write(const std::string& path) {
 void BenchFileWriter::WriteLasHeader(std::FILE* file, bool wrapped, std::uint64_t rows) {
     std::fprintf(file,
                  "~VERSION INFORMATION\r\n"
-                 " VERS.                 2.0 :   CWLS LOG ASCII STANDARD - VERSION 2.0\r\n"
+                 " VERS.                 2.0 :   LOG ASCII STANDARD - VERSION 2.0\r\n"
                  " WRAP.                 %s :   %s\r\n",
                  wrapped ? "YES" : " NO",
                  wrapped ? "MULTIPLE LINES PER DEPTH STEP" : "ONE LINE PER DEPTH STEP");
