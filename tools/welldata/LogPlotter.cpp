@@ -344,10 +344,10 @@ private:
         painter.setPen(pen);
         // Depths that go back and forth leave many points after thinning; a
         // smooth, dashed line through them all would take minutes to draw.
-        if (points > static_cast<size_t>(kMaxSmoothPointsPerPixelRow * plot.height())) {
-            painter.setRenderHint(QPainter::Antialiasing, false);
+        if (points > static_cast<size_t>(kMaxSmoothPointsPerPixelRow * plot.height()))
             painter.setPen(QPen(pen.color(), 0));
-        }
+        else
+            painter.setRenderHint(QPainter::Antialiasing);
         for (const QPolygonF& run : runs)
             painter.drawPolyline(run);
         painter.restore();
@@ -415,8 +415,8 @@ bool LogPlotter::Plot(const DataTable& table, const std::string& pngPath, std::s
     QImage image(width, axis.y + axis.height + kMargin, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
+        // Frames and grid lines stay crisp; only the curves are smoothed.
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         PlotPainter(table, layout, axis, headerHeight).Paint(painter, width);
     }
