@@ -1,5 +1,6 @@
 #include "platform/MultiByteConverter.h"
 #include "platform/Utf8.h"
+#include "platform/WideText.h"
 #include "welldata/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -53,4 +54,10 @@ TEST(MultiByteConverter, HostMayChooseAnotherCodePage) {
 TEST(MultiByteConverter, UnknownCodePageStillKeepsAscii) {
     MultiByteConverter converter("NO-SUCH-CODE-PAGE");
     EXPECT_EQ(converter.ToWide("DEPT\xB0"), L"DEPT\uFFFD");
+}
+
+TEST(WideText, CaseRulesCoverEveryLetterWhateverTheLocale) {
+    EXPECT_EQ(welldata::ToUpper(L"dept ńé ж"), L"DEPT ŃÉ Ж");
+    EXPECT_TRUE(welldata::EqualsNoCase(L"Ωmm", L"ωMM"));
+    EXPECT_EQ(welldata::ToLower(L"井 GR"), L"井 gr");
 }
