@@ -35,10 +35,8 @@ void CoreAnalysisCommand::ReadOptions(const ParsedArguments& arguments) {
 
 bool CoreAnalysisCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CDataFileReader reader;
-    reader.SetFilePath(path);
-    reader.SetProgressCtrl(session.Progress());
     TablePreview preview(false);
-    if (!preview.Read(reader))
+    if (!OpenTable(path, session, reader, preview))
         return false;
     std::vector<std::wstring> titles = preview.Names();
     for (const auto& [column, title] : m_renames) {

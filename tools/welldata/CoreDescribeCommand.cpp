@@ -52,10 +52,8 @@ void CoreDescribeCommand::ReadOptions(const ParsedArguments& arguments) {
 
 bool CoreDescribeCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CDataFileReader reader;
-    reader.SetFilePath(path);
-    reader.SetProgressCtrl(session.Progress());
     TablePreview preview(false);
-    if (!preview.Read(reader))
+    if (!OpenTable(path, session, reader, preview))
         return false;
     ColumnRecognizer recognizer(WellAttributeSection::RockCore, false);
     const auto recognised = recognizer.FindColumns(preview.Names());

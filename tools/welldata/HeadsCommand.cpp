@@ -98,10 +98,8 @@ void HeadsCommand::RequireColumn(int column, const wchar_t* message, const char*
 
 bool HeadsCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CDataFileReader reader;
-    reader.SetFilePath(path);
-    reader.SetProgressCtrl(session.Progress());
     TablePreview preview(false);
-    if (!preview.Read(reader))
+    if (!OpenTable(path, session, reader, preview))
         return false;
     const std::array<int, kFieldCount> columns = FindColumns(preview);
     RequireColumn(columns[kName], L"请指定井名称。", "name", preview);

@@ -4,8 +4,10 @@
 #include "CommandOptions.h"
 #include "LoadProblem.h"
 #include "LoadSession.h"
+#include "TablePreview.h"
 #include "UsageError.h"
 #include "platform/Utf8.h"
+#include "reader/CDataFileReader.h"
 
 #include <algorithm>
 
@@ -46,4 +48,11 @@ int LoadCommand::Run(const ParsedArguments& arguments) {
     }
     EndFiles();
     return session.Finish();
+}
+
+bool LoadCommand::OpenTable(const std::wstring& path, LoadSession& session, CDataFileReader& reader,
+                            TablePreview& preview) {
+    reader.SetFilePath(path);
+    reader.SetProgressCtrl(session.Progress());
+    return preview.Read(reader);
 }

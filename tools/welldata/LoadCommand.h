@@ -7,8 +7,10 @@
 
 #include <string>
 
+class CDataFileReader;
 class CommandOptions;
 class LoadSession;
+class TablePreview;
 
 class LoadCommand : public Command {
 public:
@@ -33,4 +35,9 @@ protected:
     // For a loader that returned false: false when the library showed why,
     // otherwise throws LoadProblem with `silentReason`.
     static bool LoaderFailed(LoadSession& session, const std::string& silentReason);
+
+    // Points `reader` at the table at `path`, with the session's progress bar,
+    // and reads its preview; false when the reader could not.
+    static bool OpenTable(const std::wstring& path, LoadSession& session, CDataFileReader& reader,
+                          TablePreview& preview);
 };

@@ -137,11 +137,9 @@ int LogCommand::DepthColumn(const CurveList& curves) {
 
 bool LogCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CDataFileReader reader;
-    reader.SetFilePath(path);
-    reader.SetProgressCtrl(session.Progress());
     reader.SetHeaderSearch(true);
     TablePreview preview(true);
-    if (!preview.Read(reader))
+    if (!OpenTable(path, session, reader, preview))
         return false;
     CurveList curves = ChooseCurves(reader, preview);
     CurveUnitNormalizer(CurveUnitNormalizer::Dialog::SingleWell).Normalize(curves);

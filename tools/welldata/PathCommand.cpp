@@ -59,10 +59,8 @@ void PathCommand::ReadOptions(const ParsedArguments& arguments) {
 
 bool PathCommand::LoadFile(const std::wstring& path, LoadSession& session) {
     CDataFileReader reader;
-    reader.SetFilePath(path);
-    reader.SetProgressCtrl(session.Progress());
     TablePreview preview(false);
-    if (!preview.Read(reader))
+    if (!OpenTable(path, session, reader, preview))
         return false;
     const PathLayoutChoice::Assignment assignment = m_layout.Resolve(preview, reader);
 
