@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup-debian.sh"
 echo "Building the library and the welldata command into build/release ..."
-"$root/scripts/build.sh" build/release -DWELLDATA_BUILD_TESTS=OFF >/dev/null
+"$root/scripts/build.sh" build/release -DWELLDATA_BUILD_TESTS=OFF -DWELLDATA_BUILD_BENCH=OFF >/dev/null
 welldata="$root/build/release/bin/welldata"
 cd "$root"
 
