@@ -1,5 +1,5 @@
 #include "loaders/CWellLog.h"
-#include "reader/LasTestFile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,14 @@ namespace {
 
 using COMMON::STRUCT_CURVE_ITEM;
 using testing_support::LasHeader;
-using testing_support::LasTestFile;
-using testing_support::SamplePath;
 
-struct LasLoad : LasTestFile {
+struct LasLoad : testing_support::ScratchFile {
     COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log{&reader, &path, &curves};
 
     // Reads `text` and loads every curve of it, as loading a LAS file by name does.
-    bool Load(const std::string& text) { return Read(text) && log.LoadLas(); }
-    bool LoadSample(const std::string& name) {
-        reader.SetFilePath(SamplePath(name));
-        reader.SetDataFormat(COMMON::WLDF_LAS);
-        reader.SetHeaderRow(false);
-        return reader.Read(CDataFileReader::kReadAll) && log.LoadLas();
-    }
+    bool Load(const std::string& text) { return ReadLas(text) && log.LoadLas(); }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
     }
@@ -108,7 +100,7 @@ STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, std::vector<float
 TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     LasLoad las;
     const std::string text = LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n";
-    ASSERT_TRUE(las.Read(text));
+    ASSERT_TRUE(las.ReadLas(text));
     // As after a dialog: the rows are gone and the load reads the file again.
     las.reader.Clear();
     las.reader.EnsureSections();
@@ -125,29 +117,9 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     EXPECT_EQ(las.Curve(3).vecValues, (std::vector<float>{7.0f}));
 }
 
-TEST(WellLogLas, SamplesLoadAndWrappingChangesNothing) {
-    LasLoad plain;
-    ASSERT_TRUE(plain.LoadSample("well_log.las"));
-    LasLoad wrapped;
-    ASSERT_TRUE(wrapped.LoadSample("well_log_wrapped.las"));
-
-    ASSERT_EQ(plain.curves.lstCurves.size(), 9u);
-    EXPECT_GE(plain.Curve(0).vecValues.size(), 200u);
-    EXPECT_EQ(plain.Curve(4).strName, L"DEN");
-    EXPECT_EQ(plain.Curve(4).vecValues.at(0), -9999.0f);
-    auto curve = wrapped.curves.lstCurves.begin();
-    for (const STRUCT_CURVE_ITEM& expected : plain.curves.lstCurves) {
-        EXPECT_EQ(curve->strName, expected.strName);
-        EXPECT_EQ(curve->strUnit, expected.strUnit);
-        EXPECT_EQ(curve->vecValues, expected.vecValues)
-            << testing_support::Narrow(expected.strName);
-        ++curve;
-    }
-}
-
 TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
     LasLoad las;
-    ASSERT_TRUE(las.Read(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
     las.reader.Clear();
     las.reader.EnsureSections();
     las.curves.bWithWellPath = true;
@@ -164,7 +136,7 @@ TEST(WellLogLas, ProgressStepsOncePlusItsShareForEachCurve) {
     testing_support::FakeProgressCtrl progress;
     LasLoad las;
     las.reader.SetProgressCtrl(&progress);
-    ASSERT_TRUE(las.Read(LasHeader() + kThreeCurves + "~A\n1000 45 12\n"));
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 45 12\n"));
     const int before = progress.totalSteps;
     ASSERT_TRUE(las.log.LoadLas());
     EXPECT_EQ(progress.totalSteps - before, 3 * (60 / 3 + 1));
