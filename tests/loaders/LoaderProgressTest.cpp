@@ -3,6 +3,7 @@
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
+#include "loaders/CWellPath.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,18 @@ private:
     int m_upper;
 };
 
-enum class Loader { WellHead, RockCoreAnalyse, RockCoreDescribe };
+enum class Loader { WellHead, WellPath, RockCoreAnalyse, RockCoreDescribe };
 
 bool RunLoad(Loader kind, CDataFileReader& reader, int items) {
     std::list<COMMON::STRUCT_WELL_HEAD> heads;
     std::list<COMMON::STRUCT_CURVE_ITEM> columns(static_cast<size_t>(items));
+    COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
     switch (kind) {
     case Loader::WellHead:
         return CWellHead(&reader, &heads).Load();
+    case Loader::WellPath:
+        return CWellPath(&reader, &path).LoadPath();
     case Loader::RockCoreAnalyse:
         return CRockCoreAnalyse(&reader, &columns).Load();
     case Loader::RockCoreDescribe:
@@ -68,6 +72,7 @@ TEST(LoaderProgress, EachLoaderStepsItsItemsItsOwnWay) {
         // Well heads: steps / rows + 1 per row; the stride counts rows from 1.
         {"well heads, 3 rows", Loader::WellHead, 200, 3, 0, 3 * (20 + 1)},
         {"well heads, 125 rows", Loader::WellHead, 200, 125, 0, 62},
+        {"well path, 3 rows", Loader::WellPath, 200, 3, 0, 3 * (20 + 1)},
         // Rock core analysis: steps / columns per column, counted from 0.
         {"analysis, 7 columns", Loader::RockCoreAnalyse, 200, 2, 7, 7 * 8},
         {"analysis, more columns than 3 steps", Loader::RockCoreAnalyse, 10, 2, 7, 4},

@@ -28,18 +28,6 @@ TEST_F(ColumnAccess, ColumnsConvertStrictlyWithOneValuePerDataRow) {
     EXPECT_EQ(reader.GetColumn(0), (Values{0, 1, 2, 3}));
 }
 
-TEST_F(ColumnAccess, CallbackSeesEveryValueBeforeItIsStored) {
-    std::vector<double> seen;
-    auto callback = [&seen](double& value) {
-        seen.push_back(value);
-        if (value < -999)
-            value = -9999.0;
-    };
-    EXPECT_EQ(reader.GetColumn(1, callback), (Values{-9999, 0, 30}));
-    EXPECT_EQ(seen, (std::vector<double>{-999.25, 0, 30}));
-    EXPECT_EQ(reader.GetColumn(-1, [](double& v) { v += 5; }), (Values{5, 5, 5}));
-}
-
 TEST_F(ColumnAccess, ShortRowNeverReadsPastItsEnd) {
     // A header line without cells leaves every row unpadded.
     ASSERT_TRUE(file.Read(",,,\n1 2 3\n4\n"));

@@ -120,30 +120,6 @@ TEST(LasParser, AcceptsAnEmptyCurveSectionWrappedRecordsAndLongMnemonics) {
     EXPECT_EQ(las.Section(L"~C")->GetItem(1)->strMnemonic, std::wstring(1000, L'G'));
 }
 
-TEST(LasParser, ReportOfManyBadRowsBreaksLinesEveryHundredCharacters) {
-    std::string data;
-    for (int i = 0; i < 5000; ++i)
-        data += std::to_string(1000 + i) + ".123456 45\n";
-    ScratchFile las;
-    MessageCapture messages;
-    EXPECT_FALSE(las.ReadLas(LasWithData(data)));
-    const std::wstring text = messages.Single();
-    ASSERT_EQ(text.rfind(kBadDepths, 0), 0u);
-    const std::wstring report = text.substr(kBadDepths.size());
-    // Each depth is cut to "1000.123" and followed by its separator.
-    EXPECT_EQ(report.substr(0, 18), L"1000.123,1001.123,");
-    EXPECT_EQ(report.substr(report.size() - 9), L"5999.123.");
-    size_t lines = 0, start = 0;
-    for (size_t end = report.find(L"\r\n"); end != std::wstring::npos;
-         start = end + 2, end = report.find(L"\r\n", start)) {
-        EXPECT_GE(end - start, 90u);
-        EXPECT_LE(end - start, 110u);
-        ++lines;
-    }
-    EXPECT_EQ(report.size(), 5000 * 9 + lines * 2);
-    EXPECT_GT(lines, 440u);
-}
-
 TEST(LasParser, ParseStepsTheProgressBarOnlyWhenReadingWithProgress) {
     testing_support::FakeProgressCtrl progress;
     ScratchFile las;
