@@ -49,7 +49,7 @@ protected:
 } // namespace
 
 TEST_F(ReadLasByName, FeetAskOnceAndTheAnswerCarriesToTheNextObject) {
-    std::wstring feet = dir.Write("feet.las", LasFile("F", "M"));
+    std::wstring feet = dir.Write("feet.las", LasFile("ft", "M"));
     reply = {COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT, true};
     CLoadData first(COMMON::LDT_WELL_DATA);
     ASSERT_TRUE(first.ReadFile(feet));
