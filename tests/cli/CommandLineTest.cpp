@@ -1,31 +1,61 @@
 // The installed welldata command, run as a user runs it: every bundled sample,
 // every output form, bad input, help texts, a batch of 200 LAS files and the
 // unit question carried from file to file.
-#include "InstalledCommand.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
-
-using cli_tests::CommandResult;
-using cli_tests::ReadFile;
-using cli_tests::RunWelldata;
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+#include <tuple>
 
 namespace {
 
-struct Case {
-    std::vector<std::string> arguments;
-    int status;
-    std::vector<std::string> out; // texts standard output must hold
-    std::vector<std::string> err; // texts standard error must hold; none: it stays empty
+using Texts = std::vector<std::string>;
+
+struct CommandResult {
+    int status = -1;
+    std::string out, err;
 };
 
-std::string Joined(const std::vector<std::string>& arguments) {
-    std::string line = "welldata";
+std::string ReadFile(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the installed command from the source folder (so "samples/..." names the
+// bundled samples), without a display, with `input` on standard input.
+CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string()) {
+    const testing_support::ScratchDir dir;
+    dir.Write("stdin", input);
+    std::string command = "cd " + Quoted(WELLDATA_SOURCE_DIR) +
+                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                          Quoted(WELLDATA_CLI_PREFIX "/bin/welldata");
     for (const std::string& argument : arguments)
-        line += " " + argument;
-    return line;
+        command += " " + Quoted(argument);
+    const std::string files = Quoted(dir.Path()) + "/std";
+    const int status =
+        std::system((command + " <" + files + "in >" + files + "out 2>" + files + "err").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir.Path() + "/stdout"),
+            ReadFile(dir.Path() + "/stderr")};
+}
+
+// Whether `text` holds `piece`, showing the text when it does not.
+testing::AssertionResult Holds(const std::string& text, const std::string& piece) {
+    if (text.find(piece) != std::string::npos)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "no '" << piece << "' in\n" << text;
 }
 
 size_t Count(const std::string& text, const std::string& piece) {
@@ -35,22 +65,22 @@ size_t Count(const std::string& text, const std::string& piece) {
     return count;
 }
 
-void Check(const Case& c, const std::string& input = std::string()) {
-    SCOPED_TRACE(Joined(c.arguments));
-    const CommandResult result = RunWelldata(c.arguments, input);
-    EXPECT_EQ(result.status, c.status) << result.err;
-    for (const std::string& text : c.out) {
-        EXPECT_NE(result.out.find(text), std::string::npos) << "no '" << text << "' in\n"
-                                                            << result.out;
-    }
-    for (const std::string& text : c.err) {
-        EXPECT_NE(result.err.find(text), std::string::npos) << "no '" << text << "' in\n"
-                                                            << result.err;
-    }
-    if (c.err.empty()) {
+// Runs the command and checks its exit status and the texts its standard output
+// and error must hold; with no error text expected, standard error stays empty,
+// and a usage error (status 2) prints nothing on standard output.
+void Check(const Texts& arguments, int status, const Texts& out, const Texts& err = {},
+           const std::string& input = std::string()) {
+    SCOPED_TRACE(testing::PrintToString(arguments));
+    const CommandResult result = RunWelldata(arguments, input);
+    EXPECT_EQ(result.status, status) << result.err;
+    for (const std::string& text : out)
+        EXPECT_TRUE(Holds(result.out, text));
+    for (const std::string& text : err)
+        EXPECT_TRUE(Holds(result.err, text));
+    if (err.empty()) {
         EXPECT_EQ(result.err, "");
     }
-    if (c.status == 2) {
+    if (status == 2) {
         EXPECT_EQ(result.out, "");
     }
 }
@@ -69,59 +99,41 @@ std::string LasText(const std::string& well, double top, int rows, const std::st
 }
 
 TEST(WelldataCommand, LoadsEveryBundledSample) {
-    const Case cases[] = {
+    const std::pair<Texts, Texts> cases[] = {
         {{"las", "samples/well_log.las"},
-         0,
-         {"samples/well_log.las: LAS well log, 9 curves, 240 samples", "2179.875", "OHMM"},
-         {}},
+         {"samples/well_log.las: LAS well log, 9 curves, 240 samples", "2179.875", "OHMM"}},
         {{"las", "samples/well_log_wrapped.las", "-q"},
-         0,
-         {"well_log_wrapped.las: LAS well log, 9 curves, 240 samples", "2179.875"},
-         {}},
+         {"well_log_wrapped.las: LAS well log, 9 curves, 240 samples", "2179.875"}},
         {{"las", "samples/well_log_feet.las"},
-         0,
-         {"4 curves, 24 samples", "depth unit: ft, converted to m", "2149.7544"},
-         {}},
+         {"4 curves, 24 samples", "depth unit: ft, converted to m", "2149.7544"}},
         {{"log", "samples/well_log.txt"},
-         0,
-         {"well_log.txt: well log table, 10 curves, 240 samples", "CALI   CAL", "Ω·M"},
-         {}},
+         {"well_log.txt: well log table, 10 curves, 240 samples", "CALI   CAL", "Ω·M"}},
         {{"path", "samples/well_path.txt"},
-         0,
-         {"well path, 4 columns, 24 points", "layout: TVD, X, Y", "1113.825", "20512530.4"},
-         {}},
-        {{"heads", "samples/well_heads.txt"},
-         0,
-         {"well heads, 7 columns, 12 wells", "20514619.98"},
-         {}},
+         {"well path, 4 columns, 24 points", "layout: TVD, X, Y", "1113.825", "20512530.4"}},
+        {{"heads", "samples/well_heads.txt"}, {"well heads, 7 columns, 12 wells", "20514619.98"}},
         {{"core-analysis", "samples/rock_core_analysis.txt"},
-         0,
-         {"rock core analysis, 5 columns, 30 samples", "842.018"},
-         {}},
+         {"rock core analysis, 5 columns, 30 samples", "842.018"}},
         {{"core-describe", "samples/rock_core_describe.txt"},
-         0,
-         {"rock core description, 3 columns, 12 intervals", "description column: 岩性"},
-         {}},
-        {{"curve-name", "gr", "--display"}, 0, {"自然伽马\n"}, {}},
-        {{"curve-units", "GR"}, 0, {"API\tGAPI\t微伦琴/小时\n"}, {}},
+         {"rock core description, 3 columns, 12 intervals", "description column: 岩性"}},
+        {{"curve-name", "gr", "--display"}, {"自然伽马\n"}},
+        {{"curve-units", "GR"}, {"API\tGAPI\t微伦琴/小时\n"}},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const auto& [arguments, out] : cases)
+        Check(arguments, 0, out);
 }
 
 TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     const testing_support::ScratchDir dir;
     const CommandResult heads = RunWelldata({"heads", "samples/well_heads.txt", "--csv"});
     EXPECT_EQ(heads.out.rfind("NAME,TYPE,X,Y,KB,TOP,BOTTOM\n", 0), 0u);
-    EXPECT_NE(heads.out.find("\nA1,oil,20512345.25,4376210.5,1193.63,0,2010.5\n"),
-              std::string::npos);
+    EXPECT_TRUE(Holds(heads.out, "\nA1,oil,20512345.25,4376210.5,1193.63,0,2010.5\n"));
     EXPECT_EQ(Count(heads.out, "\n"), 13u);
 
     const CommandResult core =
         RunWelldata({"core-describe", "samples/rock_core_describe.txt", "--json"});
-    EXPECT_NE(core.out.find("\"values\": [1601, 1603.5, 1604.7,"), std::string::npos);
-    EXPECT_NE(core.out.find("\"灰色细砂岩\""), std::string::npos);
-    EXPECT_NE(core.out.find("\"黑色碳质泥岩\"]"), std::string::npos);
+    for (const char* text :
+         {"\"values\": [1601, 1603.5, 1604.7,", "\"灰色细砂岩\"", "\"黑色碳质泥岩\"]"})
+        EXPECT_TRUE(Holds(core.out, text));
     EXPECT_EQ(core.out.find("\xEF\xBF\xBD"), std::string::npos) << "mis-decoded text";
 
     // Nulls: stored -9999 in CSV, JSON null; two files share one CSV table.
@@ -132,28 +144,25 @@ TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     EXPECT_EQ(logs.out, "");
     const std::string table = ReadFile(csv);
     EXPECT_EQ(table.rfind("FILE,DEPTH,GR,DEN,RT,SP,AC,CNL,RXO,CAL\n", 0), 0u);
-    EXPECT_NE(table.find("\nsamples/well_log_feet.las,2149.7544,66.1988,2.4379,41.4285,,,,,\n"),
-              std::string::npos);
-    EXPECT_NE(table.find("\nsamples/well_log.las,2150,72.6498,-9999,36.2882,-44.7669,"),
-              std::string::npos);
+    EXPECT_TRUE(
+        Holds(table, "\nsamples/well_log_feet.las,2149.7544,66.1988,2.4379,41.4285,,,,,\n"));
+    EXPECT_TRUE(Holds(table, "\nsamples/well_log.las,2150,72.6498,-9999,36.2882,-44.7669,"));
     const CommandResult json = RunWelldata({"las", "samples/well_log.las", "--json"});
-    EXPECT_NE(json.out.find("\"name\": \"DEN\", \"type\": \"DEN\", \"unit\": \"G/CM3\""),
-              std::string::npos);
-    EXPECT_NE(json.out.find("\"nulls\": 3"), std::string::npos);
-    EXPECT_NE(json.out.find("\"values\": [null, null, null, 2.435,"), std::string::npos);
-    EXPECT_NE(json.out.find("\"failed\": []"), std::string::npos);
+    for (const char* text :
+         {"\"name\": \"DEN\", \"type\": \"DEN\", \"unit\": \"G/CM3\"", "\"nulls\": 3",
+          "\"values\": [null, null, null, 2.435,", "\"failed\": []"})
+        EXPECT_TRUE(Holds(json.out, text));
 
     // Options before the command, after the files, and "--".
     EXPECT_EQ(RunWelldata({"--json", "las", "--", "samples/well_log.las"}).out, json.out);
     // Standard input as a file.
-    Check({{"heads", "-"}, 0, {"(standard input): well heads, 7 columns, 12 wells"}, {}},
+    Check({"heads", "-"}, 0, {"(standard input): well heads, 7 columns, 12 wells"}, {},
           ReadFile(WELLDATA_SOURCE_DIR "/samples/well_heads.txt"));
 
     // Plots, drawn without a display; one per file when there are several.
     const std::string plot = dir.Path() + "/plot.png";
-    Check({{"log", "samples/well_log.txt", "--plot", plot, "-q"}, 0, {"10 curves"}, {}});
-    Check(
-        {{"las", "samples/well_log.las", "samples/well_log_feet.las", "--plot", plot}, 0, {}, {}});
+    Check({"log", "samples/well_log.txt", "--plot", plot, "-q"}, 0, {"10 curves"});
+    Check({"las", "samples/well_log.las", "samples/well_log_feet.las", "--plot", plot}, 0, {});
     for (const std::string& picture :
          {plot, dir.Path() + "/plot-well_log.png", dir.Path() + "/plot-well_log_feet.png"}) {
         const std::string png = ReadFile(picture);
@@ -167,20 +176,12 @@ TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     const std::string utf8 = testing_support::Narrow(
         dir.Write("utf8.txt",
                   "\xEF\xBB\xBF顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n"));
-    const Case cases[] = {
-        // GB18030, the default, mis-decodes a UTF-8 file: nothing is recognised.
-        {{"core-describe", utf8}, 0, {"2 intervals"}, {"no column recognised for --top"}},
-        {{"core-describe", utf8, "--encoding", "utf-8", "--csv"},
-         0,
-         {"TOP,BOTTOM,岩性\n1601,1603.5,灰色细砂岩\n"},
-         {}},
-        {{"core-describe", utf8, "samples/rock_core_describe.txt", "--encoding", "auto", "--json"},
-         0,
-         {"\"description_column\": \"岩性\"", "\"泥岩\"", "\"黑色碳质泥岩\""},
-         {}},
-    };
-    for (const Case& c : cases)
-        Check(c);
+    // GB18030, the default, mis-decodes a UTF-8 file: nothing is recognised.
+    Check({"core-describe", utf8}, 0, {"2 intervals"}, {"no column recognised for --top"});
+    Check({"core-describe", utf8, "--encoding", "utf-8", "--csv"}, 0,
+          {"TOP,BOTTOM,岩性\n1601,1603.5,灰色细砂岩\n"});
+    Check({"core-describe", utf8, "samples/rock_core_describe.txt", "--encoding", "auto", "--json"},
+          0, {"\"description_column\": \"岩性\"", "\"泥岩\"", "\"黑色碳质泥岩\""});
 }
 
 TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
@@ -189,70 +190,56 @@ TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
         dir.Write("broken.las", "~V\n VERS. 2.0 :\n WRAP. NO :\n~C\n DEPT.M :\n GR.API :\n~A\n"
                                 "1 10\n2\n3 30\n"));
     const std::string text = testing_support::Narrow(dir.Write("text.las", "hello world\n"));
-    const Case cases[] = {
-        {{"las", "samples/missing.las"}, 1, {}, {"welldata: samples/missing.las: 打开文件失败。"}},
-        {{"las", broken}, 1, {}, {"下列深度的数据有问题，请检查数据，确保无误之后重试：\n  2."}},
-        {{"las", text}, 1, {}, {"解释数据时没有找到相应的数据段\n  原因："}},
+    const std::tuple<Texts, int, Texts> cases[] = {
+        {{"las", "samples/missing.las"}, 1, {"welldata: samples/missing.las: 打开文件失败。"}},
+        {{"las", broken}, 1, {"下列深度的数据有问题，请检查数据，确保无误之后重试：\n  2."}},
+        {{"las", text}, 1, {"解释数据时没有找到相应的数据段\n  原因："}},
         {{"heads", "samples/rock_core_analysis.txt"},
          1,
-         {},
          {"请指定井名称。", "give the column with --name (1:DEPTH 2:POR"}},
-        {{"heads", "samples/well_heads.txt", "--x", "Easting"},
-         1,
-         {},
-         {"--x Easting: no such column"}},
-        {{"path", "samples/well_heads.txt"},
-         1,
-         {},
-         {"井轨迹数据不完整，请重新选择或校正数据文件。"}},
+        {{"heads", "samples/well_heads.txt", "--x", "Easting"}, 1, {"--x Easting: no such column"}},
+        {{"path", "samples/well_heads.txt"}, 1, {"井轨迹数据不完整，请重新选择或校正数据文件。"}},
         {{"path", "samples/well_path.txt", "--type", "md-incl-azim"},
          1,
-         {},
          {"the MD, INCL, AZIM path needs --incl, --azim"}},
-        {{"log", "samples/well_log.txt", "--type", "AC=DEPTH"}, 1, {}, {"有且仅有一个深度道"}},
-        {{"log", "samples/well_log.txt", "--curves", "GR,AC"}, 1, {}, {"添加井曲线时,必须有深度"}},
+        {{"log", "samples/well_log.txt", "--type", "AC=DEPTH"}, 1, {"有且仅有一个深度道"}},
+        {{"log", "samples/well_log.txt", "--curves", "GR,AC"}, 1, {"添加井曲线时,必须有深度"}},
         {{"las", "samples/well_log.las", "--depth-unit", "furlong"},
          2,
-         {},
          {"unknown unit 'furlong' for --depth-unit", "Try 'welldata las --help'."}},
-        {{"heads", "samples/well_heads.txt", "--kb-unit", "yd"}, 2, {}, {"unknown unit 'yd'"}},
-        {{"path", "samples/well_path.txt", "--null", "none"}, 2, {}, {"--null none: not a number"}},
-        {{"las", "--frobnicate", "a.las"}, 2, {}, {"unknown option '--frobnicate'"}},
-        {{"frobnicate"}, 2, {}, {"unknown command 'frobnicate'"}},
-        {{"las"}, 2, {}, {"no file given"}},
-        {{"las", "--csv", "--json", "samples/well_log.las"},
-         2,
-         {},
-         {"choose one of --csv and --json"}},
+        {{"heads", "samples/well_heads.txt", "--kb-unit", "yd"}, 2, {"unknown unit 'yd'"}},
+        {{"path", "samples/well_path.txt", "--null", "none"}, 2, {"--null none: not a number"}},
+        {{"las", "--frobnicate", "a.las"}, 2, {"unknown option '--frobnicate'"}},
+        {{"frobnicate"}, 2, {"unknown command 'frobnicate'"}},
+        {{"las"}, 2, {"no file given"}},
+        {{"las", "--csv", "--json", "samples/well_log.las"}, 2, {"choose one of --csv and --json"}},
         {{"las", "samples/well_log.las", "--settings", "missing.ini"},
          1,
-         {},
          {"cannot read the settings file 'missing.ini'"}},
-        {{"las", "samples/well_log.las", "-o", "/nonexistent/out.txt"}, 1, {}, {"cannot write"}},
-        {{"curve-name", "NOSUCHCURVE"}, 1, {"NOSUCHCURVE\n"}, {"no standard name"}},
+        {{"las", "samples/well_log.las", "-o", "/nonexistent/out.txt"}, 1, {"cannot write"}},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const auto& [arguments, status, err] : cases)
+        Check(arguments, status, {}, err);
+    Check({"curve-name", "NOSUCHCURVE"}, 1, {"NOSUCHCURVE\n"}, {"no standard name"});
 }
 
 TEST(WelldataCommand, HelpDescribesEveryCommand) {
-    const char* commands[] = {"las",           "log",           "path",       "heads",
-                              "core-analysis", "core-describe", "curve-name", "curve-units"};
     const CommandResult overview = RunWelldata({"--help"});
     EXPECT_EQ(overview.status, 0);
-    for (const char* command : commands) {
-        EXPECT_NE(overview.out.find(std::string("\n  ") + command + " "), std::string::npos);
+    for (const char* command : {"las", "log", "path", "heads", "core-analysis", "core-describe",
+                                "curve-name", "curve-units"}) {
+        EXPECT_TRUE(Holds(overview.out, std::string("\n  ") + command + " "));
         const std::string usage = std::string("usage: welldata ") + command + " [options]";
-        Check({{command, "--help"}, 0, {usage}, {}});
-        Check({{"help", command}, 0, {usage}, {}});
+        Check({command, "--help"}, 0, {usage});
+        Check({"help", command}, 0, {usage});
     }
-    Check({{}, 2, {}, {"usage: welldata COMMAND"}});
-    Check({{"--version"}, 0, {"welldata 0."}, {}});
+    Check({}, 2, {}, {"usage: welldata COMMAND"});
+    Check({"--version"}, 0, {"welldata 0."});
 }
 
 TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
     const testing_support::ScratchDir dir;
-    std::vector<std::string> arguments{"las", "--json", "-o", dir.Path() + "/all.json"};
+    Texts arguments{"las", "--json", "-o", dir.Path() + "/all.json"};
     const std::map<int, std::string> bad = {
         {50, "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n GR.API :\n~A\n1 10\n2\n"},
         {120, "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n"},
@@ -269,8 +256,7 @@ TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
     const CommandResult result = RunWelldata(arguments);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("3 of 200 files could not be loaded:"), std::string::npos)
-        << result.err;
+    EXPECT_TRUE(Holds(result.err, "3 of 200 files could not be loaded:"));
     for (const char* reason :
          {"well50.las: 下列深度的数据有问题", "well120.las: 解释数据时没有找到数据开始标记“~A”",
           "well180.las: 解释数据时没有找到相应的数据段"})
@@ -279,18 +265,16 @@ TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
     EXPECT_EQ(Count(json, "\"kind\": \"LAS well log\""), 197u);
     EXPECT_EQ(Count(json, "\"reason\": "), 3u);
     // Each file's own depth unit: well9 is in feet, well10 in metres.
-    EXPECT_NE(json.find("well9.las\",\n      \"kind\": \"LAS well log\",\n      \"rows\": 22,\n"
-                        "      \"properties\": {\"depth_unit\": \"ft, converted to m\"}"),
-              std::string::npos);
-    EXPECT_NE(json.find("\"min\": 1010, \"max\": 1021,"), std::string::npos);
+    EXPECT_TRUE(Holds(json, "well9.las\",\n      \"kind\": \"LAS well log\",\n      \"rows\": 22,\n"
+                            "      \"properties\": {\"depth_unit\": \"ft, converted to m\"}"));
+    EXPECT_TRUE(Holds(json, "\"min\": 1010, \"max\": 1021,"));
 }
 
 TEST(WelldataCommand, AsksForUnitsAndCarriesTheAnswerFromFileToFile) {
-    const std::vector<std::string> files{"samples/well_log_feet.las", "samples/well_log.las"};
-    const auto lasCsv = [&](std::vector<std::string> options) {
+    const auto lasCsv = [](Texts options) {
         options.insert(options.begin(), "las");
-        options.insert(options.end(), files.begin(), files.end());
-        options.push_back("--csv");
+        options.insert(options.end(),
+                       {"samples/well_log_feet.las", "samples/well_log.las", "--csv"});
         return options;
     };
     // Answered once on the terminal and kept: the metre file is taken as feet too.
@@ -298,27 +282,19 @@ TEST(WelldataCommand, AsksForUnitsAndCarriesTheAnswerFromFileToFile) {
         RunWelldata(lasCsv({"--depth-unit", "ask", "--progress"}), "ft\n\ny\n");
     EXPECT_EQ(asked.status, 0) << asked.err;
     EXPECT_EQ(Count(asked.err, "Depth unit (m, in, ft, dm, cm) [ft]: "), 1u) << asked.err;
-    EXPECT_NE(asked.err.find("[2/2] well_log.las"), std::string::npos);
-    EXPECT_NE(asked.err.find("%"), std::string::npos);
-    EXPECT_NE(asked.out.find("\nsamples/well_log.las,655.32,"), std::string::npos);
+    EXPECT_TRUE(Holds(asked.err, "[2/2] well_log.las"));
+    EXPECT_TRUE(Holds(asked.err, "%"));
+    EXPECT_TRUE(Holds(asked.out, "\nsamples/well_log.las,655.32,"));
 
-    const Case cases[] = {
-        // Not kept: each file asked, the second declares metres and is not asked.
-        {lasCsv({"--depth-unit", "ask"}), 0, {"\nsamples/well_log.las,2150,"}, {"Depth unit"}},
-        // Without options each file's own units; a unit given holds for every file.
-        {lasCsv({}),
-         0,
-         {"\nsamples/well_log_feet.las,2149.7544,", "\nsamples/well_log.las,2150,"},
-         {}},
-        {lasCsv({"--depth-unit", "ft", "-q", "--progress"}),
-         0,
-         {"\nsamples/well_log.las,655.32,", "\nsamples/well_log_feet.las,2149.7544,"},
-         {}},
-        {lasCsv({"--depth-unit", "m"}), 0, {"\nsamples/well_log_feet.las,7053,"}, {}},
-    };
-    Check(cases[0], "ft\nm\nn\n");
-    for (size_t i = 1; i < std::size(cases); ++i)
-        Check(cases[i]);
+    // Not kept: each file asked, the second declares metres and is not asked.
+    Check(lasCsv({"--depth-unit", "ask"}), 0, {"\nsamples/well_log.las,2150,"}, {"Depth unit"},
+          "ft\nm\nn\n");
+    // Without options each file's own units; a unit given holds for every file.
+    Check(lasCsv({}), 0,
+          {"\nsamples/well_log_feet.las,2149.7544,", "\nsamples/well_log.las,2150,"});
+    Check(lasCsv({"--depth-unit", "ft", "-q", "--progress"}), 0,
+          {"\nsamples/well_log.las,655.32,", "\nsamples/well_log_feet.las,2149.7544,"});
+    Check(lasCsv({"--depth-unit", "m"}), 0, {"\nsamples/well_log_feet.las,7053,"});
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // the close box, OK.
 #include "controls/ControlId.h"
 #include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
-#include "dialogs/ExtendComboDropHeight.h"
 #include "support/TestSupport.h"
 #include "welldata/CLoadData.h"
 
@@ -64,6 +63,14 @@ TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
     }
     EXPECT_EQ(Check(Dlg::IDC_DONT_ASK_AGAIN)->text(),
               QStringLiteral(" 所有文件中同类曲线单位相同, 以后不再提示."));
+    for (int id : {Dlg::IDC_COOR_UNIT, Dlg::IDC_DEPTH_UNIT}) { // extended lists
+        EXPECT_EQ(Combo(id)->property("dropHeightExtension").toInt(), 80);
+        EXPECT_GT(Combo(id)->maxVisibleItems(), 10);
+    }
+    // Saved where a reviewer looks at it; the folder is the build's working directory.
+    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
+    ASSERT_TRUE(dialog.grab().save(path));
+    std::printf("screenshot: %s\n", path.toStdString().c_str());
 }
 
 TEST_F(UnitQuestionDialog, CaptionTakesTheNameAfterTheLastSeparator) {
@@ -97,7 +104,6 @@ TEST_F(UnitQuestionDialog, UntickingResetsBothListsToMetre) {
 
 TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
     Open(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT);
-    int result = -1;
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
@@ -107,26 +113,9 @@ TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
         QTest::mouseClick(Check(Dlg::IDC_DONT_ASK_AGAIN), Qt::LeftButton);
         QTest::mouseClick(FindControl<QPushButton>(&dialog, Dlg::IDOK_BUTTON), Qt::LeftButton);
     });
-    result = dialog.exec();
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(dialog.DontAskAgain());
     EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_FT);
-}
-
-TEST_F(UnitQuestionDialog, ComboListsAreExtended) {
-    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
-    for (int id : {Dlg::IDC_COOR_UNIT, Dlg::IDC_DEPTH_UNIT}) {
-        EXPECT_EQ(Combo(id)->property("dropHeightExtension").toInt(), 80);
-        EXPECT_GT(Combo(id)->maxVisibleItems(), 10);
-    }
-}
-
-TEST_F(UnitQuestionDialog, Screenshot) {
-    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
-    // Saved where a reviewer looks at it; the folder is the build's working directory.
-    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
-    ASSERT_TRUE(dialog.grab().save(path));
-    std::printf("screenshot: %s\n", path.toStdString().c_str());
 }
 
 TEST(UnitQuestionInHost, LoadingAFeetFileByNameAsksWithTheDialog) {

@@ -1,17 +1,16 @@
 // The curves a log table offers and the dialogs' last steps over the chosen
 // curves: types and default units by name, the numeric-column rule of the
 // single well page, unit rewriting, display names and the depth check.
-#include "TableFile.h"
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
 #include "settings/ScopedSettingsFile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
 
 using COMMON::STRUCT_CURVE_ITEM;
-using loader_tests::TableFile;
 using settings_test::ScopedSettingsFile;
 using settings_test::SectionText;
 
@@ -32,13 +31,13 @@ TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     ScopedSettingsFile settings(kSettings);
     // LITH holds text from the second data row on; the first data row is not
     // looked at, so NOTE (text only there) is still numeric.
-    TableFile file({"DEPT GR LITH NOTE POR X", "2150 60 1 a 12 5", "2151 61 sand 1 13 6",
-                    "2152 62 shale 2 14 7"});
-    ASSERT_TRUE(file.Reader().Read(15));
-    const Row names = file.Reader().GetFirstRow();
+    testing_support::ScratchFile file;
+    ASSERT_TRUE(file.Read("DEPT GR LITH NOTE POR X\n2150 60 1 a 12 5\n2151 61 sand 1 13 6\n"
+                          "2152 62 shale 2 14 7\n",
+                          CDataFileReader::kReadPreview));
+    const Row names = file.reader.GetFirstRow();
 
-    const auto single =
-        TableCurveList::Build(file.Reader(), names, TableCurveList::Page::SingleWell);
+    const auto single = TableCurveList::Build(file.reader, names, TableCurveList::Page::SingleWell);
     EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strName),
               (std::vector<std::wstring>{L"DEPT", L"GR", L"NOTE", L"POR", L"X"}));
     EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strType),
@@ -48,7 +47,7 @@ TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     EXPECT_EQ(std::next(single.begin(), 2)->nColumn, 4);
 
     // The multi-well page lists every column and types only curves up to id 43.
-    const auto multi = TableCurveList::Build(file.Reader(), names, TableCurveList::Page::MultiWell);
+    const auto multi = TableCurveList::Build(file.reader, names, TableCurveList::Page::MultiWell);
     EXPECT_EQ(Field(multi, &STRUCT_CURVE_ITEM::strType),
               (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
 }

@@ -1,7 +1,7 @@
 // The reader keeps memory low by joining wrapped lines as they are parsed and
 // by storing rows without spare capacity; neither may change what is read.
-#include "reader/LasTestFile.h"
 #include "reader/WrappedRowJoiner.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,31 +29,28 @@ TEST(StreamedRows, WrappedLinesJoinAsTheJoinOfAllLinesWould) {
     std::mt19937 random(7);
     for (int trial = 0; trial < 100; ++trial) {
         const std::string data = RandomWrappedData(random, 1 + trial % 9);
-        LasTestFile lines;
-        lines.Read(LasWithData(data, "NO"), CDataFileReader::kReadAll, true);
+        ScratchFile lines;
+        lines.ReadLas(LasWithData(data, "NO"), CDataFileReader::kReadAll, true);
         RowTable expected = lines.reader.GetRows();
         const bool joins = WrappedRowJoiner(3).Join(expected);
 
-        LasTestFile wrapped;
-        EXPECT_EQ(wrapped.Read(LasWithData(data, "YES"), CDataFileReader::kReadAll, true), joins)
+        ScratchFile wrapped;
+        EXPECT_EQ(wrapped.ReadLas(LasWithData(data, "YES"), CDataFileReader::kReadAll, true), joins)
             << data;
         EXPECT_EQ(wrapped.reader.GetRows(), expected) << data;
     }
 }
 
 TEST(StreamedRows, RowsHoldNoSpareCells) {
-    LasTestFile plain;
-    ASSERT_TRUE(plain.Read(LasWithData("1000 1 2\n1001,3,4\n")));
-    LasTestFile wrapped;
-    ASSERT_TRUE(wrapped.Read(LasWithData("1000\n1 2\n1001\n3\n4\n", "YES")));
-    ScratchDir dir;
-    CDataFileReader table;
-    table.SetFilePath(dir.Write("log.txt", "DEPTH GR RT\nm api ohmm\n1000 1 2\n1001 3 4 5\n"));
-    ASSERT_TRUE(table.Read(CDataFileReader::kReadAll));
-    for (const RowTable* rows :
-         {&plain.reader.GetRows(), &wrapped.reader.GetRows(), &table.GetRows()}) {
-        ASSERT_FALSE(rows->empty());
-        for (const Row& row : *rows)
+    ScratchFile plain;
+    ASSERT_TRUE(plain.ReadLas(LasWithData("1000 1 2\n1001,3,4\n")));
+    ScratchFile wrapped;
+    ASSERT_TRUE(wrapped.ReadLas(LasWithData("1000\n1 2\n1001\n3\n4\n", "YES")));
+    ScratchFile table;
+    ASSERT_TRUE(table.Read("DEPTH GR RT\nm api ohmm\n1000 1 2\n1001 3 4 5\n"));
+    for (const ScratchFile* file : {&plain, &wrapped, &table}) {
+        ASSERT_FALSE(file->reader.GetRows().empty());
+        for (const Row& row : file->reader.GetRows())
             EXPECT_EQ(row.capacity(), row.size());
     }
 }
