@@ -15,3 +15,8 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/WellDataConfigVersi
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/WellDataConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/WellDataConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/WellData)
+
+# The welldata command, with the example settings file under the name it reads
+# beside itself, so that column names are recognised out of the box.
+install(TARGETS welldata_cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES samples/welldata.well_attri.ini DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -75,7 +75,7 @@ void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD* record) {
     record->dY2 = 0.0;
 }
 
-bool CWellHead::ParseWellHead(Row row, COMMON::STRUCT_WELL_HEAD* record) const {
+bool CWellHead::ParseWellHead(const Row& row, COMMON::STRUCT_WELL_HEAD* record) const {
     if (!welldata::IsReadable(record) || row.empty())
         return false;
 
@@ -119,11 +119,15 @@ bool CWellHead::Load() {
     // Row 0 is the file's header whatever the header-row flag says, so the rows
     // read are always the second to the last.
     StepProgress progress(m_pReader->GetProgressCtrl(), count, true);
+    const RowTable& rows = m_pReader->GetRows();
+    const Row noRow;
     COMMON::STRUCT_WELL_HEAD record;
     for (int i = 1; i <= count; ++i) {
         progress.Advance(i);
         ResetWellHead(&record);
-        if (ParseWellHead(m_pReader->GetRow(i), &record))
+        // Without a header row the last index is one past the rows: an empty row.
+        const size_t index = static_cast<size_t>(i);
+        if (ParseWellHead(index < rows.size() ? rows[index] : noRow, &record))
             m_pWellHeads->push_back(record);
     }
     return true;

@@ -42,7 +42,7 @@ public:
     // Empties the strings and zeroes the numbers, nReserved excepted.
     static void ResetWellHead(COMMON::STRUCT_WELL_HEAD* record);
     // Fills `record` from `row`; true when the record is to be appended.
-    bool ParseWellHead(Row row, COMMON::STRUCT_WELL_HEAD* record) const;
+    bool ParseWellHead(const Row& row, COMMON::STRUCT_WELL_HEAD* record) const;
     // Reads the whole file again and appends one record per data row.
     bool Load();
 

@@ -141,17 +141,21 @@ bool CWellLog::LoadLas() {
     if (!HasUserCurveList())
         BuildCurvesFromLas(*curveSection);
 
-    const NullReplacer replaceNull = MakeNullReplacer(LasNullValues(*sections));
-    StepProgress progress(reader->GetProgressCtrl(), curveCount, true);
-    int processed = 0;
-    for (COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves) {
-        if (processed >= curveCount)
+    std::vector<int> columns;
+    for (const COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves) {
+        if (static_cast<int>(columns.size()) >= curveCount)
             break;
-        progress.Advance(processed++);
-        const int column = HasUserCurveList() ? curve.nColumn - 1 : curve.nColumn;
-        curve.vecValues = reader->GetColumn(column, replaceNull);
+        columns.push_back(HasUserCurveList() ? curve.nColumn - 1 : curve.nColumn);
+    }
+    std::vector<std::vector<float>> values =
+        reader->GetColumns(columns, MakeNullReplacer(LasNullValues(*sections)));
+    StepProgress progress(reader->GetProgressCtrl(), curveCount, true);
+    auto curve = m_pCurves->lstCurves.begin();
+    for (size_t i = 0; i < values.size(); ++i, ++curve) {
+        progress.Advance(static_cast<long long>(i));
+        curve->vecValues = std::move(values[i]);
         if (GetConvertUnits())
-            ConvertLasCurve(curve);
+            ConvertLasCurve(*curve);
     }
     return true;
 }
@@ -164,15 +168,18 @@ bool CWellLog::LoadTable() {
     if (!m_pCurves->bWithWellPath && !reader->Read(CDataFileReader::kReadAll))
         return false;
 
-    const NullReplacer replaceNull = MakeNullReplacer(m_pCurves->vecNullValues);
-    StepProgress progress(reader->GetProgressCtrl(),
-                          static_cast<long long>(m_pCurves->lstCurves.size()), false);
-    long long index = 0;
-    for (COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves) {
-        progress.Advance(index++);
-        curve.vecValues = reader->GetColumn(curve.nColumn - 1, replaceNull);
-        if (GetConvertUnits() && EqualsNoCase(curve.strType, L"DEPTH"))
-            Scale(curve.vecValues, DepthFactor());
+    std::vector<int> columns;
+    for (const COMMON::STRUCT_CURVE_ITEM& curve : m_pCurves->lstCurves)
+        columns.push_back(curve.nColumn - 1);
+    std::vector<std::vector<float>> values =
+        reader->GetColumns(columns, MakeNullReplacer(m_pCurves->vecNullValues));
+    StepProgress progress(reader->GetProgressCtrl(), static_cast<long long>(values.size()), false);
+    auto curve = m_pCurves->lstCurves.begin();
+    for (size_t i = 0; i < values.size(); ++i, ++curve) {
+        progress.Advance(static_cast<long long>(i));
+        curve->vecValues = std::move(values[i]);
+        if (GetConvertUnits() && EqualsNoCase(curve->strType, L"DEPTH"))
+            Scale(curve->vecValues, DepthFactor());
     }
     return true;
 }

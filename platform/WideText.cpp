@@ -2,19 +2,38 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <locale.h>
 
 namespace welldata {
+
+namespace {
+
+// Case rules must not depend on the process's locale (a Qt application sets it
+// from the environment, a plain program keeps "C", whose rules are ASCII only):
+// the built-in UTF-8 locale maps every letter.
+locale_t CaseLocale() {
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    return locale;
+}
+
+} // namespace
 
 wchar_t ToUpperChar(wchar_t c) {
     if (c < 0x80)
         return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-    return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    const locale_t locale = CaseLocale();
+    return locale != static_cast<locale_t>(0)
+               ? static_cast<wchar_t>(towupper_l(static_cast<wint_t>(c), locale))
+               : c;
 }
 
 wchar_t ToLowerChar(wchar_t c) {
     if (c < 0x80)
         return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    const locale_t locale = CaseLocale();
+    return locale != static_cast<locale_t>(0)
+               ? static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), locale))
+               : c;
 }
 
 std::wstring ToUpper(std::wstring_view text) {

@@ -236,18 +236,31 @@ std::vector<float> CDataFileReader::GetColumn(int column) const {
 }
 
 std::vector<float> CDataFileReader::GetColumn(int column, const ValueCallback& callback) const {
-    std::vector<float> values;
+    return std::move(GetColumns({column}, callback).front());
+}
+
+std::vector<std::vector<float>> CDataFileReader::GetColumns(const std::vector<int>& columns,
+                                                            const ValueCallback& callback) const {
+    std::vector<std::vector<float>> values(columns.size());
     if (m_rows.empty())
         return values;
     const size_t first = std::min<size_t>(FirstDataRow(), m_rows.size());
-    if (column >= 0 && static_cast<size_t>(column) >= m_rows.front().size())
-        return values;
-    values.reserve(m_rows.size() - first);
-    for (size_t i = first; i < m_rows.size(); ++i) {
-        double value = column < 0 ? 0.0 : CellValue(m_rows[i], static_cast<size_t>(column));
-        if (callback)
-            callback(value);
-        values.push_back(static_cast<float>(value));
+    // A column at or beyond the first row's cells stays empty.
+    std::vector<size_t> taken;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] >= 0 && static_cast<size_t>(columns[i]) >= m_rows.front().size())
+            continue;
+        values[i].reserve(m_rows.size() - first);
+        taken.push_back(i);
+    }
+    for (size_t r = first; r < m_rows.size() && !taken.empty(); ++r) {
+        const Row& row = m_rows[r];
+        for (size_t i : taken) {
+            double value = columns[i] < 0 ? 0.0 : CellValue(row, static_cast<size_t>(columns[i]));
+            if (callback)
+                callback(value);
+            values[i].push_back(static_cast<float>(value));
+        }
     }
     return values;
 }

@@ -53,6 +53,10 @@ public:
     std::vector<float> GetColumn(int column) const;
     // The same, each value passed through `callback` before it is stored.
     std::vector<float> GetColumn(int column, const ValueCallback& callback) const;
+    // GetColumn for each of `columns`, in one pass over the rows: each row is
+    // visited once rather than once per column.
+    std::vector<std::vector<float>> GetColumns(const std::vector<int>& columns,
+                                               const ValueCallback& callback) const;
     bool IsNumericCell(int column) const;
     bool IsNumericColumn(int column) const;
 

@@ -6,7 +6,6 @@
 #include "reader/CellSplitter.h"
 #include "reader/LasDepthReport.h"
 #include "reader/LasItemLine.h"
-#include "reader/WrappedRowJoiner.h"
 
 namespace {
 
@@ -34,6 +33,7 @@ bool CLasParser::Parse() {
     m_pSections->Clear();
     m_pCurrentSection = nullptr;
     m_bInData = false;
+    m_joiner.reset();
     if (!ParseLines())
         return false;
     if (!m_bInData) {
@@ -67,7 +67,7 @@ bool CLasParser::ParseLines() {
 
 void CLasParser::StartSection(const std::wstring& line, size_t tilde) {
     if (tilde + 1 < line.size() && IsDataMark(line[tilde + 1])) {
-        m_bInData = true;
+        StartData();
         return;
     }
     m_pCurrentSection = &m_pSections->AddSection(line.substr(tilde, 2));
@@ -88,9 +88,21 @@ bool CLasParser::AddHeaderItem(const std::wstring& line) {
     return true;
 }
 
+void CLasParser::StartData() {
+    m_bInData = true;
+    const CLasSection* curves = m_pSections->FindSection(L"~C");
+    const CLasSection* version = m_pSections->FindSection(L"~V");
+    if (curves != nullptr && !curves->items.empty() && version != nullptr && IsWrapped(*version))
+        m_joiner.emplace(curves->items.size());
+}
+
 void CLasParser::AddDataRow(const std::wstring& line) {
     Row cells = welldata::SplitCells(line);
-    if (!cells.empty())
+    if (cells.empty())
+        return;
+    if (m_joiner)
+        m_joiner->Add(std::move(cells), m_reader.GetRows());
+    else
         m_reader.GetRows().push_back(std::move(cells));
 }
 
@@ -102,7 +114,7 @@ bool CLasParser::CheckData() {
         return false;
     }
     const size_t curveCount = curves->items.size();
-    if (IsWrapped(*version) && !WrappedRowJoiner(curveCount).Join(m_reader.GetRows())) {
+    if (IsWrapped(*version) && !JoinWrappedRows(curveCount)) {
         Report(kBadWrapMessage);
         return false;
     }
@@ -113,6 +125,12 @@ bool CLasParser::CheckData() {
         return true;
     Report(kBadDepthsMessage + report);
     return false;
+}
+
+bool CLasParser::JoinWrappedRows(size_t curveCount) {
+    if (m_joiner)
+        return m_joiner->Finish(m_reader.GetRows());
+    return WrappedRowJoiner(curveCount).Join(m_reader.GetRows());
 }
 
 bool CLasParser::IsWrapped(const CLasSection& version) const {

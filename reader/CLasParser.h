@@ -2,8 +2,10 @@
 // and row table, with the checks and messages of a LAS load.
 #pragma once
 
+#include "reader/WrappedRowJoiner.h"
 #include "welldata/MessageBox.h"
 
+#include <optional>
 #include <string>
 
 class CDataFileReader;
@@ -25,8 +27,12 @@ private:
     bool AddHeaderItem(const std::wstring& line);
     void AddDataRow(const std::wstring& line);
 
+    // At the "~A" line: a wrapped file with curves has its lines joined as they
+    // come (no section can follow "~A", so the header is complete here).
+    void StartData();
     // Joins wrapped rows and checks that every row holds one value per curve.
     bool CheckData();
+    bool JoinWrappedRows(size_t curveCount);
     bool IsWrapped(const CLasSection& version) const;
     std::wstring BadDepthReport(size_t curveCount) const;
 
@@ -38,4 +44,5 @@ private:
     CLasSectionTable* m_pSections = nullptr;
     CLasSection* m_pCurrentSection = nullptr;
     bool m_bInData = false;
+    std::optional<WrappedRowJoiner> m_joiner;
 };

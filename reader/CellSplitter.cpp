@@ -1,5 +1,7 @@
 #include "reader/CellSplitter.h"
 
+#include <algorithm>
+
 namespace welldata {
 
 namespace {
@@ -12,27 +14,39 @@ bool IsLineEnd(wchar_t c) {
     return c == L'\n' || c == L'\r';
 }
 
+size_t SkipSeparators(std::wstring_view line, size_t i) {
+    while (i < line.size() && IsSeparator(line[i]))
+        ++i;
+    return i;
+}
+
+size_t SkipCell(std::wstring_view line, size_t i) {
+    while (i < line.size() && !IsSeparator(line[i]))
+        ++i;
+    return i;
+}
+
+// Counted first so that a row holds exactly its cells, with no spare capacity.
+size_t CountCells(std::wstring_view line) {
+    size_t count = 0;
+    for (size_t i = SkipSeparators(line, 0); i < line.size(); i = SkipSeparators(line, i)) {
+        i = SkipCell(line, i);
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 void SplitCells(std::wstring_view line, Row& cells) {
     cells.clear();
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsSeparator(line[i]))
-            ++i;
+    cells.reserve(CountCells(line));
+    for (size_t i = SkipSeparators(line, 0); i < line.size(); i = SkipSeparators(line, i)) {
         const size_t start = i;
-        while (i < line.size() && !IsSeparator(line[i]))
-            ++i;
-        if (i == start)
-            break;
-        std::wstring cell;
-        cell.reserve(i - start);
-        for (size_t k = start; k < i; ++k) {
-            if (!IsLineEnd(line[k]))
-                cell += line[k];
-        }
+        i = SkipCell(line, i);
+        std::wstring& cell = cells.emplace_back(line.substr(start, i - start));
         // A run of only line ends is still a cell, now empty, as it was delimited.
-        cells.push_back(std::move(cell));
+        cell.erase(std::remove_if(cell.begin(), cell.end(), IsLineEnd), cell.end());
     }
 }
 

@@ -10,4 +10,9 @@ namespace welldata {
 bool ParseStrictDouble(std::wstring_view text, double& value);
 bool IsStrictNumber(std::wstring_view text);
 
+// The rules themselves: boost::lexical_cast's conversion of a wide string to a
+// double. ParseStrictDouble gives the same answer and the same bits for every
+// text; plain decimal cells just take a shorter road.
+bool ParseStrictDoubleByLexicalCast(std::wstring_view text, double& value);
+
 } // namespace welldata

@@ -13,8 +13,19 @@ public:
     // Replaces `rows` by the joined records. False when there are no curves or no
     // rows, or when the cells do not form whole records: a line that holds more
     // values than its record still needs means a record was split across lines.
-    bool Join(RowTable& rows) const;
+    bool Join(RowTable& rows);
+
+    // The same, one line at a time as the lines are parsed, so the lines are
+    // never all held at once: Add appends finished records to `records`, Finish
+    // appends the last one and tells whether the join succeeded. Lines after a
+    // failure are ignored, as Join stops at the first one. Needs curves.
+    void Add(Row line, RowTable& records);
+    bool Finish(RowTable& records);
 
 private:
     size_t m_curveCount;
+    Row m_record;
+    size_t m_totalCells = 0;
+    bool m_anyLine = false;
+    bool m_whole = true;
 };

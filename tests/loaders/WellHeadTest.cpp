@@ -1,80 +1,75 @@
-#include "TableFile.h"
 #include "loaders/CWellHead.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <tuple>
 
 using COMMON::STRUCT_WELL_HEAD;
-using loader_tests::TableFile;
 
 namespace {
 
-const std::vector<std::string> kThreeWells = {
-    "wellname  X-coord     Y-coord    Symbol  TopD   BottomD  Kb",
-    "A1        20512345.25 4376210.50 oil     0      1860.5   1193.6",
-    "A2        20514506.70 4375269.58 gas     1.5    2010     1205.5",
-    "A2        20510000    4370000    dry     0      1702     1180",
-};
+// Name, type, X, Y, top, bottom and KB of a record, whose X2 and Y2 must be X and Y.
+using Fields = std::tuple<std::wstring, std::wstring, double, double, float, float, float>;
 
-// Columns of kThreeWells; every optional attribute is used.
-void UseAllColumns(CWellHead& loader) {
-    loader.SetNameColumn(0);
-    loader.SetXColumn(1);
-    loader.SetYColumn(2);
-    loader.SetSymbolColumn(3);
-    loader.SetTopDepthColumn(4);
-    loader.SetBottomDepthColumn(5);
-    loader.SetKBColumn(6);
-    loader.SetSymbolUsed(true);
-    loader.SetTopDepthUsed(true);
-    loader.SetBottomDepthUsed(true);
-    loader.SetKBUsed(true);
-}
-
-const STRUCT_WELL_HEAD& At(const std::list<STRUCT_WELL_HEAD>& heads, size_t index) {
-    return *std::next(heads.begin(), static_cast<long>(index));
+Fields FieldsOf(const STRUCT_WELL_HEAD& head) {
+    EXPECT_EQ(head.dX2, head.dX);
+    EXPECT_EQ(head.dY2, head.dY);
+    return {head.strWellName, head.strWellType,  head.dX, head.dY,
+            head.fTopDepth,   head.fBottomDepth, head.fKB};
 }
 
 class WellHeadTest : public ::testing::Test {
 protected:
-    WellHeadTest() { UseAllColumns(loader); }
-
-    STRUCT_WELL_HEAD Parse(const Row& row) {
+    // Every column of the file is used.
+    WellHeadTest() {
+        file.Write("wellname  X-coord     Y-coord    Symbol  TopD   BottomD  Kb\n"
+                   "A1        20512345.25 4376210.50 oil     0      1860.5   1193.6\n"
+                   "A2        20514506.70 4375269.58 gas     1.5    2010     1205.5\n"
+                   "A2        20510000    4370000    dry     0      1702     1180\n");
+        loader.SetNameColumn(0);
+        loader.SetXColumn(1);
+        loader.SetYColumn(2);
+        loader.SetSymbolColumn(3);
+        loader.SetTopDepthColumn(4);
+        loader.SetBottomDepthColumn(5);
+        loader.SetKBColumn(6);
+        UseAttributes(true);
+    }
+    void UseAttributes(bool used) {
+        loader.SetSymbolUsed(used);
+        loader.SetTopDepthUsed(used);
+        loader.SetBottomDepthUsed(used);
+        loader.SetKBUsed(used);
+    }
+    Fields Parse(const Row& row) {
         STRUCT_WELL_HEAD record;
         parsed = loader.ParseWellHead(row, &record);
-        return record;
+        return FieldsOf(record);
     }
 
-    TableFile file{kThreeWells};
+    testing_support::ScratchFile file;
     std::list<STRUCT_WELL_HEAD> heads;
-    CWellHead loader{&file.Reader(), &heads};
+    CWellHead loader{&file.reader, &heads};
     bool parsed = false;
     testing_support::MessageCapture messages;
 };
 
 TEST_F(WellHeadTest, LoadsEveryWellInFileOrderWithoutTheHeader) {
-    // Row 0 is the header whether or not the reader is told so; earlier wells stay.
+    // Row 0 is the header whether or not the reader is told so; earlier wells
+    // stay, and names are not checked for uniqueness.
     for (bool headerRow : {true, false}) {
-        SCOPED_TRACE(headerRow ? "header row" : "no header row");
-        file.Reader().SetHeaderRow(headerRow);
+        file.reader.SetHeaderRow(headerRow);
         heads.assign(1, STRUCT_WELL_HEAD{});
         ASSERT_TRUE(loader.Load());
-
-        ASSERT_EQ(heads.size(), 4u);
-        const STRUCT_WELL_HEAD& a1 = At(heads, 1);
-        EXPECT_EQ(a1.strWellName, L"A1");
-        EXPECT_EQ(a1.strWellType, L"oil");
-        EXPECT_DOUBLE_EQ(a1.dX, 20512345.25);
-        EXPECT_DOUBLE_EQ(a1.dY, 4376210.50);
-        EXPECT_EQ(a1.dX2, a1.dX);
-        EXPECT_EQ(a1.dY2, a1.dY);
-        EXPECT_FLOAT_EQ(a1.fBottomDepth, 1860.5f);
-        EXPECT_FLOAT_EQ(a1.fKB, 1193.6f);
-        EXPECT_FLOAT_EQ(At(heads, 2).fTopDepth, 1.5f);
-        // Names are not checked for uniqueness: both A2 rows become records.
-        EXPECT_EQ(At(heads, 2).strWellName, L"A2");
-        EXPECT_EQ(At(heads, 3).strWellName, L"A2");
+        std::vector<Fields> loaded;
+        for (const STRUCT_WELL_HEAD& head : heads)
+            loaded.push_back(FieldsOf(head));
+        EXPECT_EQ(loaded, (std::vector<Fields>{
+                              {},
+                              {L"A1", L"oil", 20512345.25, 4376210.50, 0, 1860.5f, 1193.6f},
+                              {L"A2", L"gas", 20514506.70, 4375269.58, 1.5f, 2010, 1205.5f},
+                              {L"A2", L"dry", 20510000, 4370000, 0, 1702, 1180}}));
     }
     EXPECT_EQ(messages.Count(), 0u);
 }
@@ -82,63 +77,38 @@ TEST_F(WellHeadTest, LoadsEveryWellInFileOrderWithoutTheHeader) {
 TEST(WellHeadLoadFailure, NoReaderOrNoDataRowLeavesTheListAlone) {
     std::list<STRUCT_WELL_HEAD> heads(1);
     EXPECT_FALSE(CWellHead(nullptr, &heads).Load());
-
-    TableFile headerOnly({"wellname X-coord Y-coord"});
-    EXPECT_FALSE(CWellHead(&headerOnly.Reader(), &heads).Load());
-
+    testing_support::ScratchFile headerOnly;
+    EXPECT_FALSE(CWellHead(&headerOnly.Write("wellname X-coord Y-coord\n"), &heads).Load());
     CDataFileReader noFile;
     EXPECT_FALSE(CWellHead(&noFile, &heads).Load());
     EXPECT_EQ(heads.size(), 1u);
 }
 
-TEST_F(WellHeadTest, ParseRowsOfEveryShape) {
-    struct Case {
-        const char* what;
+TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
+    const struct {
         Row row;
         bool appended;
-        const wchar_t* name;
-        double x;
-        double y;
-        float bottom;
-    };
-    const Case cases[] = {
-        {"full row",
-         {L"C3", L"1.5", L"2.25", L"oil", L"0", L"15", L"1"},
+        Fields fields;
+    } cases[] = {
+        {{L"C3", L"1.5", L"2.25", L"oil", L"0", L"15", L"1"},
          true,
-         L"C3",
-         1.5,
-         2.25,
-         15},
-        {"name only", {L"C4"}, true, L"C4", 0.0, 0.0, 0.0f},
-        {"short row", {L"C5", L"100", L"200"}, true, L"C5", 100.0, 200.0, 0.0f},
-        {"text cells", {L"C6", L"east", L"2", L"oil", L"0", L"1,5", L"kb"}, true, L"C6", 0, 2, 0},
-        {"no cells", {}, false, L"", 0.0, 0.0, 0.0f},
+         {L"C3", L"oil", 1.5, 2.25, 0, 15, 1}},
+        {{L"C4"}, true, {L"C4", L"", 0, 0, 0, 0, 0}},
+        {{L"C5", L"100", L"200"}, true, {L"C5", L"", 100, 200, 0, 0, 0}},
+        {{L"C6", L"east", L"2", L"oil", L"0", L"1,5", L"kb"}, true, {L"C6", L"oil", 0, 2, 0, 0, 0}},
+        {{}, false, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const STRUCT_WELL_HEAD record = Parse(c.row);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Parse(c.row), c.fields) << testing::PrintToString(c.row);
         EXPECT_EQ(parsed, c.appended);
-        EXPECT_EQ(record.strWellName, c.name);
-        EXPECT_DOUBLE_EQ(record.dX, c.x);
-        EXPECT_DOUBLE_EQ(record.dY, c.y);
-        EXPECT_EQ(record.dX2, record.dX);
-        EXPECT_EQ(record.dY2, record.dY);
-        EXPECT_FLOAT_EQ(record.fBottomDepth, c.bottom);
     }
-}
-
-TEST_F(WellHeadTest, UnusedAttributesAndColumnsOutsideTheRowAreNotRead) {
+    // Unused attributes and columns outside the row are not read.
+    UseAttributes(false);
     loader.SetXColumn(-1);
     loader.SetYColumn(7);
-    loader.SetSymbolUsed(false);
-    loader.SetTopDepthUsed(false);
-    loader.SetBottomDepthUsed(false);
-    loader.SetKBUsed(false);
-    const STRUCT_WELL_HEAD record = Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"});
+    EXPECT_EQ(Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"}),
+              (Fields{L"C3", L"", 0, 0, 0, 0, 0}));
     EXPECT_TRUE(parsed);
-    EXPECT_EQ(record.dX + record.dY, 0.0);
-    EXPECT_EQ(record.strWellType, L"");
-    EXPECT_EQ(record.fTopDepth + record.fBottomDepth + record.fKB, 0.0f);
 }
 
 TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
@@ -164,84 +134,43 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         loader.SetKBUnit(c.kbUnit);
         loader.SetTopDepthUnit(c.topUnit);
         loader.SetBottomDepthUnit(c.bottomUnit);
-        const STRUCT_WELL_HEAD record =
+        for (std::int32_t invalid : {7, 5, -1}) { // codes outside the unit list are ignored
+            loader.SetXUnit(invalid);
+            loader.SetTopDepthUnit(invalid);
+        }
+        const auto [name, type, x, y, top, bottom, kb] =
             Parse({L"W1", L"1000", L"2000", L"oil", L"100", L"2000", L"50"});
-        EXPECT_NEAR(record.dX, c.x, 1e-9);
-        EXPECT_NEAR(record.dY, c.y, 1e-9);
-        EXPECT_EQ(record.dX2, record.dX);
-        EXPECT_EQ(record.dY2, record.dY);
-        EXPECT_FLOAT_EQ(record.fKB, c.kb);
-        EXPECT_FLOAT_EQ(record.fTopDepth, c.top);
-        EXPECT_FLOAT_EQ(record.fBottomDepth, c.bottom);
-    }
-}
-
-TEST_F(WellHeadTest, UnitSettersIgnoreCodesOutsideTheUnitList) {
-    struct Case {
-        const char* what;
-        void (CWellHead::*setUnit)(std::int32_t);
-        double (*field)(const STRUCT_WELL_HEAD&);
-    };
-    const Case cases[] = {
-        {"X", &CWellHead::SetXUnit, [](const STRUCT_WELL_HEAD& r) { return r.dX; }},
-        {"Y", &CWellHead::SetYUnit, [](const STRUCT_WELL_HEAD& r) { return r.dY; }},
-        {"KB", &CWellHead::SetKBUnit, [](const STRUCT_WELL_HEAD& r) { return double(r.fKB); }},
-        {"top", &CWellHead::SetTopDepthUnit,
-         [](const STRUCT_WELL_HEAD& r) { return double(r.fTopDepth); }},
-        {"bottom", &CWellHead::SetBottomDepthUnit,
-         [](const STRUCT_WELL_HEAD& r) { return double(r.fBottomDepth); }},
-    };
-    loader.SetUnitsChosen(true);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        (loader.*c.setUnit)(COMMON::COOR_UNIT_FT);
-        for (std::int32_t invalid : {7, 5, -1})
-            (loader.*c.setUnit)(invalid);
-        const STRUCT_WELL_HEAD record =
-            Parse({L"W1", L"100", L"100", L"oil", L"100", L"100", L"100"});
-        EXPECT_NEAR(c.field(record), 30.48, 1e-4);
+        EXPECT_NEAR(x, c.x, 1e-9);
+        EXPECT_NEAR(y, c.y, 1e-9);
+        EXPECT_FLOAT_EQ(kb, c.kb);
+        EXPECT_FLOAT_EQ(top, c.top);
+        EXPECT_FLOAT_EQ(bottom, c.bottom);
     }
 }
 
 TEST(WellHeadReset, EmptiesEverythingButTheReservedField) {
-    STRUCT_WELL_HEAD record;
-    record.strWellName = L"A1";
-    record.strWellType = L"oil";
-    record.dX = record.dY = record.dX2 = record.dY2 = 1.0;
-    record.fTopDepth = record.fBottomDepth = record.fKB = 2.0f;
-    record.nReserved = 42;
-
+    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
     CWellHead::ResetWellHead(&record);
     CWellHead::ResetWellHead(nullptr);
     EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
-
-    EXPECT_TRUE(record.strWellName.empty());
-    EXPECT_TRUE(record.strWellType.empty());
-    EXPECT_EQ(record.dX + record.dY + record.dX2 + record.dY2, 0.0);
-    EXPECT_EQ(record.fTopDepth + record.fBottomDepth + record.fKB, 0.0f);
+    EXPECT_EQ(FieldsOf(record), Fields{});
     EXPECT_EQ(record.nReserved, 42);
 }
 
 TEST_F(WellHeadTest, CopiedSettingsLoadIntoTheCopysOwnList) {
     loader.SetUnitsChosen(true);
     loader.SetXUnit(COMMON::COOR_UNIT_CM);
-    TableFile otherFile({"X-coord name", "5000 Z9"});
-    std::list<STRUCT_WELL_HEAD> otherHeads;
-    CWellHead copy(&otherFile.Reader(), &otherHeads);
     loader.SetNameColumn(1);
     loader.SetXColumn(0);
     loader.SetYColumn(9);
-
+    testing_support::ScratchFile otherFile;
+    std::list<STRUCT_WELL_HEAD> otherHeads;
+    CWellHead copy(&otherFile.Write("X-coord name\n5000 Z9\n"), &otherHeads);
     copy.CopySettingsFrom(loader);
-    EXPECT_EQ(copy.GetNameColumn(), 1);
-    EXPECT_EQ(copy.GetXColumn(), 0);
-    EXPECT_EQ(copy.GetYColumn(), 9);
     ASSERT_TRUE(copy.Load());
-
     EXPECT_TRUE(heads.empty());
     ASSERT_EQ(otherHeads.size(), 1u);
-    EXPECT_EQ(otherHeads.front().strWellName, L"Z9");
-    EXPECT_DOUBLE_EQ(otherHeads.front().dX, 50.0);
+    EXPECT_EQ(FieldsOf(otherHeads.front()), (Fields{L"Z9", L"", 50, 0, 0, 0, 0}));
 }
 
 } // namespace

@@ -1,30 +1,24 @@
 #include "loaders/CWellLog.h"
-#include "reader/LasTestFile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <tuple>
 
 namespace {
 
 using COMMON::STRUCT_CURVE_ITEM;
+using Values = std::vector<float>;
 using testing_support::LasHeader;
-using testing_support::LasTestFile;
-using testing_support::SamplePath;
 
-struct LasLoad : LasTestFile {
+struct LasLoad : testing_support::ScratchFile {
     COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log{&reader, &path, &curves};
 
     // Reads `text` and loads every curve of it, as loading a LAS file by name does.
-    bool Load(const std::string& text) { return Read(text) && log.LoadLas(); }
-    bool LoadSample(const std::string& name) {
-        reader.SetFilePath(SamplePath(name));
-        reader.SetDataFormat(COMMON::WLDF_LAS);
-        reader.SetHeaderRow(false);
-        return reader.Read(CDataFileReader::kReadAll) && log.LoadLas();
-    }
+    bool Load(const std::string& text) { return ReadLas(text) && log.LoadLas(); }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
     }
@@ -35,28 +29,24 @@ const std::string kThreeCurves = "~Curve\n dept.M : depth\n gr .API : gamma\n Rt
 TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
     LasLoad las;
     ASSERT_TRUE(las.Load(LasHeader() + kThreeCurves + "~A\n1000.5 45.25 12\n1001 46 13\n"));
-    ASSERT_EQ(las.curves.lstCurves.size(), 3u);
-    const wchar_t* names[] = {L"DEPTH", L"GR", L"RT"};
-    const wchar_t* units[] = {L"M", L"API", L"OHMM"};
-    for (size_t i = 0; i < 3; ++i) {
-        const STRUCT_CURVE_ITEM& curve = las.Curve(i);
-        EXPECT_EQ(curve.strName, names[i]);
-        EXPECT_EQ(curve.strType, names[i]);
-        EXPECT_EQ(curve.strUnit, units[i]);
-        EXPECT_EQ(curve.nColumn, static_cast<int>(i));
-        EXPECT_FALSE(curve.bLogarithmic);
-        EXPECT_TRUE(curve.strDisplayName.empty());
+    // Name and type, unit, column, values; none logarithmic or with a display name.
+    std::vector<std::tuple<std::wstring, std::wstring, int, Values>> built;
+    for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves) {
+        EXPECT_EQ(curve.strType, curve.strName);
+        EXPECT_FALSE(curve.bLogarithmic || !curve.strDisplayName.empty());
+        built.emplace_back(curve.strName, curve.strUnit, curve.nColumn, curve.vecValues);
     }
-    EXPECT_EQ(las.Curve(0).vecValues, (std::vector<float>{1000.5f, 1001.0f}));
-    EXPECT_EQ(las.Curve(1).vecValues, (std::vector<float>{45.25f, 46.0f}));
+    EXPECT_EQ(built, (decltype(built){{L"DEPTH", L"M", 0, {1000.5f, 1001}},
+                                      {L"GR", L"API", 1, {45.25f, 46}},
+                                      {L"RT", L"OHMM", 2, {12, 13}}}));
 }
 
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
     const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.26\n";
     const struct {
         const char* nullLine;
-        std::vector<float> gr;
-        std::vector<float> rt;
+        Values gr;
+        Values rt;
     } cases[] = {
         {" NULL.   -999.25 : null\n", {-9999.0f, -9999.0f}, {0.0f, -999.26f}},
         {" NULL.   -999.25(none) : null\n", {-9999.0f, -9999.0f}, {0.0f, -999.26f}},
@@ -81,14 +71,11 @@ TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
     ASSERT_TRUE(las.Load(LasHeader() +
                          "~Curve\n DEPT.F : d\n TVDSS.F : t\n X.IN : x\n dy.IN : y\n GR.API : g\n"
                          "~A\n1000 -999.25 100 10 45\n"));
-    const struct {
-        float value;
-        const wchar_t* unit;
-    } expected[] = {
+    const std::pair<float, const wchar_t*> expected[] = {
         {304.8f, L"M"}, {-3047.6952f, L"M"}, {2.54f, L"M"}, {0.254f, L"M"}, {45.0f, L"API"}};
     for (size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_FLOAT_EQ(las.Curve(i).vecValues.at(0), expected[i].value) << i;
-        EXPECT_EQ(las.Curve(i).strUnit, expected[i].unit) << i;
+        EXPECT_FLOAT_EQ(las.Curve(i).vecValues.at(0), expected[i].first) << i;
+        EXPECT_EQ(las.Curve(i).strUnit, expected[i].second) << i;
     }
     // Metre needs no factor, but the unit text is still rewritten.
     las.log.SetDepthUnit(COMMON::COOR_UNIT_M);
@@ -97,7 +84,7 @@ TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
     EXPECT_EQ(las.Curve(0).strUnit, L"M");
 }
 
-STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, std::vector<float> values = {}) {
+STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, Values values = {}) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = name;
     curve.nColumn = column;
@@ -108,7 +95,7 @@ STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, std::vector<float
 TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     LasLoad las;
     const std::string text = LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n";
-    ASSERT_TRUE(las.Read(text));
+    ASSERT_TRUE(las.ReadLas(text));
     // As after a dialog: the rows are gone and the load reads the file again.
     las.reader.Clear();
     las.reader.EnsureSections();
@@ -118,36 +105,16 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.curves.lstCurves.size(), 4u);
     EXPECT_EQ(las.Curve(0).strName, L"RT");
-    EXPECT_EQ(las.Curve(0).vecValues, (std::vector<float>{12.0f, 13.0f}));
-    EXPECT_EQ(las.Curve(1).vecValues, (std::vector<float>{0.0f, 0.0f}));
+    EXPECT_EQ(las.Curve(0).vecValues, (Values{12.0f, 13.0f}));
+    EXPECT_EQ(las.Curve(1).vecValues, (Values{0.0f, 0.0f}));
     EXPECT_TRUE(las.Curve(2).vecValues.empty());
     // Only as many curves as the file has are loaded.
-    EXPECT_EQ(las.Curve(3).vecValues, (std::vector<float>{7.0f}));
-}
-
-TEST(WellLogLas, SamplesLoadAndWrappingChangesNothing) {
-    LasLoad plain;
-    ASSERT_TRUE(plain.LoadSample("well_log.las"));
-    LasLoad wrapped;
-    ASSERT_TRUE(wrapped.LoadSample("well_log_wrapped.las"));
-
-    ASSERT_EQ(plain.curves.lstCurves.size(), 9u);
-    EXPECT_GE(plain.Curve(0).vecValues.size(), 200u);
-    EXPECT_EQ(plain.Curve(4).strName, L"DEN");
-    EXPECT_EQ(plain.Curve(4).vecValues.at(0), -9999.0f);
-    auto curve = wrapped.curves.lstCurves.begin();
-    for (const STRUCT_CURVE_ITEM& expected : plain.curves.lstCurves) {
-        EXPECT_EQ(curve->strName, expected.strName);
-        EXPECT_EQ(curve->strUnit, expected.strUnit);
-        EXPECT_EQ(curve->vecValues, expected.vecValues)
-            << testing_support::Narrow(expected.strName);
-        ++curve;
-    }
+    EXPECT_EQ(las.Curve(3).vecValues, (Values{7.0f}));
 }
 
 TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
     LasLoad las;
-    ASSERT_TRUE(las.Read(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
     las.reader.Clear();
     las.reader.EnsureSections();
     las.curves.bWithWellPath = true;
@@ -157,14 +124,14 @@ TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
     ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.path.dqPoints.size(), 2u);
     EXPECT_EQ(las.path.dqPoints[1].uAzimOrX.fValue, 271.0f);
-    EXPECT_EQ(las.Curve(2).vecValues, (std::vector<float>{270.0f, 271.0f}));
+    EXPECT_EQ(las.Curve(2).vecValues, (Values{270.0f, 271.0f}));
 }
 
 TEST(WellLogLas, ProgressStepsOncePlusItsShareForEachCurve) {
     testing_support::FakeProgressCtrl progress;
     LasLoad las;
     las.reader.SetProgressCtrl(&progress);
-    ASSERT_TRUE(las.Read(LasHeader() + kThreeCurves + "~A\n1000 45 12\n"));
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 45 12\n"));
     const int before = progress.totalSteps;
     ASSERT_TRUE(las.log.LoadLas());
     EXPECT_EQ(progress.totalSteps - before, 3 * (60 / 3 + 1));

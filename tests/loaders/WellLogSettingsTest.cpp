@@ -10,13 +10,12 @@ namespace {
 
 TEST(WellLogSettings, ReplaceNullMatchesWithinAThousandth) {
     CWellLog log(nullptr, nullptr, nullptr);
-    const std::vector<float> nulls{-999.25f, 0.0f};
     const std::pair<double, double> cases[] = {
         {-999.25, -9999.0}, {-999.2509, -9999.0}, {-999.252, -999.252},
         {0.001, -9999.0},   {-0.0005, -9999.0},   {12.5, 12.5},
     };
     for (auto [value, expected] : cases) {
-        log.ReplaceNull(value, nulls);
+        log.ReplaceNull(value, {-999.25f, 0.0f});
         EXPECT_DOUBLE_EQ(value, expected);
     }
     double untouched = -999.25;
@@ -52,12 +51,10 @@ TEST(WellLogSettings, CopyTakesSettingsButKeepsItsOwnRecords) {
     CWellLog source(&reader, &path, &sourceCurves);
     source.SetUserCurveList(true);
     source.SetDataType(PATH_LOG_MD_INCL_AZIM);
-    source.SetConvertUnits(true);
     CWellLog copy(&reader, &path, &copyCurves);
     copy.CopySettingsFrom(source);
     EXPECT_TRUE(copy.HasUserCurveList());
     EXPECT_EQ(copy.GetDataType(), PATH_LOG_MD_INCL_AZIM);
-    EXPECT_TRUE(copy.GetConvertUnits());
     EXPECT_FALSE(copy.SetCurves({}));
     EXPECT_TRUE(copy.SetCurves({COMMON::STRUCT_CURVE_ITEM()}));
     EXPECT_EQ(copyCurves.lstCurves.size(), 1u);

@@ -1,26 +1,22 @@
 // The well path loader: columns by data type, null values and markers, units,
 // azimuth quarter turn, progress.
 #include "loaders/CWellPath.h"
-#include "reader/CDataFileReader.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
 
-using testing_support::FakeProgressCtrl;
-using testing_support::MessageCapture;
-using testing_support::ScratchDir;
+using COMMON::STRUCT_WELL_PATH_POINT;
+using Slots = std::tuple<float, float, double, double>;
 
 namespace {
-
-const wchar_t* const kNullMessage = L"轨迹数据中含有空值，请检查之后重试。";
 
 class WellPathLoad : public testing::Test {
 protected:
     // Columns: MD INCL AZIM TVD X Y
     bool Load(const std::string& rows, int dataType) {
-        reader.SetFilePath(dir.Write("path.txt", "MD INCL AZIM TVD X Y\n" + rows));
+        file.Write("MD INCL AZIM TVD X Y\n" + rows);
         loader.SetDataType(dataType);
         loader.SetMDColumn(0);
         loader.SetINCLColumn(1);
@@ -33,67 +29,39 @@ protected:
         loader.SetZColumn(3);
         return loader.LoadPath();
     }
-    const COMMON::STRUCT_WELL_PATH_POINT& Point(size_t i) const { return path.dqPoints.at(i); }
+    const STRUCT_WELL_PATH_POINT& Point(size_t i) const { return path.dqPoints.at(i); }
+    // MD, inclination or depth, then the two slots as the data type holds them;
+    // an unused slot is read as a double, so that all its eight bytes count.
+    Slots SlotsOf(size_t i) const {
+        const STRUCT_WELL_PATH_POINT& p = Point(i);
+        const bool doubles = path.nDataType == PATH_TVD_X_Y || path.nDataType == PATH_X_Y_Z;
+        return {p.fMD, p.fInclOrDepth, doubles ? p.uAzimOrX.dValue : p.uAzimOrX.fValue,
+                doubles || path.nDataType != PATH_TVD_DX_DY ? p.uY.dValue : p.uY.fValue};
+    }
 
-    ScratchDir dir;
-    CDataFileReader reader;
+    testing_support::ScratchFile file;
     COMMON::STRUCT_WELL_PATH path;
-    CWellPath loader{&reader, &path};
-    MessageCapture messages;
+    CWellPath loader{&file.reader, &path};
+    testing_support::MessageCapture messages;
 };
 
 } // namespace
 
-TEST_F(WellPathLoad, ConstructionResetsTheRecord) {
-    COMMON::STRUCT_WELL_PATH record;
-    record.bHasNullValue = true;
-    record.fNullValue = 5;
-    record.nAngleUnit = 1;
-    record.nDataType = 3;
-    CWellPath fresh(&reader, &record);
-    EXPECT_FALSE(record.bHasNullValue);
-    EXPECT_EQ(record.fNullValue, 0.0f);
-    EXPECT_EQ(record.nAngleUnit, 0);
-    EXPECT_EQ(record.nDataType, 1);
-    EXPECT_EQ(fresh.GetDataType(), PATH_TVD_X_Y);
-}
-
-TEST_F(WellPathLoad, HeaderRowAndFourDataRows) {
+TEST_F(WellPathLoad, EachDataTypeFillsItsSlotsFromTheRowsAfterTheHeader) {
     ASSERT_TRUE(Load("1 2 3 4 5 6\n7 8 9 10 11 12\n1 1 1 1 1 1\n2 2 2 2 2 2\n", PATH_TVD_X_Y));
-    ASSERT_EQ(path.dqPoints.size(), 4u);
+    EXPECT_EQ(path.dqPoints.size(), 4u);
     EXPECT_EQ(path.nDataType, PATH_TVD_X_Y);
-    EXPECT_EQ(Point(1).fInclOrDepth, 10.0f);
-    EXPECT_EQ(Point(1).uAzimOrX.dValue, 11.0);
-    EXPECT_EQ(Point(1).uY.dValue, 12.0);
-    EXPECT_EQ(Point(1).fMD, 0.0f); // no MD column asked for
-}
+    EXPECT_EQ(SlotsOf(1), Slots(0, 10, 11, 12)); // no MD column asked for
 
-TEST_F(WellPathLoad, EachDataTypeFillsItsSlots) {
     const std::string row = "100 2.5 300 95 20512345.123456789 4376210.987654321\n";
     ASSERT_TRUE(Load(row, PATH_MD_INCL_AZIM));
-    EXPECT_EQ(Point(0).fMD, 100.0f);
-    EXPECT_EQ(Point(0).fInclOrDepth, 2.5f);
-    EXPECT_EQ(Point(0).uAzimOrX.fValue, 300.0f);
-    EXPECT_EQ(Point(0).uY.dValue, 0.0); // slot 4 unused: all eight bytes zero
-
+    EXPECT_EQ(SlotsOf(0), Slots(100, 2.5, 300, 0));
     ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
-    EXPECT_EQ(Point(0).fInclOrDepth, 95.0f);
-    EXPECT_EQ(Point(0).uAzimOrX.fValue, 20512345.123456789f);
-    EXPECT_EQ(Point(0).uY.fValue, 4376210.987654321f);
-
+    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789f, 4376210.987654321f));
     ASSERT_TRUE(Load(row, PATH_TVD_X_Y));
-    EXPECT_EQ(Point(0).uAzimOrX.dValue, 20512345.123456789);
-    EXPECT_EQ(Point(0).uY.dValue, 4376210.987654321);
-
-    ASSERT_TRUE(Load(row, PATH_X_Y_Z));
-    EXPECT_EQ(Point(0).fInclOrDepth, 95.0f); // Z
-    EXPECT_EQ(Point(0).uAzimOrX.dValue, 20512345.123456789);
-}
-
-TEST_F(WellPathLoad, CopiesKeepDoublesBitForBit) {
-    ASSERT_TRUE(Load("1 2 3 4 0.1 0.30000000000000004\n", PATH_TVD_X_Y));
-    const COMMON::STRUCT_WELL_PATH copy = path;
-    EXPECT_EQ(std::memcmp(&copy.dqPoints[0], &path.dqPoints[0], sizeof(path.dqPoints[0])), 0);
+    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789, 4376210.987654321));
+    ASSERT_TRUE(Load(row, PATH_X_Y_Z)); // Z in the depth's place
+    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789, 4376210.987654321));
 }
 
 TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
@@ -102,14 +70,11 @@ TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
     ASSERT_TRUE(Load("1 2 3 123.002 5 6\n", PATH_TVD_X_Y));
     EXPECT_EQ(Point(0).fInclOrDepth, 123.002f);
     EXPECT_FALSE(Load("1 2 3 4 5 6\n1 2 3 123.0005 5 6\n1 2 3 4 5 6\n", PATH_TVD_X_Y));
-    EXPECT_EQ(messages.Single(), kNullMessage);
+    EXPECT_EQ(messages.Single(), L"轨迹数据中含有空值，请检查之后重试。");
     EXPECT_EQ(path.dqPoints.size(), 1u); // the points before the bad row stay
     EXPECT_TRUE(path.bHasNullValue);
     EXPECT_EQ(path.fNullValue, 123.0f);
-}
-
-TEST_F(WellPathLoad, NullConvertedToFeetIsNoLongerAMarker) {
-    loader.SetHasNullValue(true);
+    // Converted to feet, a null is no longer a marker.
     loader.SetNullValue(-5.0f);
     loader.SetConvertUnits(true);
     loader.SetDepthUnit(COMMON::COOR_UNIT_FT);
@@ -122,30 +87,23 @@ TEST_F(WellPathLoad, UnitConversionByDataType) {
     loader.SetDepthUnit(COMMON::COOR_UNIT_FT);
     loader.SetCoorUnit(COMMON::COOR_UNIT_CM);
     loader.SetHasMD(true);
-    ASSERT_TRUE(Load("1000 10 200 100 500 700\n", PATH_MD_INCL_AZIM));
-    EXPECT_FLOAT_EQ(Point(0).fMD, 304.8f);
-    EXPECT_EQ(Point(0).fInclOrDepth, 10.0f); // angles are not converted
-    EXPECT_EQ(Point(0).uAzimOrX.fValue, 200.0f);
-
-    ASSERT_TRUE(Load("1000 10 200 100 500 700\n", PATH_TVD_X_Y));
-    EXPECT_FLOAT_EQ(Point(0).fMD, 304.8f);
-    EXPECT_FLOAT_EQ(Point(0).fInclOrDepth, 30.48f);
-    EXPECT_DOUBLE_EQ(Point(0).uAzimOrX.dValue, 5.0);
-    EXPECT_DOUBLE_EQ(Point(0).uY.dValue, 7.0);
-
-    ASSERT_TRUE(Load("1000 10 200 100 500 700\n", PATH_TVD_DX_DY));
-    EXPECT_FLOAT_EQ(Point(0).uAzimOrX.fValue, 5.0f);
-
+    const std::string row = "1000 10 200 100 500 700\n";
+    ASSERT_TRUE(Load(row, PATH_MD_INCL_AZIM));
+    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 10, 200, 0)); // angles are not converted
+    ASSERT_TRUE(Load(row, PATH_TVD_X_Y));
+    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 30.48f, 5, 7));
+    ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
+    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 30.48f, 5, 7));
     loader.SetDepthUnit(9); // unknown codes convert nothing
-    ASSERT_TRUE(Load("1000 10 200 100 500 700\n", PATH_X_Y_Z));
-    EXPECT_EQ(Point(0).fInclOrDepth, 100.0f);
+    ASSERT_TRUE(Load(row, PATH_X_Y_Z));
+    EXPECT_EQ(SlotsOf(0), Slots(1000, 100, 5, 7));
 }
 
-TEST_F(WellPathLoad, AzimuthQuarterTurnWithoutWrap) {
+TEST_F(WellPathLoad, AzimuthQuarterTurnOnlyForMdInclAzimAndWithoutWrap) {
     loader.SetAzimuthToTrueNorth(true);
     ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_MD_INCL_AZIM));
     EXPECT_EQ(Point(0).uAzimOrX.fValue, 390.0f);
-    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_TVD_DX_DY)); // only data type 0 turns
+    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_TVD_DX_DY));
     EXPECT_EQ(Point(0).uAzimOrX.fValue, 1.0f);
 }
 
@@ -155,94 +113,67 @@ TEST_F(WellPathLoad, BadCellsAreZeroAndMissingColumnsNeverFound) {
     loader.SetXColumn(0xFFFF);
     ASSERT_TRUE(loader.LoadPath());
     EXPECT_EQ(Point(0).uAzimOrX.dValue, 0.0);
-}
-
-TEST_F(WellPathLoad, DataTypeAboveThreeSkipsEveryRow) {
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM));
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
     EXPECT_TRUE(path.dqPoints.empty());
 }
 
 TEST_F(WellPathLoad, EmptyTableAndMissingReaderFail) {
     ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
-    reader.SetFilePath(dir.Write("empty.txt", "MD TVD\n"));
+    file.Write("MD TVD\n");
     EXPECT_FALSE(loader.LoadPath());
     EXPECT_EQ(path.dqPoints.size(), 1u); // previous points stay
-    CWellPath orphan(nullptr, &path);
-    EXPECT_FALSE(orphan.LoadPath());
+    EXPECT_FALSE(CWellPath(nullptr, &path).LoadPath());
     EXPECT_EQ(messages.Count(), 0u);
-}
-
-TEST_F(WellPathLoad, ProgressStepsOncePerRowPlusOne) {
-    FakeProgressCtrl bar;
-    reader.SetProgressCtrl(&bar);
-    const std::string rows = "1 2 3 4 5 6\n1 2 3 4 5 6\n1 2 3 4 5 6\n";
-    ASSERT_TRUE(Load(rows, PATH_TVD_X_Y));
-    const size_t fileSize = rows.size() + std::strlen("MD INCL AZIM TVD X Y\n");
-    const int readSteps = static_cast<int>(fileSize / (fileSize / 20));
-    // The read's own steps and its parse (3 * 21), then the load: 3 * (60 / 3 + 1).
-    EXPECT_EQ(bar.totalSteps - readSteps - 63, 63);
 }
 
 TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
     loader.SetHasMD(true);
     loader.SetMDColumn(4);
-    COMMON::STRUCT_WELL_PATH other;
-    CDataFileReader otherReader;
-    CWellPath copy(&otherReader, &other);
+    testing_support::ScratchFile other;
+    COMMON::STRUCT_WELL_PATH otherPath;
+    CWellPath copy(&other.Write("A B C D E F\n1 2 3 4 5 6\n"), &otherPath);
     copy.CopySettingsFrom(loader);
-    otherReader.SetFilePath(dir.Write("o.txt", "A B C D E F\n1 2 3 4 5 6\n"));
     ASSERT_TRUE(copy.LoadPath());
-    EXPECT_EQ(other.dqPoints.at(0).fMD, 5.0f);
+    EXPECT_EQ(otherPath.dqPoints.at(0).fMD, 5.0f);
     EXPECT_TRUE(path.dqPoints.empty());
 }
 
-struct MarkerCase {
-    float value;
-    bool valid;
-};
+namespace {
 
-class NullMarkers : public testing::TestWithParam<MarkerCase> {};
-
-TEST_P(NullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
-    const MarkerCase c = GetParam();
-    for (int type : {0, 1, 2, 3, 4}) {
-        for (int field = 0; field < 3; ++field) {
-            COMMON::STRUCT_WELL_PATH_POINT point;
-            const bool doubles = type == 2 || type == 3;
-            switch (field) {
-            case 0:
-                point.fInclOrDepth = c.value;
-                break;
-            case 1:
-                if (doubles)
-                    point.uAzimOrX.dValue = c.value;
-                else
-                    point.uAzimOrX.fValue = c.value;
-                break;
-            default:
-                if (type == 0 || type == 4)
-                    point.fMD = c.value;
-                else if (doubles)
-                    point.uY.dValue = c.value;
-                else
-                    point.uY.fValue = c.value;
-            }
-            EXPECT_EQ(CWellPath::IsValidPathPoint(type, point), c.valid)
-                << "type " << type << " field " << field << " value " << c.value;
-        }
-    }
+// Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
+void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
+    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
+    if (field == 0)
+        point.fInclOrDepth = value;
+    else if (doubles)
+        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
+    else if (field == 1)
+        point.uAzimOrX.fValue = value;
+    else if (type == PATH_TVD_DX_DY)
+        point.uY.fValue = value;
+    else
+        point.fMD = value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Markers, NullMarkers,
-                         testing::Values(MarkerCase{-9999.0f, false}, MarkerCase{-999.0f, false},
-                                         MarkerCase{-999.25f, false}, MarkerCase{-999.2505f, false},
-                                         MarkerCase{-999.125f, false}, MarkerCase{-9999.25f, false},
-                                         MarkerCase{-9999.125f, false}, MarkerCase{-999.2f, true},
-                                         MarkerCase{-999.0001f, true}, MarkerCase{-9998.0f, true},
-                                         MarkerCase{0.0f, true}));
+} // namespace
 
-TEST(NullMarkersOutsideTypes, UnknownDataTypeIsAlwaysValid) {
-    COMMON::STRUCT_WELL_PATH_POINT point;
+TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
+    const std::pair<float, bool> markers[] = {
+        {-9999.0f, false},  {-999.0f, false},   {-999.25f, false},   {-999.2505f, false},
+        {-999.125f, false}, {-9999.25f, false}, {-9999.125f, false}, {-999.2f, true},
+        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true},
+    };
+    for (const auto& [value, valid] : markers) {
+        for (int type : {0, 1, 2, 3, 4}) {
+            for (int field = 0; field < 3; ++field) {
+                STRUCT_WELL_PATH_POINT point;
+                SetField(point, type, field, value);
+                EXPECT_EQ(CWellPath::IsValidPathPoint(type, point), valid)
+                    << "type " << type << " field " << field << " value " << value;
+            }
+        }
+    }
+    STRUCT_WELL_PATH_POINT point;
     point.fMD = -9999.0f;
-    EXPECT_TRUE(CWellPath::IsValidPathPoint(5, point));
+    EXPECT_TRUE(CWellPath::IsValidPathPoint(5, point)); // unknown data types are always valid
 }

@@ -76,8 +76,7 @@ TEST(ProfileSectionTest, CountsAndCutsLikeTheWindowsReader) {
     // Joined, the section is "abc=1\0de=2\0": 11 characters and the closing NUL.
     const std::wstring path = dir.Write("a.ini", "[s]\nabc=1\nde=2\n");
     const struct {
-        size_t bufferSize;
-        size_t count;
+        size_t bufferSize, count;
         Lines lines;
     } cases[] = {{12, 11, {L"abc=1", L"de=2"}},
                  {11, 9, {L"abc=1", L"de="}},

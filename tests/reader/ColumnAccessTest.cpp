@@ -1,55 +1,41 @@
 // Taking columns, rows and numeric checks out of the row table.
-#include "reader/CDataFileReader.h"
+#include "platform/WideText.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
-
-using testing_support::ScratchDir;
 
 namespace {
 
 class ColumnAccess : public testing::Test {
 protected:
     void SetUp() override {
-        reader.SetFilePath(dir.Write("t.txt", "DEPTH GR NAME\n1 -999.25 a\n2 abc b\n3 30 c\n"));
-        ASSERT_TRUE(reader.Read(CDataFileReader::kReadAll));
+        ASSERT_TRUE(file.Read("DEPTH GR NAME\n1 -999.25 a\n2 abc b\n3 30 c\n"));
     }
-    ScratchDir dir;
-    CDataFileReader reader;
+    testing_support::ScratchFile file;
+    CDataFileReader& reader = file.reader;
 };
+
+using Values = std::vector<float>;
 
 } // namespace
 
 TEST_F(ColumnAccess, ColumnsConvertStrictlyWithOneValuePerDataRow) {
-    EXPECT_EQ(reader.GetColumn(0), (std::vector<float>{1, 2, 3}));
-    EXPECT_EQ(reader.GetColumn(1), (std::vector<float>{-999.25f, 0, 30}));
-    EXPECT_EQ(reader.GetColumn(-1), (std::vector<float>{0, 0, 0}));
+    EXPECT_EQ(reader.GetColumn(0), (Values{1, 2, 3}));
+    EXPECT_EQ(reader.GetColumn(1), (Values{-999.25f, 0, 30}));
+    EXPECT_EQ(reader.GetColumn(-1), (Values{0, 0, 0}));
     EXPECT_TRUE(reader.GetColumn(3).empty());
     reader.SetHeaderRow(false);
-    EXPECT_EQ(reader.GetColumn(0), (std::vector<float>{0, 1, 2, 3}));
-}
-
-TEST_F(ColumnAccess, CallbackSeesEveryValueBeforeItIsStored) {
-    std::vector<double> seen;
-    auto callback = [&seen](double& value) {
-        seen.push_back(value);
-        if (value < -999)
-            value = -9999.0;
-    };
-    EXPECT_EQ(reader.GetColumn(1, callback), (std::vector<float>{-9999, 0, 30}));
-    EXPECT_EQ(seen, (std::vector<double>{-999.25, 0, 30}));
-    EXPECT_EQ(reader.GetColumn(-1, [](double& v) { v += 5; }), (std::vector<float>{5, 5, 5}));
+    EXPECT_EQ(reader.GetColumn(0), (Values{0, 1, 2, 3}));
 }
 
 TEST_F(ColumnAccess, ShortRowNeverReadsPastItsEnd) {
     // A header line without cells leaves every row unpadded.
-    reader.SetFilePath(dir.Write("u.txt", ",,,\n1 2 3\n4\n"));
-    ASSERT_TRUE(reader.Read(CDataFileReader::kReadAll));
+    ASSERT_TRUE(file.Read(",,,\n1 2 3\n4\n"));
     reader.SetHeaderRow(false);
-    EXPECT_EQ(reader.GetColumn(2), (std::vector<float>{3, -9999}));
+    EXPECT_EQ(reader.GetColumn(2), (Values{3, -9999}));
 }
 
-TEST_F(ColumnAccess, NumericCellAndColumn) {
+TEST_F(ColumnAccess, NumericCellColumnAndRows) {
     EXPECT_TRUE(reader.IsNumericCell(0));
     EXPECT_TRUE(reader.IsNumericCell(1));
     EXPECT_FALSE(reader.IsNumericCell(2));
@@ -57,9 +43,7 @@ TEST_F(ColumnAccess, NumericCellAndColumn) {
     EXPECT_TRUE(reader.IsNumericColumn(0));
     EXPECT_FALSE(reader.IsNumericColumn(1)); // "abc" in the third row
     EXPECT_TRUE(reader.IsNumericColumn(7));  // beyond the header
-}
 
-TEST_F(ColumnAccess, RowsAreCopiesAndOutOfRangeRowsAreEmpty) {
     Row row = reader.GetRow(1);
     row[0] = L"changed";
     EXPECT_EQ(reader.GetRow(1)[0], L"1");
@@ -68,29 +52,20 @@ TEST_F(ColumnAccess, RowsAreCopiesAndOutOfRangeRowsAreEmpty) {
     EXPECT_EQ(reader.GetFirstRow(), (Row{L"DEPTH", L"GR", L"NAME"}));
 }
 
-TEST_F(ColumnAccess, ClearDropsRowsAndSectionsUntilEnsured) {
+TEST_F(ColumnAccess, PathComparedWithoutCaseAndCopiesAreIndependent) {
+    const std::wstring path = reader.GetFilePath();
+    reader.SetFilePath(welldata::ToUpper(path));
+    EXPECT_EQ(reader.GetFilePath(), path);
+
+    CDataFileReader copy(reader);
     reader.Clear();
     EXPECT_TRUE(reader.GetRows().empty());
     EXPECT_EQ(reader.GetLasSections(), nullptr);
     EXPECT_EQ(reader.GetRowCount(), 0);
-    reader.EnsureSections();
-    EXPECT_NE(reader.GetLasSections(), nullptr);
-}
-
-TEST_F(ColumnAccess, PathComparedWithoutCase) {
-    const std::wstring path = reader.GetFilePath();
-    std::wstring upper = path;
-    for (auto& c : upper)
-        c = static_cast<wchar_t>(towupper(c));
-    reader.SetFilePath(upper);
-    EXPECT_EQ(reader.GetFilePath(), path);
-}
-
-TEST_F(ColumnAccess, CopiesAreIndependent) {
-    CDataFileReader copy(reader);
-    reader.Clear();
     EXPECT_EQ(copy.GetRowCount(), 3);
     ASSERT_NE(copy.GetLasSections(), nullptr);
     copy = reader;
     EXPECT_EQ(copy.GetLasSections(), nullptr);
+    reader.EnsureSections();
+    EXPECT_NE(reader.GetLasSections(), nullptr);
 }

@@ -15,13 +15,29 @@ TEST(LasDepthReport, LongDepthCellsAreCutThreeDecimalsAfterThePoint) {
             << testing::PrintToString(std::wstring(cell));
 }
 
-TEST(LasDepthReport, LastSeparatorBecomesAPoint) {
+TEST(LasDepthReport, LastSeparatorBecomesAPointAndLinesBreakEveryHundredCharacters) {
     LasDepthReport report;
     EXPECT_TRUE(report.IsEmpty());
     report.Add(L"1000.5");
     report.Add(L"12345678901");
     report.Add(L"1001");
     EXPECT_EQ(report.Text(), L"1000.5,,1001.");
+
+    LasDepthReport many;
+    for (int i = 0; i < 5000; ++i)
+        many.Add(std::to_wstring(1000 + i) + L".123456");
+    const std::wstring text = many.Text();
+    EXPECT_EQ(text.substr(0, 18), L"1000.123,1001.123,");
+    EXPECT_EQ(text.substr(text.size() - 9), L"5999.123.");
+    size_t lines = 0, start = 0;
+    for (size_t end = text.find(L"\r\n"); end != std::wstring::npos;
+         start = end + 2, end = text.find(L"\r\n", start)) {
+        EXPECT_GE(end - start, 90u);
+        EXPECT_LE(end - start, 110u);
+        ++lines;
+    }
+    EXPECT_EQ(text.size(), 5000 * 9 + lines * 2);
+    EXPECT_GT(lines, 440u);
 }
 
 } // namespace

@@ -1,21 +1,17 @@
 // The progress protocol of a read: range 0..200, about 20 steps while reading and
 // about 60 while parsing, nothing in preview modes.
-#include "reader/CDataFileReader.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 using testing_support::FakeProgressCtrl;
-using testing_support::ScratchDir;
 
 namespace {
 
 int StepsFor(const std::string& bytes, int mode, FakeProgressCtrl& bar) {
-    ScratchDir dir;
-    CDataFileReader reader;
-    reader.SetProgressCtrl(&bar);
-    reader.SetFilePath(dir.Write("p.txt", bytes));
-    reader.Read(mode);
+    testing_support::ScratchFile file;
+    file.reader.SetProgressCtrl(&bar);
+    file.Read(bytes, mode);
     return bar.totalSteps;
 }
 
@@ -28,30 +24,24 @@ std::string Table(int rows) {
 
 } // namespace
 
-TEST(ReadProgress, LargeFileTakesAboutTwentyPlusSixtySteps) {
+TEST(ReadProgress, AboutTwentyStepsReadingAndSixtyParsing) {
     FakeProgressCtrl bar;
-    const int steps = StepsFor(Table(5000), CDataFileReader::kReadAll, bar);
+    // 5000 rows / 60 = stride 83: rows 0..4980 give 61 steps.
+    EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadAll, bar), 20 + 61);
     int lower = -1, upper = -1;
     bar.GetRange(lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 200);
     EXPECT_EQ(bar.step, 1);
-    EXPECT_EQ(steps, 20 + 61); // 5000 rows / 60 = stride 83: 0..4980 gives 61
-    EXPECT_EQ(bar.position, steps);
-}
+    EXPECT_EQ(bar.position, bar.totalSteps);
 
-TEST(ReadProgress, FewRowsStepMoreThanOncePerRow) {
-    FakeProgressCtrl bar;
-    const std::string table = Table(6);
-    const size_t readSteps = table.size() / (table.size() / 20);
-    // 6 data rows: 60 / 6 + 1 = 11 steps each.
-    EXPECT_EQ(StepsFor(table, CDataFileReader::kReadAll, bar), static_cast<int>(readSteps + 66));
-}
-
-TEST(ReadProgress, TinyFileDoesNotDivideByZero) {
-    FakeProgressCtrl bar;
-    const int steps = StepsFor("A\n1\n", CDataFileReader::kReadAll, bar); // 4 bytes
-    EXPECT_EQ(steps, 61);                                                 // parse only
+    // Few rows step more than once each: 60 / 6 + 1 = 11 steps per row.
+    const std::string few = Table(6);
+    FakeProgressCtrl fewBar;
+    EXPECT_EQ(StepsFor(few, CDataFileReader::kReadAll, fewBar),
+              static_cast<int>(few.size() / (few.size() / 20)) + 66);
+    FakeProgressCtrl tiny; // 4 bytes: no reading steps, and no division by zero
+    EXPECT_EQ(StepsFor("A\n1\n", CDataFileReader::kReadAll, tiny), 61);
 }
 
 TEST(ReadProgress, PreviewsAndHiddenBarsDoNotStep) {

@@ -50,12 +50,8 @@ TEST(CurveNamingTest, CurveUnitsReplaceTheVectorsContents) {
     } cases[] = {{"21=GR GammaRay", L"GR", {L"API", L"GAPI", L"微伦琴/小时"}},
                  {"30=RT", L"rt", {L"\u03A9\u00B7M", L"ohm.m", L"欧姆\u00B7米"}},
                  {"49=POR", L"POR", {}},
-                 {"22=NGS", L"NGS", {}},
                  {"21=GR", L"GR1", {}},
-                 // Ids without a curve table row.
-                 {"0=ZERO", L"ZERO", {}},
-                 {"16=AZIM", L"AZIM", {}},
-                 {"55=TOP", L"TOP", {}},
+                 {"0=ZERO", L"ZERO", {}}, // ids without a curve table row
                  {"65535=HIGH", L"HIGH", {}}};
     for (const auto& c : cases) {
         ScopedSettingsFile file(SectionText("well_log", {c.line}));

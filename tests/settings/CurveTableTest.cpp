@@ -29,8 +29,6 @@ TEST(CurveTableTest, RowsHoldTheExactMnemonicsAndUnitTexts) {
         Units units;
     } cases[] = {{17, L"DEPTH", kLength},
                  {20, L"AC", {L"\u03BCs/m", L"\u03BCs/ft", L"微秒/米"}},
-                 {21, L"GR", kGamma},
-                 {22, L"NGS", {}},
                  {25, L"DEN", {L"g/cm^3", L"克/立方厘米"}},
                  {27, L"MSFL", kResistivity},
                  {41, L"GRSG", kGamma},

@@ -76,14 +76,6 @@ TEST_F(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
     }
 }
 
-TEST_F(SampleSettingsTest, StandardNamesAreTheCurveMnemonics) {
-    std::wstring name;
-    EXPECT_TRUE(get_curve_name(L"CALI", &name, false));
-    EXPECT_EQ(name, L"CAL");
-    EXPECT_TRUE(get_curve_name(L"gr", &name, true));
-    EXPECT_EQ(name, L"自然伽马");
-}
-
 // The curves of a public LAS sample, as a peer reader listed them.
 TEST_F(SampleSettingsTest, RecognisesTheCurvesOfAPublicLasSample) {
     std::ifstream reference(testing_support::LasCorpusDir() + "/lasio-reference.tsv");

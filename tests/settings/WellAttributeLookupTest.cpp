@@ -1,5 +1,4 @@
 #include "settings/WellAttributeLookup.h"
-#include "platform/ExecutablePath.h"
 #include "settings/ScopedSettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -113,15 +112,6 @@ TEST(WellAttributeLookupTest, ReadsOnlyTheFirst1024CharactersOfASection) {
     EXPECT_FALSE(lookup.FindAttribute(L"A127", id));
     EXPECT_TRUE(lookup.FindAttribute(L"A12", id));
     EXPECT_FALSE(lookup.FindAttribute(L"LATE", id));
-}
-
-TEST(WellAttributeLookupTest, SettingsFileIsBesideTheExecutableUnlessSet) {
-    const std::wstring besideExecutable = welldata::GetExecutablePath() + L".well_attri.ini";
-    EXPECT_EQ(welldata::GetSettingsFilePath(), besideExecutable);
-    welldata::SetSettingsFilePath(L"/elsewhere/host.ini");
-    EXPECT_EQ(welldata::GetSettingsFilePath(), L"/elsewhere/host.ini");
-    welldata::SetSettingsFilePath(L"");
-    EXPECT_EQ(welldata::GetSettingsFilePath(), besideExecutable);
 }
 
 } // namespace

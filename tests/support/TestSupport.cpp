@@ -51,6 +51,31 @@ std::wstring ScratchDir::Write(const std::string& name, const std::string& bytes
     return Widen(path);
 }
 
+CDataFileReader& ScratchFile::Write(const std::string& bytes) {
+    reader.SetFilePath(dir.Write("data", bytes));
+    return reader;
+}
+
+bool ScratchFile::ReadLas(const std::string& text, int mode, bool batch) {
+    Write(text).SetDataFormat(COMMON::WLDF_LAS);
+    reader.SetHeaderRow(false);
+    reader.SetBatchLoad(batch);
+    // A read clears a reader that holds rows, section table included.
+    reader.Clear();
+    reader.EnsureSections();
+    return reader.Read(mode);
+}
+
+std::string LasHeader(const std::string& wrap, const std::string& null) {
+    return "~Version information\n VERS.   2.0 : version\n WRAP.   " + wrap +
+           " : wrap\n~Well information\n" + null;
+}
+
+std::string LasWithData(const std::string& data, const std::string& wrap) {
+    return LasHeader(wrap) +
+           "~Curve\n DEPT.M : depth\n GR  .API : gamma\n RT  .OHMM : resistivity\n~A\n" + data;
+}
+
 MessageCapture::MessageCapture() {
     m_previous = welldata::SetMessageHandler([this](const welldata::MessageRequest& request) {
         m_messages.push_back(request);

@@ -2,6 +2,7 @@
 // and a progress bar that counts what the library does to it.
 #pragma once
 
+#include "reader/CDataFileReader.h"
 #include "welldata/CProgressCtrl.h"
 #include "welldata/MessageBox.h"
 
@@ -31,6 +32,30 @@ public:
 private:
     std::string m_path;
 };
+
+// A reader of a file the test writes into its own scratch folder.
+struct ScratchFile {
+    ScratchDir dir;
+    CDataFileReader reader;
+
+    // Makes `bytes` the reader's file.
+    CDataFileReader& Write(const std::string& bytes);
+    bool Read(const std::string& bytes, int mode = CDataFileReader::kReadAll) {
+        return Write(bytes).Read(mode);
+    }
+    // Reads `text` as a LAS file in `mode`, as a batch load when `batch`.
+    bool ReadLas(const std::string& text, int mode = CDataFileReader::kReadAll, bool batch = false);
+    const CLasSection* Section(const wchar_t* name) const {
+        return reader.GetLasSections()->FindSection(name);
+    }
+};
+
+// A LAS header with the usual ~V and ~W lines; `wrap` is the WRAP value and
+// `null` the whole NULL line ("" leaves it out).
+std::string LasHeader(const std::string& wrap = "NO",
+                      const std::string& null = " NULL.   -999.25 : null value\n");
+// Curves DEPT (metres), GR and RT, then the data lines.
+std::string LasWithData(const std::string& data, const std::string& wrap = "NO");
 
 // Captures every message the library shows while it lives.
 class MessageCapture {

@@ -1,0 +1,269 @@
+// welldata_bench [--repeat N] [--figures a,b,...] [--tsv FILE] KIND FILE
+// Times the loads of one file against the strtod baseline, each figure in a
+// child process of its own, and prints one table row per figure. KIND is the
+// generator's kind (las, las-wrapped, log-table, path-table, head-table).
+// Figures: baseline, reader, readfile, loadtable, loadpath, loadheads,
+// preview15, preview-las; the default set depends on KIND.
+#include "BaselineParse.h"
+#include "BenchFigure.h"
+
+#include "loaders/CWellHead.h"
+#include "loaders/CWellLog.h"
+#include "platform/Utf8.h"
+#include "reader/CDataFileReader.h"
+#include "welldata/CLoadData.h"
+#include "welldata/MessageBox.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <sstream>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Options {
+    int repeat = 1;
+    std::vector<std::string> figures;
+    std::string tsvPath;
+    std::string kind;
+    std::string path;
+};
+
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> items;
+    std::stringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');)
+        items.push_back(item);
+    return items;
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    int i = 1;
+    for (; i + 1 < argc && std::strncmp(argv[i], "--", 2) == 0; i += 2) {
+        if (std::strcmp(argv[i], "--repeat") == 0)
+            options.repeat = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--figures") == 0)
+            options.figures = SplitList(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--tsv") == 0)
+            options.tsvPath = argv[i + 1];
+        else
+            return false;
+    }
+    if (argc - i != 2)
+        return false;
+    options.kind = argv[i];
+    options.path = argv[i + 1];
+    return true;
+}
+
+std::vector<std::string> DefaultFigures(const std::string& kind) {
+    std::map<std::string, std::vector<std::string>> defaults = {
+        {"las", {"baseline", "reader", "readfile"}},
+        {"las-wrapped", {"baseline", "reader", "readfile"}},
+        {"log-table", {"baseline", "reader", "loadtable"}},
+        {"path-table", {"baseline", "reader", "loadpath"}},
+        {"head-table", {"baseline", "reader", "loadheads"}},
+    };
+    const auto found = defaults.find(kind);
+    return found == defaults.end() ? std::vector<std::string>() : found->second;
+}
+
+bool IsLasKind(const std::string& kind) {
+    return kind == "las" || kind == "las-wrapped";
+}
+
+// A reader set up the way the loads set it up for this kind of file.
+void PrepareReader(CDataFileReader& reader, const Options& options) {
+    reader.SetFilePath(welldata::FromUtf8(options.path));
+    if (IsLasKind(options.kind)) {
+        reader.SetDataFormat(COMMON::WLDF_LAS);
+        reader.SetHeaderRow(false);
+        reader.EnsureSections();
+    } else {
+        reader.SetDataFormat(COMMON::WLDF_TEXT);
+    }
+}
+
+template <typename Action> bool Timed(double& seconds, Action action) {
+    const Clock::time_point start = Clock::now();
+    const bool ok = action();
+    seconds = SecondsSince(start);
+    return ok;
+}
+
+bool Baseline(const Options& options, double& seconds) {
+    const bool las = IsLasKind(options.kind);
+    BaselineParse baseline(las ? "~A" : "", options.kind == "head-table" ? 1 : 2);
+    return Timed(seconds, [&] { return baseline.Run(options.path) && baseline.ValueCount() > 0; });
+}
+
+bool ReaderOnly(const Options& options, int mode, double& seconds) {
+    CDataFileReader reader;
+    PrepareReader(reader, options);
+    return Timed(seconds, [&] { return reader.Read(mode); });
+}
+
+bool ReadFileByName(const Options& options, double& seconds) {
+    CLoadData data(COMMON::LDT_WELL_DATA);
+    std::wstring path = welldata::FromUtf8(options.path);
+    return Timed(seconds,
+                 [&] { return data.ReadFile(path) && !data.GetWellLog().lstCurves.empty(); });
+}
+
+bool LoadLogTable(const Options& options, double& seconds) {
+    CDataFileReader reader;
+    PrepareReader(reader, options);
+    COMMON::STRUCT_WELL_PATH path;
+    COMMON::STRUCT_WELL_CURVE curves;
+    CWellLog log(&reader, &path, &curves);
+    // As the import dialog does: a preview names the columns, every one is chosen.
+    if (!reader.Read(CDataFileReader::kReadPreview))
+        return false;
+    const Row header = reader.GetFirstRow();
+    std::list<COMMON::STRUCT_CURVE_ITEM> chosen;
+    for (size_t i = 0; i < header.size(); ++i) {
+        COMMON::STRUCT_CURVE_ITEM curve;
+        curve.strName = curve.strType = header[i];
+        curve.nColumn = static_cast<std::int32_t>(i + 1);
+        chosen.push_back(curve);
+    }
+    log.SetCurves(chosen);
+    log.SetNullValues({-999.25f});
+    return Timed(seconds,
+                 [&] { return log.LoadTable() && !curves.lstCurves.front().vecValues.empty(); });
+}
+
+bool LoadPathTable(const Options& options, double& seconds) {
+    CDataFileReader reader;
+    PrepareReader(reader, options);
+    COMMON::STRUCT_WELL_PATH path;
+    CWellPath loader(&reader, &path);
+    loader.SetDataType(PATH_MD_INCL_AZIM);
+    loader.SetMDColumn(0);
+    loader.SetINCLColumn(1);
+    loader.SetAZIMColumn(2);
+    return Timed(seconds, [&] { return loader.LoadPath() && !path.dqPoints.empty(); });
+}
+
+bool LoadHeadTable(const Options& options, double& seconds) {
+    CDataFileReader reader;
+    PrepareReader(reader, options);
+    std::list<COMMON::STRUCT_WELL_HEAD> heads;
+    CWellHead loader(&reader, &heads);
+    loader.SetNameColumn(0);
+    loader.SetXColumn(1);
+    loader.SetYColumn(2);
+    loader.SetKBColumn(3);
+    loader.SetKBUsed(true);
+    loader.SetTopDepthColumn(4);
+    loader.SetTopDepthUsed(true);
+    loader.SetBottomDepthColumn(5);
+    loader.SetBottomDepthUsed(true);
+    loader.SetSymbolColumn(6);
+    loader.SetSymbolUsed(true);
+    return Timed(seconds, [&] { return loader.Load() && !heads.empty(); });
+}
+
+bool MakeFigure(const std::string& name, const Options& options, BenchFigure::Work& work) {
+    const std::map<std::string, BenchFigure::Work> figures = {
+        {"baseline", [&](double& s) { return Baseline(options, s); }},
+        {"reader", [&](double& s) { return ReaderOnly(options, CDataFileReader::kReadAll, s); }},
+        {"readfile", [&](double& s) { return ReadFileByName(options, s); }},
+        {"loadtable", [&](double& s) { return LoadLogTable(options, s); }},
+        {"loadpath", [&](double& s) { return LoadPathTable(options, s); }},
+        {"loadheads", [&](double& s) { return LoadHeadTable(options, s); }},
+        {"preview15",
+         [&](double& s) { return ReaderOnly(options, CDataFileReader::kReadPreview, s); }},
+        {"preview-las",
+         [&](double& s) { return ReaderOnly(options, CDataFileReader::kReadLasPreview, s); }},
+    };
+    const auto found = figures.find(name);
+    if (found == figures.end())
+        return false;
+    work = found->second;
+    return true;
+}
+
+// Reads the file once so that every figure starts with it in the page cache.
+long long WarmPageCache(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return -1;
+    static char buffer[1 << 20];
+    long long total = 0;
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        total += static_cast<long long>(got);
+    std::fclose(file);
+    return total;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s [--repeat N] [--figures a,b,...] [--tsv FILE] KIND FILE\n",
+                     argv[0]);
+        return 2;
+    }
+    if (options.figures.empty())
+        options.figures = DefaultFigures(options.kind);
+    const long long bytes = WarmPageCache(options.path);
+    if (bytes <= 0 || options.figures.empty()) {
+        std::fprintf(stderr, "cannot read %s or unknown kind %s\n", options.path.c_str(),
+                     options.kind.c_str());
+        return 2;
+    }
+    // Messages go to standard error; no dialog may wait for an answer.
+    welldata::SetMessageHandler([](const welldata::MessageRequest& request) {
+        std::fprintf(stderr, "message: %s\n", welldata::ToUtf8(request.text).c_str());
+        return welldata::MessageResult::Ok;
+    });
+
+    std::FILE* tsv = options.tsvPath.empty() ? nullptr : std::fopen(options.tsvPath.c_str(), "a");
+    const double megabytes = static_cast<double>(bytes) / (1 << 20);
+    double baselineSeconds = 0;
+    std::printf("| file | MB | figure | ok | seconds | MB/s | x baseline | peak MB | peak/size |\n"
+                "|---|---:|---|---|---:|---:|---:|---:|---:|\n");
+    const char* name = std::strrchr(options.path.c_str(), '/');
+    name = name != nullptr ? name + 1 : options.path.c_str();
+    for (const std::string& figureName : options.figures) {
+        BenchFigure::Work work;
+        if (!MakeFigure(figureName, options, work)) {
+            std::fprintf(stderr, "unknown figure %s\n", figureName.c_str());
+            return 2;
+        }
+        const FigureResult result = BenchFigure(figureName, work).Run(options.repeat);
+        if (figureName == "baseline")
+            baselineSeconds = result.seconds;
+        const double peakMB = static_cast<double>(result.peakKiB) / 1024;
+        // A preview reads a few lines, so a rate over the whole file means nothing.
+        const bool preview = figureName.rfind("preview", 0) == 0;
+        char rate[32] = "-";
+        if (!preview)
+            std::snprintf(rate, sizeof rate, "%.1f", megabytes / result.seconds);
+        char ratio[32] = "-";
+        if (baselineSeconds > 0)
+            std::snprintf(ratio, sizeof ratio, "%.2f", result.seconds / baselineSeconds);
+        std::printf("| %s | %.1f | %s | %s | %.4f | %s | %s | %.1f | %.2f |\n", name, megabytes,
+                    figureName.c_str(), result.ok ? "yes" : "NO", result.seconds, rate, ratio,
+                    peakMB, peakMB / megabytes);
+        std::fflush(stdout);
+        if (tsv != nullptr)
+            std::fprintf(tsv, "%s\t%.1f\t%s\t%d\t%.6f\t%.1f\n", name, megabytes, figureName.c_str(),
+                         result.ok ? 1 : 0, result.seconds, peakMB);
+    }
+    if (tsv != nullptr)
+        std::fclose(tsv);
+    return 0;
+}

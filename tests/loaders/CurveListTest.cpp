@@ -1,0 +1,108 @@
+// The curves a log table offers and the dialogs' last steps over the chosen
+// curves: types and default units by name, the numeric-column rule of the
+// single well page, unit rewriting, display names and the depth check.
+#include "loaders/CurveUnitNormalizer.h"
+#include "loaders/TableCurveList.h"
+#include "settings/ScopedSettingsFile.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+
+using COMMON::STRUCT_CURVE_ITEM;
+using settings_test::ScopedSettingsFile;
+using settings_test::SectionText;
+
+namespace {
+
+const std::string kSettings =
+    SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR 自然伽马", "30=RT", "49=POR 孔隙度"});
+
+std::vector<std::wstring> Field(const std::list<STRUCT_CURVE_ITEM>& curves,
+                                std::wstring STRUCT_CURVE_ITEM::*field) {
+    std::vector<std::wstring> values;
+    for (const auto& curve : curves)
+        values.push_back(curve.*field);
+    return values;
+}
+
+TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
+    ScopedSettingsFile settings(kSettings);
+    // LITH holds text from the second data row on; the first data row is not
+    // looked at, so NOTE (text only there) is still numeric.
+    testing_support::ScratchFile file;
+    ASSERT_TRUE(file.Read("DEPT GR LITH NOTE POR X\n2150 60 1 a 12 5\n2151 61 sand 1 13 6\n"
+                          "2152 62 shale 2 14 7\n",
+                          CDataFileReader::kReadPreview));
+    const Row names = file.reader.GetFirstRow();
+
+    const auto single = TableCurveList::Build(file.reader, names, TableCurveList::Page::SingleWell);
+    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strName),
+              (std::vector<std::wstring>{L"DEPT", L"GR", L"NOTE", L"POR", L"X"}));
+    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strType),
+              (std::vector<std::wstring>{L"DEPTH", L"GR", L"NOTE", L"POR", L"X"}));
+    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strUnit),
+              (std::vector<std::wstring>{L"m", L"API", L"", L"", L""}));
+    EXPECT_EQ(std::next(single.begin(), 2)->nColumn, 4);
+
+    // The multi-well page lists every column and types only curves up to id 43.
+    const auto multi = TableCurveList::Build(file.reader, names, TableCurveList::Page::MultiWell);
+    EXPECT_EQ(Field(multi, &STRUCT_CURVE_ITEM::strType),
+              (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
+}
+
+STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
+    STRUCT_CURVE_ITEM curve;
+    curve.strName = type;
+    curve.strType = type;
+    curve.strUnit = unit;
+    curve.strDisplayName = L"stale";
+    return curve;
+}
+
+TEST(CurveUnitNormalizerTest, RewritesUnitsFlagsOhmMetresAndNamesCurves) {
+    ScopedSettingsFile settings(kSettings);
+    using Dialog = CurveUnitNormalizer::Dialog;
+    const struct {
+        Dialog dialog;
+        const wchar_t* type;
+        const wchar_t* unit;
+        const wchar_t* expectedUnit;
+        bool logarithmic;
+        const wchar_t* displayName;
+    } cases[] = {
+        {Dialog::SingleWell, L"RT", L"欧姆·米", L"Ω·M", true, L""},
+        // Ohm-metre in another letter case is logarithmic but not rewritten.
+        {Dialog::SingleWell, L"RT", L"Ω·m", L"Ω·m", true, L""},
+        {Dialog::SingleWell, L"depth", L"米", L"m", false, L"深度"},
+        {Dialog::SingleWell, L"DEPTH", L"英尺", L"英尺", false, L"深度"},
+        {Dialog::MultiWell, L"DEPTH", L"英尺", L"ft", false, L"深度"},
+        {Dialog::MultiWell, L"GR", L"微伦琴", L"api", false, L"自然伽马"},
+        {Dialog::SingleWell, L"SP", L"毫伏", L"mv", false, L""},
+    };
+    for (const auto& c : cases) {
+        std::list<STRUCT_CURVE_ITEM> curves{Curve(c.type, c.unit)};
+        CurveUnitNormalizer(c.dialog).Normalize(curves);
+        SCOPED_TRACE(testing_support::Narrow(std::wstring(c.type) + L" " + c.unit));
+        EXPECT_EQ(curves.front().strUnit, c.expectedUnit);
+        EXPECT_EQ(curves.front().bLogarithmic, c.logarithmic);
+        EXPECT_EQ(curves.front().strDisplayName, c.displayName);
+    }
+}
+
+TEST(CurveUnitNormalizerTest, ExactlyOneDepthCurve) {
+    std::list<STRUCT_CURVE_ITEM> curves{Curve(L"GR", L"")};
+    EXPECT_STREQ(
+        CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
+        L"添加井曲线时,必须有深度,请确认之后重试。");
+    curves.push_back(Curve(L"Depth", L""));
+    EXPECT_EQ(CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
+              nullptr);
+    curves.push_back(Curve(L"DEPTH", L""));
+    EXPECT_STREQ(
+        CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
+        L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
+}
+
+} // namespace

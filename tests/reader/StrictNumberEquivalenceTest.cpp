@@ -1,0 +1,147 @@
+// The fast number conversion must accept and reject exactly what lexical_cast
+// does, and give the same bits, on valid, invalid and borderline texts alike.
+#include "reader/StrictNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
+#include <locale>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using welldata::ParseStrictDouble;
+using welldata::ParseStrictDoubleByLexicalCast;
+
+// Returns an empty string when both conversions agree, else what differs.
+std::string Disagreement(const std::wstring& text) {
+    double fast = 12345.0;
+    double reference = 12345.0;
+    const bool fastOk = ParseStrictDouble(text, fast);
+    const bool referenceOk = ParseStrictDoubleByLexicalCast(text, reference);
+    if (fastOk != referenceOk)
+        return fastOk ? "accepted, reference rejects" : "rejected, reference accepts";
+    if (std::memcmp(&fast, &reference, sizeof fast) != 0)
+        return "value " + std::to_string(fast) + " differs from " + std::to_string(reference);
+    return {};
+}
+
+size_t CountDisagreements(const std::vector<std::wstring>& texts) {
+    size_t failures = 0;
+    for (const std::wstring& text : texts) {
+        const std::string problem = Disagreement(text);
+        if (!problem.empty() && ++failures <= 20)
+            ADD_FAILURE() << testing::PrintToString(text) << ": " << problem;
+    }
+    return failures;
+}
+
+// Texts that sit on the edge of what a number is, "|"-separated in groups.
+std::vector<std::wstring> BorderlineTexts() {
+    const std::wstring_view groups[] = {
+        L"|0|-0|+0|00012|1.|.5|-.5|+.5|.|-|+|--1|+-1|1.2.3|1,5|0x10|1d3|1f|1 | 1|1\n|\t1",
+        L"1e|1e+|1e-|e3|E3|.e3|1.e3|1e3|1E+3|1.5e-3|1e0003|1e00003|0e99999|0.0e-99999|-0.000",
+        L"nan|NaN|NAN|-nan|+nan|nan()|nan(1)|nan(abc)|nan(|nan)|nanq|na",
+        L"inf|-inf|+inf|INF|Inf|infinity|INFINITY|-Infinity|infinit|infinityy|in",
+        L"1e308|1.7976931348623157e308|1.7976931348623159e308|1e309|-1e309|1e-320|1e-400",
+        L"-1e-400|4.9e-324|2.4e-324|2.5e-324|1e22|1e23|1e-22|1e-23|4503599627370497.5",
+        L"123456789012345678901234567890|-123456789012345678901234567890.5|9007199254740992",
+        L"9007199254740993|9007199254740993.0|1234567890123456789|12345678901234567890",
+        L"0.000000000000000000000001|0.1|0.2|0.3|2150.125|-999.25|-9999.0",
+        L"１|１２.５|٣|1٣|²|1e5\u00A0|\u22121|1e\u22121",
+    };
+    std::vector<std::wstring> texts;
+    for (const std::wstring_view group : groups) {
+        for (size_t start = 0, end = 0; end != group.npos; start = end + 1) {
+            end = group.find(L'|', start);
+            texts.emplace_back(group.substr(start, end - start)); // npos - start: to the end
+        }
+    }
+    return texts;
+}
+
+// Texts built from the parts of a number, each part sometimes wrong.
+std::wstring RandomNumberLikeText(std::mt19937_64& random) {
+    static const std::vector<std::wstring> signs = {L"", L"", L"", L"-", L"+", L"--", L"+-"};
+    static const std::vector<std::wstring> junk = {L" ",  L"\t", L",",  L".", L"e", L"x", L"d",
+                                                   L"１", L"٣",  L"井", L"(", L")", L"-", L"+"};
+    auto pick = [&](const std::vector<std::wstring>& from) { return from[random() % from.size()]; };
+    auto digits = [&](size_t maxCount) {
+        std::wstring text;
+        for (size_t n = random() % (maxCount + 1); n > 0; --n)
+            text += static_cast<wchar_t>(L'0' + random() % 10);
+        return text;
+    };
+    std::wstring text = pick(signs);
+    if (random() % 4 == 0)
+        text += std::wstring(random() % 4, L'0');
+    text += digits(random() % 3 == 0 ? 25 : 8);
+    if (random() % 3 != 0)
+        text += L"." + digits(random() % 3 == 0 ? 25 : 6);
+    if (random() % 4 == 0)
+        text += (random() % 2 ? L"e" : L"E") + pick(signs) + digits(random() % 5 == 0 ? 6 : 3);
+    if (random() % 8 == 0)
+        text.insert(random() % (text.size() + 1), pick(junk));
+    return text;
+}
+
+// Doubles of every magnitude written the way programs write them.
+std::wstring RandomPrintedDouble(std::mt19937_64& random) {
+    std::uint64_t bits = random();
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value))
+        value = static_cast<double>(bits % 100000) / 7.0;
+    if (random() % 2)
+        value = std::ldexp(static_cast<double>(random() % 100000000), -(int)(random() % 30));
+    static const wchar_t* const formats[] = {L"%.17g", L"%.4f",  L"%.3f", L"%g",   L"%e",
+                                             L"%.1f",  L"%.15e", L"%.0f", L"%.20f"};
+    wchar_t buffer[512];
+    std::swprintf(buffer, 512, formats[random() % 9], value);
+    return buffer;
+}
+
+// Short texts from the alphabet numbers and their look-alikes are made of.
+std::wstring RandomAlphabetText(std::mt19937_64& random) {
+    static const std::wstring alphabet = L"0123456789+-.eEnNaAiIfFtTyY() ,x\t";
+    std::wstring text;
+    for (size_t n = random() % 10; n > 0; --n)
+        text += alphabet[random() % alphabet.size()];
+    return text;
+}
+
+// A global locale whose numbers use a comma for the point.
+struct CommaPoint : std::numpunct<wchar_t> {
+    wchar_t do_decimal_point() const override { return L','; }
+};
+
+} // namespace
+
+TEST(StrictNumberEquivalence, BorderlineTextsAgreeWithLexicalCast) {
+    EXPECT_EQ(CountDisagreements(BorderlineTexts()), 0u);
+}
+
+TEST(StrictNumberEquivalence, GeneratedTextsAgreeWithLexicalCast) {
+    std::mt19937_64 random(20240605);
+    std::vector<std::wstring> texts;
+    constexpr int kPerKind = 100000;
+    for (int i = 0; i < kPerKind; ++i) {
+        texts.push_back(RandomNumberLikeText(random));
+        texts.push_back(RandomPrintedDouble(random));
+        texts.push_back(RandomAlphabetText(random));
+    }
+    EXPECT_EQ(CountDisagreements(texts), 0u);
+}
+
+TEST(StrictNumberEquivalence, AgreesUnderAnotherGlobalLocale) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+    const size_t failures = CountDisagreements({L"1,5", L"1.5", L"-999,25", L"2150", L"nan"});
+    std::locale::global(previous);
+    EXPECT_EQ(failures, 0u);
+}

@@ -1,0 +1,15 @@
+// welldata curve-units NAME...: the unit texts accepted for a curve, through
+// the exported get_curve_units.
+#pragma once
+
+#include "LookupCommand.h"
+
+class CurveUnitsCommand : public LookupCommand {
+public:
+    const char* Name() const override { return "curve-units"; }
+    const char* Summary() const override { return "unit texts accepted for a curve"; }
+    std::string Help() const override;
+
+protected:
+    Answer LookUp(const std::wstring& name) const override;
+};
