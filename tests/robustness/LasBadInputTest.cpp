@@ -1,6 +1,5 @@
 // Bad LAS files loaded by name: the message, the result and what stays in the
 // curve record, one row of docs/bad-input.md per case.
-#include "reader/LasTestFile.h"
 #include "robustness/BadInput.h"
 #include "support/TestSupport.h"
 #include "welldata/CLoadData.h"
