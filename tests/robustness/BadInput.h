@@ -2,7 +2,13 @@
 // are bad in one way each.
 #pragma once
 
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace robustness {
 
@@ -22,6 +28,36 @@ inline const std::wstring kNullInPath = L"轨迹数据中含有空值，请检�
 
 // A stand-in for the path of a file that does not exist.
 inline const std::string kMissingFile = "<missing>";
+
+// Writes `bytes` as `name` into `dir`, or names a file that is not there when
+// `bytes` is kMissingFile.
+inline std::wstring FileOrMissing(const testing_support::ScratchDir& dir, const std::string& name,
+                                  const std::string& bytes) {
+    return bytes == kMissingFile ? testing_support::Widen(dir.Path() + "/missing-" + name)
+                                 : dir.Write(name, bytes);
+}
+
+// The one message shown, or none when `expected` is empty.
+inline void ExpectMessage(const testing_support::MessageCapture& messages,
+                          const std::wstring& expected) {
+    if (expected.empty())
+        EXPECT_EQ(messages.Count(), 0u);
+    else
+        EXPECT_EQ(messages.Single(), expected);
+}
+
+// Equal values, NaN matching NaN.
+inline bool SameValues(const std::vector<float>& actual, const std::vector<float>& expected) {
+    if (actual.size() != expected.size())
+        return false;
+    for (size_t i = 0; i < actual.size(); ++i) {
+        const bool same =
+            std::isnan(expected[i]) ? std::isnan(actual[i]) : actual[i] == expected[i];
+        if (!same)
+            return false;
+    }
+    return true;
+}
 
 // Bytes 1 to 255 in a fixed scrambled order, repeated: no NUL, every other byte.
 inline std::string BinaryBytes(size_t size) {

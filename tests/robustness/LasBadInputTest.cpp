@@ -164,18 +164,6 @@ std::vector<LasCase> Cases() {
     };
 }
 
-bool SameValues(const std::vector<float>& actual, const std::vector<float>& expected) {
-    if (actual.size() != expected.size())
-        return false;
-    for (size_t i = 0; i < actual.size(); ++i) {
-        const bool same =
-            std::isnan(expected[i]) ? std::isnan(actual[i]) : actual[i] == expected[i];
-        if (!same)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
@@ -183,16 +171,11 @@ TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
         SCOPED_TRACE(c.name);
         testing_support::ScratchDir dir;
         testing_support::MessageCapture messages;
-        std::wstring path = c.file == kMissingFile
-                                ? testing_support::Widen(dir.Path() + "/none.las")
-                                : dir.Write("bad.las", c.file);
+        std::wstring path = FileOrMissing(dir, "bad.las", c.file);
         CLoadData load(COMMON::LDT_WELL_DATA);
         load.SetIsBatchLoadFile(c.batch);
         EXPECT_EQ(load.ReadFile(path), c.loaded);
-        if (c.message.empty())
-            EXPECT_EQ(messages.Count(), 0u);
-        else
-            EXPECT_EQ(messages.Single(), c.message);
+        ExpectMessage(messages, c.message);
         EXPECT_TRUE(load.GetData()->empty());
 
         const auto& curves = load.GetWellLog().lstCurves;

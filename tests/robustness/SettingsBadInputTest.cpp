@@ -50,9 +50,7 @@ TEST(SettingsBadInput, WellLogLookupSeesTheCataloguedEntries) {
     for (const SettingsCase& c : Cases()) {
         SCOPED_TRACE(c.name);
         testing_support::ScratchDir dir;
-        welldata::SetSettingsFilePath(c.file == kMissingFile
-                                          ? testing_support::Widen(dir.Path() + "/none.ini")
-                                          : dir.Write("host.well_attri.ini", c.file));
+        welldata::SetSettingsFilePath(FileOrMissing(dir, "host.well_attri.ini", c.file));
         WellAttributeLookup lookup(WellAttributeSection::WellLog, true);
         EXPECT_EQ(lookup.GetCount(), c.entries);
         unsigned int id = 0;

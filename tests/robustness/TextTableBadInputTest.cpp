@@ -81,18 +81,6 @@ std::vector<TableCase> Cases() {
     };
 }
 
-bool SameValues(const std::vector<float>& actual, const std::vector<float>& expected) {
-    if (actual.size() != expected.size())
-        return false;
-    for (size_t i = 0; i < actual.size(); ++i) {
-        const bool same =
-            std::isnan(expected[i]) ? std::isnan(actual[i]) : actual[i] == expected[i];
-        if (!same)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
@@ -101,14 +89,10 @@ TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
         testing_support::ScratchDir dir;
         testing_support::MessageCapture messages;
         CDataFileReader reader;
-        reader.SetFilePath(c.file == kMissingFile ? testing_support::Widen(dir.Path() + "/none.txt")
-                                                  : dir.Write("bad.txt", c.file));
+        reader.SetFilePath(FileOrMissing(dir, "bad.txt", c.file));
         reader.SetHeaderSearch(c.headerSearch);
         EXPECT_EQ(reader.Read(CDataFileReader::kReadAll), c.read);
-        if (c.message.empty())
-            EXPECT_EQ(messages.Count(), 0u);
-        else
-            EXPECT_EQ(messages.Single(), c.message);
+        ExpectMessage(messages, c.message);
         EXPECT_EQ(reader.GetRows().size(), c.rows);
         EXPECT_EQ(reader.GetColumnCount(), c.columns);
         const std::vector<float> values = reader.GetColumn(1);

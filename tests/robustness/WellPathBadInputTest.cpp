@@ -57,8 +57,7 @@ TEST(WellPathBadInput, LoadPathGivesTheCataloguedOutcome) {
         testing_support::ScratchDir dir;
         testing_support::MessageCapture messages;
         CDataFileReader reader;
-        reader.SetFilePath(c.file == kMissingFile ? testing_support::Widen(dir.Path() + "/none.txt")
-                                                  : dir.Write("path.txt", c.file));
+        reader.SetFilePath(FileOrMissing(dir, "path.txt", c.file));
         COMMON::STRUCT_WELL_PATH path;
         CWellPath loader(&reader, &path);
         loader.SetDataType(PATH_TVD_X_Y);
@@ -68,10 +67,7 @@ TEST(WellPathBadInput, LoadPathGivesTheCataloguedOutcome) {
         loader.SetHasNullValue(c.hasNull);
         loader.SetNullValue(c.nullValue);
         EXPECT_EQ(loader.LoadPath(), c.loaded);
-        if (c.message.empty())
-            EXPECT_EQ(messages.Count(), 0u);
-        else
-            EXPECT_EQ(messages.Single(), c.message);
+        ExpectMessage(messages, c.message);
         ASSERT_EQ(path.dqPoints.size(), c.points);
         if (c.points == 0)
             continue;
