@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libboost-dev libgtest-dev
     fonts-wqy-microhei      # Chinese glyphs in dialogs and plots, also offscreen
     clang-format
+    clang libclang-rt-14-dev # the libFuzzer targets (scripts/fuzz.sh)
 )
 
 missing=()
