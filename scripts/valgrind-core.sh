@@ -2,7 +2,7 @@
 # Runs the core test programs (every test folder but the dialogs) once under
 # valgrind's memcheck, on a build without sanitizers, and prints the number of
 # errors memcheck reports for each and in all. Fails when there is any.
-# scripts/valgrind.supp leaves out what glibc and GoogleTest themselves cause;
+# scripts/valgrind.supp leaves out what glibc's own string routines cause;
 # how many were left out is printed too.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
