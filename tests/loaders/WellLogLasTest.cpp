@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <iterator>
 #include <tuple>
 
@@ -39,6 +40,24 @@ TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
     EXPECT_EQ(built, (decltype(built){{L"DEPTH", L"M", 0, {1000.5f, 1001}},
                                       {L"GR", L"API", 1, {45.25f, 46}},
                                       {L"RT", L"OHMM", 2, {12, 13}}}));
+}
+
+TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
+    // The two samples hold the same data, one depth step per line and wrapped.
+    std::vector<std::tuple<std::wstring, std::wstring, Values>> loaded[2];
+    const char* samples[] = {"well_log.las", "well_log_wrapped.las"};
+    for (int i = 0; i < 2; ++i) {
+        std::ifstream file(testing_support::Narrow(testing_support::SamplePath(samples[i])),
+                           std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        LasLoad las;
+        ASSERT_TRUE(las.Load(text)) << samples[i];
+        for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves)
+            loaded[i].emplace_back(curve.strName, curve.strUnit, curve.vecValues);
+    }
+    ASSERT_EQ(loaded[0].size(), 9u);
+    EXPECT_EQ(std::get<2>(loaded[0].front()).size(), 240u);
+    EXPECT_EQ(loaded[1], loaded[0]);
 }
 
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
