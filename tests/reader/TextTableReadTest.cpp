@@ -37,6 +37,13 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
         {"\n\nA B\n\n1 2\n\n\n3 4", {{L"A", L"B"}, {L"1", L"2"}, {L"3", L"4"}}},
         // With an LF later in the chunk a lone CR ends no line; the cell loses it.
         {"A B\n1\r2 3\n", {{L"A", L"B"}, {L"12", L"3"}}},
+        // GB18030, also with a character split by the end of the first chunk (the
+        // zeros make the line data, not a units line).
+        {"\xBE\xAE\xC9\xEE GR\n1 2\n", {{L"\u4E95\u6DF1", L"GR"}, {L"1", L"2"}}},
+        {"A B\n" + std::string(2041, '0') + " \xBE\xAE\n",
+         {{L"A", L"B"}, {std::wstring(2041, L'0'), L"\u4E95"}}},
+        {"A B\n" + std::string(2042, '0') + " \xBE\xAE\n",
+         {{L"A", L"B"}, {std::wstring(2042, L'0'), L"\u4E95"}}},
         {"A B\n1 \x80\xFF\n2 3\n", {{L"A", L"B"}, {L"1", L"\uFFFD\uFFFD"}, {L"2", L"3"}}},
     };
     for (const auto& [bytes, rows] : cases) {
