@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::Narrow;
-using testing_support::ScratchDir;
+using namespace testing_support;
 using welldata::ProfileSection;
 using Lines = std::vector<std::wstring>;
 
@@ -57,7 +56,7 @@ TEST(ProfileSectionTest, TrimsEntriesDropsBlankAndCommentLinesAndMissingGivesNot
     for (const auto& [file, section] : {std::pair{empty, L"empty"},
                                         {empty, L"absent"},
                                         {empty + L".absent", L"full"},
-                                        {testing_support::Widen(dir.Path()), L"full"}})
+                                        {Widen(dir.Path()), L"full"}})
         EXPECT_EQ(ProfileSection(file, section, 1024).Count(), 0u) << Narrow(file + section);
 }
 

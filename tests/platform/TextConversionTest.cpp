@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-using welldata::FromUtf8;
-using welldata::MultiByteConverter;
+using namespace welldata;
 
 TEST(Utf8, RoundTripsEveryPlaneAndMarksInvalidBytes) {
     const std::wstring text = L"A井\u00e9\U0001F600z";
-    EXPECT_EQ(FromUtf8(welldata::ToUtf8(text)), text);
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
     // A lone continuation byte, an overlong encoding and a truncated sequence.
     EXPECT_EQ(FromUtf8("a\x80z"), L"a\uFFFDz");
     EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");
@@ -18,7 +17,7 @@ TEST(Utf8, RoundTripsEveryPlaneAndMarksInvalidBytes) {
 }
 
 TEST(MultiByteConverter, Gb18030ByDefaultMarksBadBytesAndNeverDropsTheRestOfTheLine) {
-    ASSERT_EQ(welldata::GetDataCodePage(), "GB18030");
+    ASSERT_EQ(GetDataCodePage(), "GB18030");
     MultiByteConverter converter;
     EXPECT_EQ(converter.ToWide("\xBE\xAE\xC9\xEE"), L"井深");
     EXPECT_EQ(converter.ToWide("\x81\x30\x81\x30"), L"\u0080"); // a four-byte sequence
@@ -29,13 +28,13 @@ TEST(MultiByteConverter, Gb18030ByDefaultMarksBadBytesAndNeverDropsTheRestOfTheL
 }
 
 TEST(MultiByteConverter, AnUnknownCodePageIsRefusedAndKeepsAscii) {
-    EXPECT_FALSE(welldata::SetDataCodePage("NO-SUCH-CODE-PAGE"));
-    EXPECT_EQ(welldata::GetDataCodePage(), "GB18030");
+    EXPECT_FALSE(SetDataCodePage("NO-SUCH-CODE-PAGE"));
+    EXPECT_EQ(GetDataCodePage(), "GB18030");
     EXPECT_EQ(MultiByteConverter("NO-SUCH-CODE-PAGE").ToWide("DEPT\xB0"), L"DEPT\uFFFD");
 }
 
 TEST(WideText, CaseRulesCoverEveryLetterWhateverTheLocale) {
-    EXPECT_EQ(welldata::ToUpper(L"dept ńé ж"), L"DEPT ŃÉ Ж");
-    EXPECT_TRUE(welldata::EqualsNoCase(L"Ωmm", L"ωMM"));
-    EXPECT_EQ(welldata::ToLower(L"井 GR"), L"井 gr");
+    EXPECT_EQ(ToUpper(L"dept ńé ж"), L"DEPT ŃÉ Ж");
+    EXPECT_TRUE(EqualsNoCase(L"Ωmm", L"ωMM"));
+    EXPECT_EQ(ToLower(L"井 GR"), L"井 gr");
 }

@@ -5,8 +5,7 @@
 
 #include <filesystem>
 
-using testing_support::ScratchDir;
-using testing_support::Widen;
+using namespace testing_support;
 
 namespace {
 
@@ -42,6 +41,6 @@ TEST(TextModeFile, SizeOnDiskLongChineseNamesAndFailuresOnMissingFilesAndFolders
     std::filesystem::create_directory(dir.Path() + "/" + std::string(200, 'd'));
     const auto path =
         dir.Write(std::string(200, 'd') + "/" + std::string(100, 'n') + "井.txt", "x\n");
-    EXPECT_GT(testing_support::Narrow(path).size(), 255u);
+    EXPECT_GT(Narrow(path).size(), 255u);
     EXPECT_EQ(ReadAll(path, 16), "x\n");
 }

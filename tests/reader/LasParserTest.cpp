@@ -86,7 +86,7 @@ TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST(LasParser, AcceptsAnEmptyCurveSectionWrappedRecordsAndLongMnemonics) {
+TEST(LasParser, AcceptsAnEmptyCurveSectionALowerCaseWrapAndLongMnemonics) {
     ScratchFile las;
     ASSERT_TRUE(las.ReadLas(LasHeader() + "~Curve\n~A\n1000 1\n1001\n")); // rows of any width
     EXPECT_EQ(las.reader.GetRowCount(), 2);
