@@ -97,6 +97,7 @@ TEST_F(TextTableRead, FailuresAndANewReadReplacingTheLast) {
     EXPECT_EQ(messages.Count(), 0u);
     reader.SetFilePath(testing_support::Widen(file.dir.Path() + "/missing.txt"));
     EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll));
+    ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::ApplicationBox);
     ASSERT_TRUE(Read(Lines(5)));
     ASSERT_TRUE(Read(Lines(2)));
