@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::Narrow;
-using testing_support::ScratchDir;
+using namespace testing_support;
 using welldata::ProfileSection;
 using Lines = std::vector<std::wstring>;
 
@@ -19,7 +18,6 @@ Lines ReadLines(const std::wstring& path, const std::wstring& section) {
 std::string Encode(const char* codePage, const std::wstring& text) {
     return welldata::MultiByteConverter(codePage).ToMultiByte(text);
 }
-
 // U+20BB7 needs a surrogate pair in UTF-16 and four bytes in GB18030.
 const std::wstring kText = L"[曲线]\r\nGR = 自然伽马 \U00020BB7 \r\n[other]\r\nX=1\r\n";
 const Lines kExpected = {L"GR=自然伽马 \U00020BB7"};
@@ -36,14 +34,13 @@ TEST(ProfileSectionTest, DecodesByByteOrderMarkElseInTheDataCodePage) {
 
     const std::wstring utf8 = dir.Write("b.ini", Narrow(kText));
     EXPECT_NE(ReadLines(utf8, L"曲线"), kExpected) << "UTF-8 bytes are not GB18030 text";
-    const std::string previous = welldata::GetDataCodePage();
     ASSERT_TRUE(welldata::SetDataCodePage("UTF-8"));
     const Lines lines = ReadLines(utf8, L"曲线");
-    welldata::SetDataCodePage(previous);
+    welldata::SetDataCodePage("GB18030");
     EXPECT_EQ(lines, kExpected);
 }
 
-TEST(ProfileSectionTest, TrimsEntriesAndDropsBlankAndCommentLines) {
+TEST(ProfileSectionTest, TrimsEntriesDropsBlankAndCommentLinesAndMissingGivesNothing) {
     ScratchDir dir;
     const std::wstring path = dir.Write("a.ini", "top=ignored\n[First]\na=1\n"
                                                  "\t key \t=\t value  with  spaces \t\r\n\n   \n"
@@ -54,43 +51,32 @@ TEST(ProfileSectionTest, TrimsEntriesAndDropsBlankAndCommentLines) {
               (Lines{L"a=1", L"key=value  with  spaces", L"no equals sign", L"a=2", L"=empty key",
                      L"x=y=z"}));
     EXPECT_EQ(ReadLines(path, L"SECOND"), Lines{L"b=1"});
-}
-
-TEST(ProfileSectionTest, MissingFileOrSectionGivesNothing) {
-    ScratchDir dir;
-    const std::wstring path = dir.Write("a.ini", "[empty]\n; comment\n[full]\na=1\n");
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {path, L"empty"},
-        {path, L"absent"},
-        {path + L".absent", L"full"},
-        {testing_support::Widen(dir.Path()), L"full"}};
-    for (const auto& [file, section] : cases) {
-        const ProfileSection read(file, section, 1024);
-        EXPECT_EQ(read.Count(), 0u) << Narrow(file) << " " << Narrow(section);
-        EXPECT_TRUE(read.Lines().empty());
-    }
+    // A missing file, folder or section, and a section of comments only, give nothing.
+    const std::wstring empty = dir.Write("b.ini", "[empty]\n; comment\n[full]\na=1\n");
+    for (const auto& [file, section] : {std::pair{empty, L"empty"},
+                                        {empty, L"absent"},
+                                        {empty + L".absent", L"full"},
+                                        {Widen(dir.Path()), L"full"}})
+        EXPECT_EQ(ProfileSection(file, section, 1024).Count(), 0u) << Narrow(file + section);
 }
 
 TEST(ProfileSectionTest, CountsAndCutsLikeTheWindowsReader) {
     ScratchDir dir;
     // Joined, the section is "abc=1\0de=2\0": 11 characters and the closing NUL.
     const std::wstring path = dir.Write("a.ini", "[s]\nabc=1\nde=2\n");
-    const struct {
-        size_t bufferSize, count;
-        Lines lines;
-    } cases[] = {{12, 11, {L"abc=1", L"de=2"}},
-                 {11, 9, {L"abc=1", L"de="}},
-                 {8, 6, {L"abc=1"}},
-                 {7, 5, {L"abc=1"}},
-                 {3, 1, {L"a"}},
-                 {2, 0, {}},
-                 {0, 0, {}}};
-    for (const auto& c : cases) {
-        const ProfileSection read(path, L"s", c.bufferSize);
-        EXPECT_EQ(read.Count(), c.count) << c.bufferSize;
-        EXPECT_EQ(read.Lines(), c.lines) << c.bufferSize;
-        EXPECT_EQ(read.Buffer()[c.count], L'\0');
-        EXPECT_EQ(read.Buffer()[c.count + 1], L'\0');
+    // Buffer size, characters counted, lines.
+    const std::tuple<size_t, size_t, Lines> cases[] = {{12, 11, {L"abc=1", L"de=2"}},
+                                                       {11, 9, {L"abc=1", L"de="}},
+                                                       {8, 6, {L"abc=1"}},
+                                                       {7, 5, {L"abc=1"}},
+                                                       {3, 1, {L"a"}},
+                                                       {2, 0, {}},
+                                                       {0, 0, {}}};
+    for (const auto& [bufferSize, count, lines] : cases) {
+        const ProfileSection read(path, L"s", bufferSize);
+        EXPECT_EQ(read.Count(), count) << bufferSize;
+        EXPECT_EQ(read.Lines(), lines) << bufferSize;
+        EXPECT_EQ(read.Buffer()[count] + read.Buffer()[count + 1], 0) << "two closing NULs";
     }
 }
 

@@ -5,16 +5,14 @@
 
 #include <filesystem>
 
-using testing_support::ScratchDir;
-using welldata::TextModeFile;
+using namespace testing_support;
 
 namespace {
 
 std::string ReadAll(const std::wstring& path, size_t piece) {
-    TextModeFile file;
+    welldata::TextModeFile file;
     EXPECT_TRUE(file.Open(path));
-    std::string out;
-    std::string buffer(piece, '\0');
+    std::string out, buffer(piece, '\0');
     while (size_t got = file.Read(buffer.data(), piece))
         out.append(buffer, 0, got);
     return out;
@@ -32,20 +30,17 @@ TEST(TextModeFile, TranslatesCrLfPairsOnly) {
     EXPECT_EQ(ReadAll(dir.Write("big.txt", bytes + "\r\nend"), 2048), bytes + "\nend");
 }
 
-TEST(TextModeFile, ReportsTheSizeOnDiskAndFailsOnMissingFilesAndFolders) {
+TEST(TextModeFile, SizeOnDiskLongChineseNamesAndFailuresOnMissingFilesAndFolders) {
     ScratchDir dir;
-    TextModeFile file;
+    welldata::TextModeFile file;
     ASSERT_TRUE(file.Open(dir.Write("s.txt", "1\r\n2\r\n")));
     EXPECT_EQ(file.Length(), 6);
-    EXPECT_FALSE(file.Open(testing_support::Widen(dir.Path() + "/missing.txt")));
-    EXPECT_FALSE(file.Open(testing_support::Widen(dir.Path())));
-}
-
-TEST(TextModeFile, OpensPathsWithChineseNamesAndNoLengthLimit) {
-    ScratchDir dir;
-    const std::string folder = std::string(200, 'd');
-    std::filesystem::create_directory(dir.Path() + "/" + folder);
-    const auto path = dir.Write(folder + "/" + std::string(100, 'n') + "井.txt", "x\n");
-    EXPECT_GT(testing_support::Narrow(path).size(), 255u);
+    EXPECT_FALSE(file.Open(Widen(dir.Path() + "/missing.txt")));
+    EXPECT_FALSE(file.Open(Widen(dir.Path())));
+    // No length limit on paths.
+    std::filesystem::create_directory(dir.Path() + "/" + std::string(200, 'd'));
+    const auto path =
+        dir.Write(std::string(200, 'd') + "/" + std::string(100, 'n') + "井.txt", "x\n");
+    EXPECT_GT(Narrow(path).size(), 255u);
     EXPECT_EQ(ReadAll(path, 16), "x\n");
 }

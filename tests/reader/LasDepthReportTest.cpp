@@ -2,28 +2,23 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(LasDepthReport, LongDepthCellsAreCutThreeDecimalsAfterThePoint) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"1670.125", L"1670.125"},         {L"1234567890", L"1234567890"},
-        {L"1670.123456", L"1670.123"},      {L"12345678901", L""},
-        {L"1234567890.5", L"1234567890.5"}, {L"-1.#IND000000", L"-1.#IN"},
-    };
-    for (const auto& [cell, text] : cases)
+    for (const auto& [cell, text] : {std::pair{L"1670.125", L"1670.125"},
+                                     {L"1234567890", L"1234567890"},
+                                     {L"1670.123456", L"1670.123"},
+                                     {L"12345678901", L""},
+                                     {L"1234567890.5", L"1234567890.5"},
+                                     {L"-1.#IND000000", L"-1.#IN"}})
         EXPECT_EQ(LasDepthReport::DepthText(cell), text)
             << testing::PrintToString(std::wstring(cell));
 }
 
 TEST(LasDepthReport, LastSeparatorBecomesAPointAndLinesBreakEveryHundredCharacters) {
-    LasDepthReport report;
+    LasDepthReport report, many;
     EXPECT_TRUE(report.IsEmpty());
-    report.Add(L"1000.5");
-    report.Add(L"12345678901");
-    report.Add(L"1001");
+    for (const wchar_t* depth : {L"1000.5", L"12345678901", L"1001"})
+        report.Add(depth);
     EXPECT_EQ(report.Text(), L"1000.5,,1001.");
-
-    LasDepthReport many;
     for (int i = 0; i < 5000; ++i)
         many.Add(std::to_wstring(1000 + i) + L".123456");
     const std::wstring text = many.Text();
@@ -31,13 +26,8 @@ TEST(LasDepthReport, LastSeparatorBecomesAPointAndLinesBreakEveryHundredCharacte
     EXPECT_EQ(text.substr(text.size() - 9), L"5999.123.");
     size_t lines = 0, start = 0;
     for (size_t end = text.find(L"\r\n"); end != std::wstring::npos;
-         start = end + 2, end = text.find(L"\r\n", start)) {
-        EXPECT_GE(end - start, 90u);
-        EXPECT_LE(end - start, 110u);
-        ++lines;
-    }
+         start = end + 2, end = text.find(L"\r\n", start), ++lines)
+        EXPECT_TRUE(end - start >= 90 && end - start <= 110) << end - start;
     EXPECT_EQ(text.size(), 5000 * 9 + lines * 2);
     EXPECT_GT(lines, 440u);
 }
-
-} // namespace

@@ -4,48 +4,35 @@
 
 namespace {
 
-struct ItemCase {
-    const wchar_t* line;
-    const wchar_t* mnemonic;
-    const wchar_t* unit;
-    const wchar_t* value;
-    const wchar_t* description;
-};
-
-const ItemCase kItemCases[] = {
-    {L" DEPT.M      : Depth", L"DEPT", L"M", L"", L" Depth"},
-    {L" NULL.   -999.25 : null value", L"NULL", L"", L"-999.25", L" null value"},
-    {L" STRT.M  1670.0000 :start", L"STRT", L"M", L"1670.0000", L"start"},
-    {L" GR .unknown  45 310 : gamma", L"GR", L"", L"45310", L" gamma"},
-    {L" UWI .  05001095820000 : id", L"UWI", L"", L"05001095820000", L" id"},
-    // Without a "." the mnemonic ends at the first blank and there is no unit.
-    {L"MNEM UNIT VALUE : d", L"MNEM", L"", L"UNITVALUE", L" d"},
-    // Neither blank nor tab after the ".": the value is read from the line start.
-    {L"WRAP.NO:oneline", L"WRAP", L"", L"WRAP.NO", L"oneline"},
-    // A blank in the description ends the unit there.
-    {L"WRAP.NO:one line", L"WRAP", L"NO:one", L"", L"WRAP.NO:one line"},
-    // No ":": no value, the description is the whole line.
-    {L" GR.API   gamma ray", L"GR", L"API", L"", L" GR.API   gamma ray"},
-    // Tabs end the unit, but only blanks are trimmed from the mnemonic.
-    {L"TIME\t .S\t:\tclock", L"TIME\t", L"S", L"", L"\tclock"},
-    // The value ends at the first ":" after the unit, even inside a time.
-    {L" DATE.hh:mm  21:30 23-JAN : pick", L"DATE", L"hh:mm", L"21", L"30 23-JAN : pick"},
-};
-
 TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
-    for (const ItemCase& c : kItemCases) {
-        SCOPED_TRACE(testing::Message() << "line " << testing::PrintToString(std::wstring(c.line)));
-        const std::optional<CLasItem> item = welldata::SplitLasItem(c.line);
-        ASSERT_TRUE(item.has_value());
-        EXPECT_EQ(item->strMnemonic, c.mnemonic);
-        EXPECT_EQ(item->strUnit, c.unit);
-        EXPECT_EQ(item->strValue, c.value);
-        EXPECT_EQ(item->strDescription, c.description);
+    // Line, then mnemonic, unit, value and description.
+    const std::array<const wchar_t*, 5> cases[] = {
+        {L" DEPT.M      : Depth", L"DEPT", L"M", L"", L" Depth"},
+        {L" NULL.   -999.25 : null value", L"NULL", L"", L"-999.25", L" null value"},
+        {L" STRT.M  1670.0000 :start", L"STRT", L"M", L"1670.0000", L"start"},
+        {L" GR .unknown  45 310 : gamma", L"GR", L"", L"45310", L" gamma"},
+        {L" UWI .  05001095820000 : id", L"UWI", L"", L"05001095820000", L" id"},
+        // Without a "." the mnemonic ends at the first blank and there is no unit.
+        {L"MNEM UNIT VALUE : d", L"MNEM", L"", L"UNITVALUE", L" d"},
+        // Neither blank nor tab after the ".": the value is read from the line start.
+        {L"WRAP.NO:oneline", L"WRAP", L"", L"WRAP.NO", L"oneline"},
+        // A blank in the description ends the unit there.
+        {L"WRAP.NO:one line", L"WRAP", L"NO:one", L"", L"WRAP.NO:one line"},
+        // No ":": no value, the description is the whole line.
+        {L" GR.API   gamma ray", L"GR", L"API", L"", L" GR.API   gamma ray"},
+        // Tabs end the unit, but only blanks are trimmed from the mnemonic.
+        {L"TIME\t .S\t:\tclock", L"TIME\t", L"S", L"", L"\tclock"},
+        // The value ends at the first ":" after the unit, even inside a time.
+        {L" DATE.hh:mm  21:30 23-JAN : pick", L"DATE", L"hh:mm", L"21", L"30 23-JAN : pick"},
+    };
+    for (const auto& [line, mnemonic, unit, value, description] : cases) {
+        const std::optional<CLasItem> item = welldata::SplitLasItem(line);
+        ASSERT_TRUE(item.has_value()) << testing::PrintToString(std::wstring(line));
+        EXPECT_EQ(
+            std::vector({item->strMnemonic, item->strUnit, item->strValue, item->strDescription}),
+            std::vector<std::wstring>({mnemonic, unit, value, description}));
     }
-}
-
-TEST(LasItemLine, LineWithoutMnemonicEndIsNoItem) {
-    EXPECT_FALSE(welldata::SplitLasItem(L"DEPTH").has_value());
+    EXPECT_FALSE(welldata::SplitLasItem(L"DEPTH").has_value()); // no end to the mnemonic
     EXPECT_FALSE(welldata::SplitLasItem(L"\t--\t--").has_value());
 }
 

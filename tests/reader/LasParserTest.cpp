@@ -10,22 +10,6 @@ using testing_support::MessageCapture;
 using testing_support::ScratchFile;
 using welldata::MessageOwner;
 
-const std::wstring kNoSection = L"解释数据时没有找到相应的数据段\r\n原因：\r\n"
-                                L"  (1)、不是LAS格式文件；\r\n  (2)、LAS文件数据格式有缺失。\r\n"
-                                L"  请检查数据，确保无误之后重试。";
-const std::wstring kNoDataMark =
-    L"解释数据时没有找到数据开始标记“~A”，请检查数据，确保无误之后重试。";
-const std::wstring kIllegalLas = L"非法的Las格式文件。";
-const std::wstring kBadWrap = L"文件数据有问题，请检查数据，确保无误之后重试！";
-const std::wstring kBadDepths = L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n";
-
-std::vector<std::wstring> SectionNames(const ScratchFile& las) {
-    std::vector<std::wstring> names;
-    for (const CLasSection& section : las.reader.GetLasSections()->Sections())
-        names.push_back(section.strName);
-    return names;
-}
-
 TEST(LasParser, SectionsAreNamedByTheirTildeAndFirstLetter) {
     ScratchFile las;
     ASSERT_TRUE(
@@ -34,8 +18,10 @@ TEST(LasParser, SectionsAreNamedByTheirTildeAndFirstLetter) {
                     "~Other\n free text. with a point : and a colon\n"
                     "~ASCII DEPT GR\n1000.0 45.5\n~1000.5 46.5\n"));
     // The "~" in the bit size line starts a section of its own there.
-    EXPECT_EQ(SectionNames(las),
-              (std::vector<std::wstring>{L"~V", L"~W", L"~C", L"~P", L"~s", L"~O"}));
+    std::vector<std::wstring> names;
+    for (const CLasSection& section : las.reader.GetLasSections()->Sections())
+        names.push_back(section.strName);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"~V", L"~W", L"~C", L"~P", L"~s", L"~O"}));
     EXPECT_EQ(las.Section(L"~c")->GetItemCount(), 2);
     EXPECT_EQ(las.Section(L"~P")->GetItemCount(), 0);
     EXPECT_EQ(las.Section(L"~O")->GetItemCount(), 0);
@@ -59,45 +45,38 @@ TEST(LasParser, CommentLinesAreSkippedInHeaderAndData) {
         las.ReadLas(LasWithData("1000 1 2\n1001 3 4 # five\n"), CDataFileReader::kReadAll, true));
 }
 
-struct FailureCase {
-    const char* name;
-    std::string text;
-    std::wstring message;
-    MessageOwner owner;
-};
-
+// The full texts are checked by the bad-input catalogue; here the message kind, its owner and
+// that a batch read shows nothing.
 TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
     const std::string curves = "~Curve\n DEPT.M : depth\n GR.API : gamma\n";
-    const FailureCase cases[] = {
-        {"item before any section", " VERS. 2.0 : v\n" + LasHeader() + curves + "~A\n1 2\n",
-         kNoSection, MessageOwner::None},
-        {"not a LAS file", "depth gr\n1000 45\n", kNoSection, MessageOwner::None},
-        {"no data mark", LasHeader() + curves + "1 2\n", kNoDataMark, MessageOwner::FocusWindow},
-        {"no separators anywhere", "HELLO\nWORLD\n", kNoDataMark, MessageOwner::FocusWindow},
-        {"no curve section", LasHeader() + "~A\n1 2\n", kIllegalLas, MessageOwner::FocusWindow},
-        {"no version section", "~Well\n NULL. -999.25 : n\n" + curves + "~A\n1 2\n", kIllegalLas,
-         MessageOwner::FocusWindow},
-        {"wrapped record split across lines", LasHeader("YES") + curves + "~A\n1000\n45 1001\n",
-         kBadWrap, MessageOwner::FocusWindow},
-        {"row missing a value", LasWithData("1000.125 45 2\n1000.25 46\n"),
-         kBadDepths + L"1000.25.", MessageOwner::FocusWindow},
-    };
-    for (const FailureCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::wstring noSection = L"解释数据时没有找到相应的数据段",
+                       noDataMark = L"解释数据时没有找到数据开始标记“~A”",
+                       illegal = L"非法的Las格式文件。", badWrap = L"文件数据有问题",
+                       badDepths = L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n";
+    const auto focus = MessageOwner::FocusWindow;
+    const std::tuple<std::string, std::wstring, MessageOwner> cases[] = {
+        {" VERS. 2.0 : v\n" + LasHeader() + curves + "~A\n1 2\n", noSection, MessageOwner::None},
+        {"depth gr\n1000 45\n", noSection, MessageOwner::None},
+        {LasHeader() + curves + "1 2\n", noDataMark, focus},
+        {"HELLO\nWORLD\n", noDataMark, focus}, // no separators anywhere
+        {LasHeader() + "~A\n1 2\n", illegal, focus},
+        {"~Well\n NULL. -999.25 : n\n" + curves + "~A\n1 2\n", illegal, focus},
+        {LasHeader("YES") + curves + "~A\n1000\n45 1001\n", badWrap, focus},
+        {LasWithData("1000.125 45 2\n1000.25 46\n"), badDepths + L"1000.25.", focus}};
+    for (const auto& [text, message, owner] : cases) {
+        SCOPED_TRACE(text);
         ScratchFile las;
         MessageCapture messages;
-        EXPECT_FALSE(las.ReadLas(c.text));
+        EXPECT_FALSE(las.ReadLas(text));
         ASSERT_EQ(messages.Count(), 1u);
-        EXPECT_EQ(messages.Messages()[0].text, c.message);
-        EXPECT_EQ(messages.Messages()[0].owner, c.owner);
+        EXPECT_EQ(messages.Messages()[0].text.rfind(message, 0), 0u);
+        EXPECT_EQ(messages.Messages()[0].owner, owner);
         EXPECT_EQ(messages.Messages()[0].caption, welldata::kProductCaption);
         messages.Clear();
-        EXPECT_FALSE(las.ReadLas(c.text, CDataFileReader::kReadAll, true));
+        EXPECT_FALSE(las.ReadLas(text, CDataFileReader::kReadAll, true));
         EXPECT_EQ(messages.Count(), 0u);
     }
-}
-
-TEST(LasParser, EmptyFileOrMissingSectionTableFailsSilently) {
+    // An empty file, and a reader without its section table, fail silently.
     ScratchFile las;
     MessageCapture messages;
     EXPECT_FALSE(las.ReadLas("\n\n"));
@@ -107,16 +86,15 @@ TEST(LasParser, EmptyFileOrMissingSectionTableFailsSilently) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST(LasParser, AcceptsAnEmptyCurveSectionWrappedRecordsAndLongMnemonics) {
+TEST(LasParser, AcceptsAnEmptyCurveSectionALowerCaseWrapAndLongMnemonics) {
     ScratchFile las;
     ASSERT_TRUE(las.ReadLas(LasHeader() + "~Curve\n~A\n1000 1\n1001\n")); // rows of any width
     EXPECT_EQ(las.reader.GetRowCount(), 2);
     ASSERT_TRUE(las.ReadLas(LasWithData("1000.0\n45 2.5\n1000.5 46\n3.5\n", "yes")));
     EXPECT_EQ(las.reader.GetRows(),
               (RowTable{{L"1000.0", L"45", L"2.5"}, {L"1000.5", L"46", L"3.5"}}));
-    const std::string longName(1000, 'G');
-    ASSERT_TRUE(
-        las.ReadLas(LasHeader() + "~Curve\n DEPT.M : d\n " + longName + ".API : g\n~A\n1 2\n"));
+    ASSERT_TRUE(las.ReadLas(LasHeader() + "~Curve\n DEPT.M : d\n " + std::string(1000, 'G') +
+                            ".API : g\n~A\n1 2\n"));
     EXPECT_EQ(las.Section(L"~C")->GetItem(1)->strMnemonic, std::wstring(1000, L'G'));
 }
 
@@ -124,12 +102,10 @@ TEST(LasParser, ParseStepsTheProgressBarOnlyWhenReadingWithProgress) {
     testing_support::FakeProgressCtrl progress;
     ScratchFile las;
     las.reader.SetProgressCtrl(&progress);
-    const std::string text = LasWithData("1 2 3\n4 5 6\n");
-    ASSERT_TRUE(las.ReadLas(text, 100));
+    ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n"), 100));
     EXPECT_EQ(progress.totalSteps, 0);
-    ASSERT_TRUE(las.ReadLas(text));
-    const int lines = 12;
-    EXPECT_GE(progress.totalSteps, lines * (60 / lines + 1));
+    ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n")));
+    EXPECT_GE(progress.totalSteps, 12 * (60 / 12 + 1)); // 12 lines, each stepping 60/12+1 times
 }
 
 } // namespace

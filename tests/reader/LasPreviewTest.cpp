@@ -8,6 +8,8 @@ namespace {
 
 using testing_support::LasWithData;
 using testing_support::ScratchFile;
+constexpr int kPreview = CDataFileReader::kReadLasPreview;
+constexpr int kHeaderLines = 10; // LasWithData's lines up to and including "~A"
 
 // `count` unwrapped data lines of the three test curves.
 std::string DataLines(int count) {
@@ -21,48 +23,41 @@ long LineCount(const std::wstring& text) {
     return std::count(text.begin(), text.end(), L'\n');
 }
 
-const int kHeaderLines = 10; // LasWithData's lines up to and including "~A"
-
 TEST(LasPreview, StopsAfterTheHeaderAndTenPlainDataLines) {
     ScratchFile las;
-    ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), CDataFileReader::kReadLasPreview));
+    ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 10);
     const std::wstring preview = las.reader.TakePreviewText();
     EXPECT_EQ(LineCount(preview), kHeaderLines + 10);
     EXPECT_EQ(preview.substr(preview.size() - 17), L"1009 45.5 -2.25\r\n");
     EXPECT_TRUE(las.reader.TakePreviewText().empty());
     // A batch preview collects no lines.
-    ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), CDataFileReader::kReadLasPreview, true));
+    ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), kPreview, true));
     EXPECT_EQ(las.reader.GetRowCount(), 10);
     EXPECT_TRUE(las.reader.TakePreviewText().empty());
     // Only lines of digits, points, minus signs and blanks count as data.
-    ASSERT_TRUE(
-        las.ReadLas(LasWithData("# depth gr rt\n1.0E+03 1 2\n1000.5 GR 3\n" + DataLines(20)),
-                    CDataFileReader::kReadLasPreview));
+    ASSERT_TRUE(las.ReadLas(
+        LasWithData("# depth gr rt\n1.0E+03 1 2\n1000.5 GR 3\n" + DataLines(20)), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 12);
+    // Without a well section the file is read to the end.
+    ASSERT_TRUE(las.ReadLas("~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n"
+                            " RT.OHMM : r\n~A\n" +
+                                DataLines(40),
+                            kPreview));
+    EXPECT_EQ(las.reader.GetRowCount(), 40);
 }
 
 TEST(LasPreview, WrappedFilesCountValuesUpToAWholeRecord) {
     ScratchFile las;
-    ASSERT_TRUE(las.ReadLas(LasWithData("1000\n45 2\n1001\n46 3\n", "YES"),
-                            CDataFileReader::kReadLasPreview));
+    ASSERT_TRUE(las.ReadLas(LasWithData("1000\n45 2\n1001\n46 3\n", "YES"), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 1);
     las.reader.TakePreviewText();
     // Counted modulo the curve count, values first add up to whole records after
     // the third line here (which the parse then rejects as split records).
     testing_support::MessageCapture messages;
-    EXPECT_FALSE(las.ReadLas(LasWithData("1000 45\n2 1001\n46 3\n1002 47\n4 1003\n", "YES"),
-                             CDataFileReader::kReadLasPreview));
+    EXPECT_FALSE(
+        las.ReadLas(LasWithData("1000 45\n2 1001\n46 3\n1002 47\n4 1003\n", "YES"), kPreview));
     EXPECT_EQ(LineCount(las.reader.TakePreviewText()), kHeaderLines + 3);
-}
-
-TEST(LasPreview, FileWithoutAWellSectionIsReadToTheEnd) {
-    ScratchFile las;
-    ASSERT_TRUE(las.ReadLas("~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n"
-                            " RT.OHMM : r\n~A\n" +
-                                DataLines(40),
-                            CDataFileReader::kReadLasPreview));
-    EXPECT_EQ(las.reader.GetRowCount(), 40);
 }
 
 } // namespace

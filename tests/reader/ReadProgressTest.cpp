@@ -25,30 +25,21 @@ std::string Table(int rows) {
 } // namespace
 
 TEST(ReadProgress, AboutTwentyStepsReadingAndSixtyParsing) {
-    FakeProgressCtrl bar;
+    FakeProgressCtrl bar, fewBar, tiny, preview, hidden;
     // 5000 rows / 60 = stride 83: rows 0..4980 give 61 steps.
     EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadAll, bar), 20 + 61);
     int lower = -1, upper = -1;
     bar.GetRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 200);
-    EXPECT_EQ(bar.step, 1);
-    EXPECT_EQ(bar.position, bar.totalSteps);
-
+    EXPECT_EQ(std::tuple(lower, upper, bar.step, bar.position), std::tuple(0, 200, 1, 81));
     // Few rows step more than once each: 60 / 6 + 1 = 11 steps per row.
     const std::string few = Table(6);
-    FakeProgressCtrl fewBar;
     EXPECT_EQ(StepsFor(few, CDataFileReader::kReadAll, fewBar),
               static_cast<int>(few.size() / (few.size() / 20)) + 66);
-    FakeProgressCtrl tiny; // 4 bytes: no reading steps, and no division by zero
+    // 4 bytes: no reading steps, and no division by zero.
     EXPECT_EQ(StepsFor("A\n1\n", CDataFileReader::kReadAll, tiny), 61);
-}
-
-TEST(ReadProgress, PreviewsAndHiddenBarsDoNotStep) {
-    FakeProgressCtrl bar;
-    EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadPreview, bar), 0);
-    EXPECT_EQ(bar.rangeSets, 1); // the range is still set
-    FakeProgressCtrl hidden;
+    // Previews set the range but do not step; hidden bars are left alone.
+    EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadPreview, preview), 0);
+    EXPECT_EQ(preview.rangeSets, 1);
     hidden.hasWindow = false;
     EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadAll, hidden), 0);
     EXPECT_EQ(hidden.rangeSets, 0);

@@ -9,32 +9,18 @@
 
 using namespace testing_support;
 
-namespace {
-
-// Data lines of 1 to 3 values for three curves: some join into whole records,
-// some split a record across lines.
-std::string RandomWrappedData(std::mt19937& random, int lines) {
-    std::string data;
-    for (int i = 0; i < lines; ++i) {
-        for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
-            data += std::to_string(random() % 1000) + ".5 ";
-        data += "\n";
-    }
-    return data;
-}
-
-} // namespace
-
 TEST(StreamedRows, WrappedLinesJoinAsTheJoinOfAllLinesWould) {
     std::mt19937 random(7);
     for (int trial = 0; trial < 100; ++trial) {
-        const std::string data = RandomWrappedData(random, 1 + trial % 9);
-        ScratchFile lines;
+        // Lines of 1 to 3 values for three curves: some join into whole records, some split one.
+        std::string data;
+        for (int line = 0; line < 1 + trial % 9; ++line, data += "\n")
+            for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+                data += std::to_string(random() % 1000) + ".5 ";
+        ScratchFile lines, wrapped;
         lines.ReadLas(LasWithData(data, "NO"), CDataFileReader::kReadAll, true);
         RowTable expected = lines.reader.GetRows();
         const bool joins = WrappedRowJoiner(3).Join(expected);
-
-        ScratchFile wrapped;
         EXPECT_EQ(wrapped.ReadLas(LasWithData(data, "YES"), CDataFileReader::kReadAll, true), joins)
             << data;
         EXPECT_EQ(wrapped.reader.GetRows(), expected) << data;
@@ -42,11 +28,9 @@ TEST(StreamedRows, WrappedLinesJoinAsTheJoinOfAllLinesWould) {
 }
 
 TEST(StreamedRows, RowsHoldNoSpareCells) {
-    ScratchFile plain;
+    ScratchFile plain, wrapped, table;
     ASSERT_TRUE(plain.ReadLas(LasWithData("1000 1 2\n1001,3,4\n")));
-    ScratchFile wrapped;
     ASSERT_TRUE(wrapped.ReadLas(LasWithData("1000\n1 2\n1001\n3\n4\n", "YES")));
-    ScratchFile table;
     ASSERT_TRUE(table.Read("DEPTH GR RT\nm api ohmm\n1000 1 2\n1001 3 4 5\n"));
     for (const ScratchFile* file : {&plain, &wrapped, &table}) {
         ASSERT_FALSE(file->reader.GetRows().empty());

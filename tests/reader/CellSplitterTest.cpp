@@ -1,8 +1,9 @@
 #include "reader/CellSplitter.h"
-#include "reader/StrictNumber.h"
 
 #include <gtest/gtest.h>
 
+// Which texts are numbers is proven against the reference conversion in
+// StrictNumberEquivalenceTest; here only how lines become cells.
 TEST(CellSplitter, SplitsAtBlanksTabsCommasColonsAndSemicolons) {
     const std::pair<std::wstring, Row> cases[] = {
         {L"DEPTH GR  SP", {L"DEPTH", L"GR", L"SP"}},
@@ -17,13 +18,4 @@ TEST(CellSplitter, SplitsAtBlanksTabsCommasColonsAndSemicolons) {
     };
     for (const auto& [line, cells] : cases)
         EXPECT_EQ(welldata::SplitCells(line), cells) << testing::PrintToString(line);
-}
-
-TEST(StrictNumber, AcceptsOnlyWholeNumbers) {
-    for (const wchar_t* text : {L"2150.125", L"-999.25", L"+1", L"1e3", L"1.5E-3", L".5", L"1.",
-                                L"nan", L"-inf", L"00012"})
-        EXPECT_TRUE(welldata::IsStrictNumber(text)) << testing::PrintToString(std::wstring(text));
-    for (const wchar_t* text : {L"", L".", L"-", L"1e", L" 1", L"1 ", L"1,5", L"2020-01-01",
-                                L"0x10", L"1d3", L"-1.#IND0000", L"１", L"1e309"})
-        EXPECT_FALSE(welldata::IsStrictNumber(text)) << testing::PrintToString(std::wstring(text));
 }
