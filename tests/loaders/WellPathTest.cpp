@@ -1,5 +1,3 @@
-// The well path loader: columns by data type, null values and markers, units,
-// azimuth quarter turn, progress.
 #include "loaders/CWellPath.h"
 #include "support/TestSupport.h"
 
@@ -107,23 +105,18 @@ TEST_F(WellPathLoad, AzimuthQuarterTurnOnlyForMdInclAzimAndWithoutWrap) {
     EXPECT_EQ(Point(0).uAzimOrX.fValue, 1.0f);
 }
 
-TEST_F(WellPathLoad, BadCellsAreZeroAndMissingColumnsNeverFound) {
-    ASSERT_TRUE(Load("1 2 3 abc 5 6\n", PATH_TVD_X_Y));
-    EXPECT_EQ(Point(0).fInclOrDepth, 0.0f);
+TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
     loader.SetXColumn(0xFFFF);
     ASSERT_TRUE(loader.LoadPath());
     EXPECT_EQ(Point(0).uAzimOrX.dValue, 0.0);
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
-    EXPECT_TRUE(path.dqPoints.empty());
-}
-
-TEST_F(WellPathLoad, EmptyTableAndMissingReaderFail) {
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
+    EXPECT_FALSE(CWellPath(nullptr, &path).LoadPath());
     file.Write("MD TVD\n");
     EXPECT_FALSE(loader.LoadPath());
-    EXPECT_EQ(path.dqPoints.size(), 1u); // previous points stay
-    EXPECT_FALSE(CWellPath(nullptr, &path).LoadPath());
+    EXPECT_EQ(path.dqPoints.size(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
+    EXPECT_TRUE(path.dqPoints.empty());
 }
 
 TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
@@ -161,8 +154,7 @@ TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
     const std::pair<float, bool> markers[] = {
         {-9999.0f, false},  {-999.0f, false},   {-999.25f, false},   {-999.2505f, false},
         {-999.125f, false}, {-9999.25f, false}, {-9999.125f, false}, {-999.2f, true},
-        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true},
-    };
+        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true}};
     for (const auto& [value, valid] : markers) {
         for (int type : {0, 1, 2, 3, 4}) {
             for (int field = 0; field < 3; ++field) {
