@@ -92,7 +92,7 @@ TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
         {{L"C4"}, true, {L"C4", L"", 0, 0, 0, 0, 0}},
         {{L"C5", L"100", L"200"}, true, {L"C5", L"", 100, 200, 0, 0, 0}},
         {{L"C6", L"east", L"2", L"oil", L"0", L"1,5", L"kb"}, true, {L"C6", L"oil", 0, 2, 0, 0, 0}},
-        {{}, false, {}}};
+        {Row{}, false, Fields{}}};
     for (const auto& [row, appended, fields] : cases) {
         EXPECT_EQ(Parse(row), fields) << testing::PrintToString(row);
         EXPECT_EQ(parsed, appended);
@@ -104,6 +104,13 @@ TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
     EXPECT_EQ(Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"}),
               (Fields{L"C3", L"", 0, 0, 0, 0, 0}));
     EXPECT_TRUE(parsed);
+    // Resetting empties everything but the reserved field.
+    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
+    CWellHead::ResetWellHead(&record);
+    CWellHead::ResetWellHead(nullptr);
+    EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
+    EXPECT_EQ(FieldsOf(record), Fields{});
+    EXPECT_EQ(record.nReserved, 42);
 }
 
 TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
@@ -136,15 +143,6 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         EXPECT_FLOAT_EQ(top, c.top);
         EXPECT_FLOAT_EQ(bottom, c.bottom);
     }
-}
-
-TEST(WellHeadReset, EmptiesEverythingButTheReservedField) {
-    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
-    CWellHead::ResetWellHead(&record);
-    CWellHead::ResetWellHead(nullptr);
-    EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
-    EXPECT_EQ(FieldsOf(record), Fields{});
-    EXPECT_EQ(record.nReserved, 42);
 }
 
 TEST_F(WellHeadTest, CopiedSettingsLoadIntoTheCopysOwnList) {

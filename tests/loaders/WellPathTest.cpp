@@ -80,7 +80,7 @@ TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
     EXPECT_FLOAT_EQ(Point(0).fInclOrDepth, -3047.6952f);
 }
 
-TEST_F(WellPathLoad, UnitConversionByDataType) {
+TEST_F(WellPathLoad, UnitConversionAndAzimuthTurnByDataType) {
     loader.SetConvertUnits(true);
     loader.SetDepthUnit(COMMON::COOR_UNIT_FT);
     loader.SetCoorUnit(COMMON::COOR_UNIT_CM);
@@ -95,14 +95,12 @@ TEST_F(WellPathLoad, UnitConversionByDataType) {
     loader.SetDepthUnit(9); // unknown codes convert nothing
     ASSERT_TRUE(Load(row, PATH_X_Y_Z));
     EXPECT_EQ(SlotsOf(0), Slots(1000, 100, 5, 7));
-}
-
-TEST_F(WellPathLoad, AzimuthQuarterTurnOnlyForMdInclAzimAndWithoutWrap) {
+    // Azimuths turn a quarter to true north, without wrapping, only where they are.
     loader.SetAzimuthToTrueNorth(true);
-    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_MD_INCL_AZIM));
+    ASSERT_TRUE(Load("1000 10 300 100 500 700\n", PATH_MD_INCL_AZIM));
     EXPECT_EQ(Point(0).uAzimOrX.fValue, 390.0f);
-    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_TVD_DX_DY));
-    EXPECT_EQ(Point(0).uAzimOrX.fValue, 1.0f);
+    ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
+    EXPECT_FLOAT_EQ(Point(0).uAzimOrX.fValue, 5.0f);
 }
 
 TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
