@@ -13,7 +13,7 @@ using COMMON::STRUCT_CURVE_ITEM;
 using Values = std::vector<float>;
 using testing_support::LasHeader;
 
-struct LasLoad : testing_support::ScratchFile {
+struct LogLoad : testing_support::ScratchFile {
     COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log{&reader, &path, &curves};
@@ -26,6 +26,12 @@ struct LasLoad : testing_support::ScratchFile {
         reader.Clear();
         reader.EnsureSections();
     }
+    // Prepares a load of `table` with the chosen curves, as the single well log
+    // dialog leaves it.
+    void Choose(const std::string& table, std::list<STRUCT_CURVE_ITEM> chosen) {
+        Write(table).SetHeaderSearch(true);
+        log.SetCurves(chosen);
+    }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
     }
@@ -35,7 +41,7 @@ const std::string kThreeCurves = "~Curve\n dept.M : depth\n gr .API : gamma\n Rt
 
 TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
     testing_support::FakeProgressCtrl progress;
-    LasLoad las;
+    LogLoad las;
     las.reader.SetProgressCtrl(&progress);
     ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000.5 45.25 12\n1001 46 13\n"));
     const int before = progress.totalSteps;
@@ -53,7 +59,7 @@ TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
                                       {L"RT", L"OHMM", 2, {12, 13}}}));
     las.reader.Clear();
     EXPECT_FALSE(las.log.LoadLas()); // no curve section
-    EXPECT_FALSE(LasLoad().log.LoadLas());
+    EXPECT_FALSE(LogLoad().log.LoadLas());
 }
 
 TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
@@ -64,7 +70,7 @@ TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
         std::ifstream file(testing_support::Narrow(testing_support::SamplePath(samples[i])),
                            std::ios::binary);
         const std::string text{std::istreambuf_iterator<char>(file), {}};
-        LasLoad las;
+        LogLoad las;
         ASSERT_TRUE(las.Load(text)) << samples[i];
         for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves)
             loaded[i].emplace_back(curve.strName, curve.strUnit, curve.vecValues);
@@ -84,7 +90,7 @@ TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
         {" NULL.   none    : null\n", asRead, {-9999.0f, -999.26f}},
         {"", asRead, {0.0f, -999.26f}}};
     for (const auto& [nullLine, gr, rt] : cases) {
-        LasLoad las;
+        LogLoad las;
         ASSERT_TRUE(las.Load(LasHeader("NO", nullLine) + kThreeCurves + data)) << nullLine;
         EXPECT_EQ(las.Curve(1).vecValues, gr) << nullLine;
         EXPECT_EQ(las.Curve(2).vecValues, rt) << nullLine;
@@ -94,7 +100,7 @@ TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
 // Loading by name covers plain depth and X conversion; here a null TVDSS, a
 // lower-case coordinate name and a curve that is neither.
 TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
-    LasLoad las;
+    LogLoad las;
     las.log.SetConvertUnits(true);
     las.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
     las.log.SetCoorUnit(COMMON::COOR_UNIT_IN);
@@ -108,19 +114,22 @@ TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
     }
 }
 
-STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, Values values = {}) {
+STRUCT_CURVE_ITEM Chosen(const wchar_t* name, int column, Values values = {}) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = name;
+    curve.strUnit = L"ft";
     curve.nColumn = column;
     curve.vecValues = std::move(values);
     return curve;
 }
 TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
-    LasLoad las;
+    LogLoad las;
     las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n");
-    las.log.SetUserCurveList(true);
-    ASSERT_TRUE(las.log.SetCurves({ChosenCurve(L"RT", 3), ChosenCurve(L"NONE", 0),
-                                   ChosenCurve(L"FAR", 9), ChosenCurve(L"EXTRA", 1, {7.0f})}));
+    CWellLog dialog(nullptr, nullptr, nullptr); // its settings reach the loader as a copy
+    dialog.SetUserCurveList(true);
+    las.log.CopySettingsFrom(dialog);
+    ASSERT_TRUE(las.log.SetCurves(
+        {Chosen(L"RT", 3), Chosen(L"NONE", 0), Chosen(L"FAR", 9), Chosen(L"EXTRA", 1, {7.0f})}));
     ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.curves.lstCurves.size(), 4u);
     EXPECT_EQ(las.Curve(0).strName, L"RT");
@@ -132,7 +141,7 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
 }
 
 TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
-    LasLoad las;
+    LogLoad las;
     las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n");
     las.curves.bWithWellPath = true;
     las.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
@@ -142,6 +151,62 @@ TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
     ASSERT_EQ(las.path.dqPoints.size(), 2u);
     EXPECT_EQ(las.path.dqPoints[1].uAzimOrX.fValue, 271.0f);
     EXPECT_EQ(las.Curve(2).vecValues, (Values{270.0f, 271.0f}));
+}
+
+TEST(WellLogTable, NullsColumnZeroAndConversion) {
+    LogLoad table;
+    std::string text = "DEPTH TVD GR\n";
+    for (int i = 0; i < 9; ++i)
+        text += std::to_string(1000 + i) + " 900 " + (i == 0 ? "-999.25" : "0.0004") + "\n";
+    table.Choose(text,
+                 {Chosen(L"depth", 1), Chosen(L"TVD", 2), Chosen(L"GR", 3), Chosen(L"NONE", 0)});
+    table.log.SetNullValues({-999.25f, 0.0f});
+    table.log.SetConvertUnits(true);
+    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    ASSERT_TRUE(table.log.LoadTable());
+    // Ten lines with a header row give nine values per curve; only DEPTH converts.
+    ASSERT_EQ(table.Curve(0).vecValues.size(), 9u);
+    EXPECT_FLOAT_EQ(table.Curve(0).vecValues[0], 1000 * 0.3048f);
+    EXPECT_EQ(table.curves.lstCurves.front().strUnit, L"ft");
+    EXPECT_EQ(table.Curve(1).vecValues[0], 900.0f);
+    EXPECT_EQ(table.Curve(2).vecValues, Values(9, -9999.0f));
+    EXPECT_EQ(table.Curve(3).vecValues, Values(9, -9999.0f));
+}
+
+TEST(WellLogTable, NothingToLoadOrUnreadableFileFails) {
+    LogLoad table;
+    EXPECT_FALSE(table.log.LoadTable());
+    EXPECT_FALSE(table.log.SetCurves({}));
+    testing_support::MessageCapture messages;
+    table.log.SetCurves({Chosen(L"GR", 1)});
+    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
+    EXPECT_FALSE(table.log.LoadLog());
+}
+
+TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
+    LogLoad table;
+    table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n1001 3 -999.25 46\n", {Chosen(L"GR", 4)});
+    table.curves.bWithWellPath = true;
+    table.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
+    table.log.SetINCLColumn(1);
+    table.log.SetAZIMColumn(2);
+    table.log.SetConvertUnits(true);
+    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    table.log.SetAzimuthToTrueNorth(true);
+    testing_support::MessageCapture messages;
+    // The null azimuth of the second row stops the load before any curve.
+    EXPECT_FALSE(table.log.LoadLog());
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_TRUE(table.Curve(0).vecValues.empty());
+    ASSERT_EQ(table.path.dqPoints.size(), 1u);
+    const COMMON::STRUCT_WELL_PATH_POINT& point = table.path.dqPoints[0];
+    EXPECT_EQ(point.fMD, 1000.0f);
+    EXPECT_EQ(point.fInclOrDepth, 2.5f);
+    EXPECT_EQ(point.uAzimOrX.fValue, 300.0f);
+
+    table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n", {Chosen(L"GR", 4)});
+    EXPECT_TRUE(table.log.LoadLog());
+    EXPECT_EQ(table.Curve(0).vecValues, (Values{45.0f}));
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "loaders/CWellLog.h"
-#include "reader/CDataFileReader.h"
 #include "reader/LenientNumber.h"
 
 #include <gtest/gtest.h>
@@ -29,22 +28,6 @@ TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
     for (size_t i = 0; i < std::size(texts); ++i)
         EXPECT_EQ(welldata::LenientToDouble(texts[i]), expected[i]) << i;
     EXPECT_TRUE(std::isinf(welldata::LenientToDouble(L"-1e999")));
-}
-
-TEST(WellLogSettings, CopyTakesSettingsButKeepsItsOwnRecords) {
-    CDataFileReader reader;
-    COMMON::STRUCT_WELL_PATH path;
-    COMMON::STRUCT_WELL_CURVE sourceCurves, copyCurves;
-    CWellLog source(&reader, &path, &sourceCurves), copy(&reader, &path, &copyCurves);
-    source.SetUserCurveList(true);
-    source.SetDataType(PATH_LOG_MD_INCL_AZIM);
-    copy.CopySettingsFrom(source);
-    EXPECT_TRUE(copy.HasUserCurveList());
-    EXPECT_EQ(copy.GetDataType(), PATH_LOG_MD_INCL_AZIM);
-    EXPECT_FALSE(copy.SetCurves({}));
-    EXPECT_TRUE(copy.SetCurves({COMMON::STRUCT_CURVE_ITEM()}));
-    EXPECT_EQ(copyCurves.lstCurves.size(), 1u);
-    EXPECT_TRUE(sourceCurves.lstCurves.empty());
 }
 
 } // namespace
