@@ -83,14 +83,15 @@ TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
 }
 
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
-    const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.26\n";
+    // A NULL matches within a thousandth: -999.2505 is null, -999.252 is not.
+    const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.252\n";
     const Values asRead{-999.25f, -999.2505f}, nulled(2, -9999.0f);
     const std::tuple<const char*, Values, Values> cases[] = {
-        {" NULL.   -999.25 : null\n", nulled, {0.0f, -999.26f}},
-        {" NULL.   -999.25(none) : null\n", nulled, {0.0f, -999.26f}},
-        {" NULL.           : null\n", asRead, {-9999.0f, -999.26f}},
-        {" NULL.   none    : null\n", asRead, {-9999.0f, -999.26f}},
-        {"", asRead, {0.0f, -999.26f}}};
+        {" NULL.   -999.25 : null\n", nulled, {0.0f, -999.252f}},
+        {" NULL.   -999.25(none) : null\n", nulled, {0.0f, -999.252f}},
+        {" NULL.           : null\n", asRead, {-9999.0f, -999.252f}},
+        {" NULL.   none    : null\n", asRead, {-9999.0f, -999.252f}},
+        {"", asRead, {0.0f, -999.252f}}};
     for (const auto& [nullLine, gr, rt] : cases) {
         LogLoad las;
         ASSERT_TRUE(las.Load(LasHeader("NO", nullLine) + kThreeCurves + data)) << nullLine;
@@ -159,7 +160,7 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     LogLoad table;
     std::string text = "DEPTH TVD GR\n";
     for (int i = 0; i < 9; ++i)
-        text += std::to_string(1000 + i) + " 900 " + (i == 0 ? "-999.25" : "0.0004") + "\n";
+        text += std::to_string(1000 + i) + " 900 " + (i == 0 ? "-999.25" : "0.001") + "\n";
     table.Choose(text,
                  {Chosen(L"depth", 1), Chosen(L"TVD", 2), Chosen(L"GR", 3), Chosen(L"NONE", 0)});
     table.log.SetNullValues({-999.25f, 0.0f});
@@ -209,20 +210,6 @@ TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
     table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n", {Chosen(L"GR", 4)});
     EXPECT_TRUE(table.log.LoadLog());
     EXPECT_EQ(table.Curve(0).vecValues, (Values{45.0f}));
-}
-
-TEST(WellLogSettings, ReplaceNullMatchesWithinAThousandth) {
-    CWellLog log(nullptr, nullptr, nullptr);
-    const std::pair<double, double> cases[] = {{-999.25, -9999.0},   {-999.2509, -9999.0},
-                                               {-999.252, -999.252}, {0.001, -9999.0},
-                                               {-0.0005, -9999.0},   {12.5, 12.5}};
-    for (auto [value, expected] : cases) {
-        log.ReplaceNull(value, {-999.25f, 0.0f});
-        EXPECT_DOUBLE_EQ(value, expected);
-    }
-    double untouched = -999.25;
-    log.ReplaceNull(untouched, {});
-    EXPECT_EQ(untouched, -999.25);
 }
 
 TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {

@@ -16,7 +16,6 @@ protected:
     bool Load(const std::string& rows, int dataType) {
         file.Write("MD INCL AZIM TVD X Y\n" + rows);
         loader.SetDataType(dataType);
-        loader.SetMDColumn(0);
         loader.SetINCLColumn(1);
         loader.SetAZIMColumn(2);
         loader.SetTVDColumn(3);
