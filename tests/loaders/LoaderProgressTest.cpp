@@ -17,24 +17,23 @@ struct FixedRangeProgress : testing_support::FakeProgressCtrl {
     void SetRange(int, int) override {}
 };
 
-enum class Loader { WellHead, WellPath, RockCoreAnalyse, RockCoreDescribe };
+using Loader = bool (*)(CDataFileReader&, int items);
 
-bool RunLoad(Loader kind, CDataFileReader& reader, int items) {
+bool Heads(CDataFileReader& reader, int) {
     std::list<COMMON::STRUCT_WELL_HEAD> heads;
-    std::list<COMMON::STRUCT_CURVE_ITEM> columns(static_cast<size_t>(items));
+    return CWellHead(&reader, &heads).Load();
+}
+bool Path(CDataFileReader& reader, int) {
     COMMON::STRUCT_WELL_PATH path;
+    return CWellPath(&reader, &path).LoadPath();
+}
+bool Analysis(CDataFileReader& reader, int items) {
+    std::list<COMMON::STRUCT_CURVE_ITEM> columns(static_cast<size_t>(items));
+    return CRockCoreAnalyse(&reader, &columns).Load();
+}
+bool Description(CDataFileReader& reader, int) {
     COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    switch (kind) {
-    case Loader::WellHead:
-        return CWellHead(&reader, &heads).Load();
-    case Loader::WellPath:
-        return CWellPath(&reader, &path).LoadPath();
-    case Loader::RockCoreAnalyse:
-        return CRockCoreAnalyse(&reader, &columns).Load();
-    case Loader::RockCoreDescribe:
-        return CRockCoreDescribe(&reader, &record).Load();
-    }
-    return false;
+    return CRockCoreDescribe(&reader, &record).Load();
 }
 
 TEST(LoaderProgress, EachLoaderStepsItsItemsItsOwnWay) {
@@ -42,10 +41,9 @@ TEST(LoaderProgress, EachLoaderStepsItsItemsItsOwnWay) {
     // path step share / rows + 1 per row, descriptions share / rows per row, their strides
     // counting rows from 1; the analysis steps share / columns per column, from 0.
     const std::tuple<Loader, int, int, int, int> cases[] = {
-        {Loader::WellHead, 200, 3, 0, 3 * (20 + 1)}, {Loader::WellHead, 200, 125, 0, 62},
-        {Loader::WellPath, 200, 3, 0, 3 * (20 + 1)}, {Loader::RockCoreAnalyse, 200, 2, 7, 7 * 8},
-        {Loader::RockCoreAnalyse, 10, 2, 7, 4},      {Loader::RockCoreDescribe, 200, 7, 0, 7 * 8},
-        {Loader::RockCoreDescribe, 200, 125, 0, 62}};
+        {Heads, 200, 3, 0, 3 * (20 + 1)}, {Heads, 200, 125, 0, 62}, {Path, 200, 3, 0, 3 * (20 + 1)},
+        {Analysis, 200, 2, 7, 7 * 8},     {Analysis, 10, 2, 7, 4},  {Description, 200, 7, 0, 7 * 8},
+        {Description, 200, 125, 0, 62}};
     for (const auto& [kind, upper, rows, items, expected] : cases) {
         FixedRangeProgress bar(upper);
         testing_support::ScratchFile file;
@@ -55,8 +53,9 @@ TEST(LoaderProgress, EachLoaderStepsItsItemsItsOwnWay) {
         file.reader.SetProgressCtrl(&bar);
         ASSERT_TRUE(file.Read(table));
         const int readingSteps = bar.stepsSinceReset;
-        ASSERT_TRUE(RunLoad(kind, file.reader, items));
-        EXPECT_EQ(bar.stepsSinceReset - readingSteps, expected) << static_cast<int>(kind) << rows;
+        ASSERT_TRUE(kind(file.reader, items));
+        EXPECT_EQ(bar.stepsSinceReset - readingSteps, expected)
+            << rows << " rows, " << items << " items";
     }
 }
 

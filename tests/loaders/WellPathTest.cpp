@@ -42,6 +42,21 @@ protected:
     testing_support::MessageCapture messages;
 };
 
+// Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
+void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
+    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
+    if (field == 0)
+        point.fInclOrDepth = value;
+    else if (doubles)
+        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
+    else if (field == 1)
+        point.uAzimOrX.fValue = value;
+    else if (type == PATH_TVD_DX_DY)
+        point.uY.fValue = value;
+    else
+        point.fMD = value;
+}
+
 } // namespace
 
 TEST_F(WellPathLoad, EachDataTypeFillsItsSlotsFromTheRowsAfterTheHeader) {
@@ -127,25 +142,6 @@ TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
     EXPECT_EQ(otherPath.dqPoints.at(0).fMD, 5.0f);
     EXPECT_TRUE(path.dqPoints.empty());
 }
-
-namespace {
-
-// Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
-void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
-    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
-    if (field == 0)
-        point.fInclOrDepth = value;
-    else if (doubles)
-        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
-    else if (field == 1)
-        point.uAzimOrX.fValue = value;
-    else if (type == PATH_TVD_DX_DY)
-        point.uY.fValue = value;
-    else
-        point.fMD = value;
-}
-
-} // namespace
 
 TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
     const std::pair<float, bool> markers[] = {
