@@ -125,6 +125,7 @@ STRUCT_CURVE_ITEM Chosen(const wchar_t* name, int column, Values values = {}) {
     curve.vecValues = std::move(values);
     return curve;
 }
+
 TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
     LogLoad las;
     las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n");
