@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <tuple>
 
 using COMMON::STRUCT_CURVE_ITEM;
 using settings_test::ScopedSettingsFile;
@@ -64,45 +65,36 @@ STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
 TEST(CurveUnitNormalizerTest, RewritesUnitsFlagsOhmMetresAndNamesCurves) {
     ScopedSettingsFile settings(kSettings);
     using Dialog = CurveUnitNormalizer::Dialog;
-    const struct {
-        Dialog dialog;
-        const wchar_t* type;
-        const wchar_t* unit;
-        const wchar_t* expectedUnit;
-        bool logarithmic;
-        const wchar_t* displayName;
-    } cases[] = {
-        {Dialog::SingleWell, L"RT", L"欧姆·米", L"Ω·M", true, L""},
-        // Ohm-metre in another letter case is logarithmic but not rewritten.
-        {Dialog::SingleWell, L"RT", L"Ω·m", L"Ω·m", true, L""},
-        {Dialog::SingleWell, L"depth", L"米", L"m", false, L"深度"},
-        {Dialog::SingleWell, L"DEPTH", L"英尺", L"英尺", false, L"深度"},
-        {Dialog::MultiWell, L"DEPTH", L"英尺", L"ft", false, L"深度"},
-        {Dialog::MultiWell, L"GR", L"微伦琴", L"api", false, L"自然伽马"},
-        {Dialog::SingleWell, L"SP", L"毫伏", L"mv", false, L""},
-    };
-    for (const auto& c : cases) {
-        std::list<STRUCT_CURVE_ITEM> curves{Curve(c.type, c.unit)};
-        CurveUnitNormalizer(c.dialog).Normalize(curves);
-        SCOPED_TRACE(testing_support::Narrow(std::wstring(c.type) + L" " + c.unit));
-        EXPECT_EQ(curves.front().strUnit, c.expectedUnit);
-        EXPECT_EQ(curves.front().bLogarithmic, c.logarithmic);
-        EXPECT_EQ(curves.front().strDisplayName, c.displayName);
+    // Ohm-metre in another letter case is logarithmic but not rewritten.
+    const std::tuple<Dialog, const wchar_t*, const wchar_t*, const wchar_t*, bool, const wchar_t*>
+        cases[] = {{Dialog::SingleWell, L"RT", L"欧姆·米", L"Ω·M", true, L""},
+                   {Dialog::SingleWell, L"RT", L"Ω·m", L"Ω·m", true, L""},
+                   {Dialog::SingleWell, L"depth", L"米", L"m", false, L"深度"},
+                   {Dialog::SingleWell, L"DEPTH", L"英尺", L"英尺", false, L"深度"},
+                   {Dialog::MultiWell, L"DEPTH", L"英尺", L"ft", false, L"深度"},
+                   {Dialog::MultiWell, L"GR", L"微伦琴", L"api", false, L"自然伽马"},
+                   {Dialog::SingleWell, L"SP", L"毫伏", L"mv", false, L""}};
+    for (const auto& [dialog, type, unit, expectedUnit, logarithmic, displayName] : cases) {
+        std::list<STRUCT_CURVE_ITEM> curves{Curve(type, unit)};
+        CurveUnitNormalizer(dialog).Normalize(curves);
+        SCOPED_TRACE(testing_support::Narrow(std::wstring(type) + L" " + unit));
+        EXPECT_EQ(curves.front().strUnit, expectedUnit);
+        EXPECT_EQ(curves.front().bLogarithmic, logarithmic);
+        EXPECT_EQ(curves.front().strDisplayName, displayName);
     }
 }
 
 TEST(CurveUnitNormalizerTest, ExactlyOneDepthCurve) {
     std::list<STRUCT_CURVE_ITEM> curves{Curve(L"GR", L"")};
-    EXPECT_STREQ(
-        CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
-        L"添加井曲线时,必须有深度,请确认之后重试。");
+    const auto problem = [&] {
+        return CurveUnitNormalizer::DepthCurveProblem(
+            CurveUnitNormalizer::CountDepthCurves(curves));
+    };
+    EXPECT_STREQ(problem(), L"添加井曲线时,必须有深度,请确认之后重试。");
     curves.push_back(Curve(L"Depth", L""));
-    EXPECT_EQ(CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
-              nullptr);
+    EXPECT_EQ(problem(), nullptr);
     curves.push_back(Curve(L"DEPTH", L""));
-    EXPECT_STREQ(
-        CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)),
-        L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
+    EXPECT_STREQ(problem(), L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
 }
 
 } // namespace

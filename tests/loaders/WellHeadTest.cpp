@@ -85,22 +85,17 @@ TEST(WellHeadLoadFailure, NoReaderOrNoDataRowLeavesTheListAlone) {
 }
 
 TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
-    const struct {
-        Row row;
-        bool appended;
-        Fields fields;
-    } cases[] = {
-        {{L"C3", L"1.5", L"2.25", L"oil", L"0", L"15", L"1"},
+    const std::tuple<Row, bool, Fields> cases[] = {
+        {{L"C3", L"1.5", L"2.5", L"oil", L"0", L"9", L"1"},
          true,
-         {L"C3", L"oil", 1.5, 2.25, 0, 15, 1}},
+         {L"C3", L"oil", 1.5, 2.5, 0, 9, 1}},
         {{L"C4"}, true, {L"C4", L"", 0, 0, 0, 0, 0}},
         {{L"C5", L"100", L"200"}, true, {L"C5", L"", 100, 200, 0, 0, 0}},
         {{L"C6", L"east", L"2", L"oil", L"0", L"1,5", L"kb"}, true, {L"C6", L"oil", 0, 2, 0, 0, 0}},
-        {{}, false, {}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Parse(c.row), c.fields) << testing::PrintToString(c.row);
-        EXPECT_EQ(parsed, c.appended);
+        {Row{}, false, Fields{}}};
+    for (const auto& [row, appended, fields] : cases) {
+        EXPECT_EQ(Parse(row), fields) << testing::PrintToString(row);
+        EXPECT_EQ(parsed, appended);
     }
     // Unused attributes and columns outside the row are not read.
     UseAttributes(false);
@@ -109,35 +104,37 @@ TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
     EXPECT_EQ(Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"}),
               (Fields{L"C3", L"", 0, 0, 0, 0, 0}));
     EXPECT_TRUE(parsed);
+    // Resetting empties everything but the reserved field.
+    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
+    CWellHead::ResetWellHead(&record);
+    CWellHead::ResetWellHead(nullptr);
+    EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
+    EXPECT_EQ(FieldsOf(record), Fields{});
+    EXPECT_EQ(record.nReserved, 42);
 }
 
 TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
-    struct Case {
-        const char* what;
+    constexpr int M = COMMON::COOR_UNIT_M, IN = COMMON::COOR_UNIT_IN, FT = COMMON::COOR_UNIT_FT,
+                  DM = COMMON::COOR_UNIT_DM, CM = COMMON::COOR_UNIT_CM;
+    const struct {
         bool unitsChosen;
         int xUnit, yUnit, kbUnit, topUnit, bottomUnit;
         double x, y;
         float kb, top, bottom;
-    };
-    constexpr int M = COMMON::COOR_UNIT_M, IN = COMMON::COOR_UNIT_IN, FT = COMMON::COOR_UNIT_FT,
-                  DM = COMMON::COOR_UNIT_DM, CM = COMMON::COOR_UNIT_CM;
-    const Case cases[] = {
-        {"feet, units not chosen", false, FT, FT, FT, FT, FT, 1000, 2000, 50, 30.48f, 609.6f},
-        {"feet, units chosen", true, FT, FT, FT, FT, FT, 304.8, 609.6, 15.24f, 30.48f, 609.6f},
-        {"each its own unit", true, IN, CM, DM, M, CM, 25.4, 20.0, 5.0f, 100.0f, 20.0f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    } cases[] = {{false, FT, FT, FT, FT, FT, 1000, 2000, 50, 30.48f, 609.6f},
+                 {true, FT, FT, FT, FT, FT, 304.8, 609.6, 15.24f, 30.48f, 609.6f},
+                 {true, IN, CM, DM, M, CM, 25.4, 20.0, 5.0f, 100.0f, 20.0f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xUnit + 10 * c.unitsChosen);
         loader.SetUnitsChosen(c.unitsChosen);
-        loader.SetXUnit(c.xUnit);
         loader.SetYUnit(c.yUnit);
         loader.SetKBUnit(c.kbUnit);
-        loader.SetTopDepthUnit(c.topUnit);
         loader.SetBottomDepthUnit(c.bottomUnit);
-        for (std::int32_t invalid : {7, 5, -1}) { // codes outside the unit list are ignored
-            loader.SetXUnit(invalid);
-            loader.SetTopDepthUnit(invalid);
-        }
+        // Codes outside the unit list are ignored.
+        for (std::int32_t unit : {c.xUnit, 7, 5, -1})
+            loader.SetXUnit(unit);
+        for (std::int32_t unit : {c.topUnit, 7, 5, -1})
+            loader.SetTopDepthUnit(unit);
         const auto [name, type, x, y, top, bottom, kb] =
             Parse({L"W1", L"1000", L"2000", L"oil", L"100", L"2000", L"50"});
         EXPECT_NEAR(x, c.x, 1e-9);
@@ -148,24 +145,14 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
     }
 }
 
-TEST(WellHeadReset, EmptiesEverythingButTheReservedField) {
-    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
-    CWellHead::ResetWellHead(&record);
-    CWellHead::ResetWellHead(nullptr);
-    EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
-    EXPECT_EQ(FieldsOf(record), Fields{});
-    EXPECT_EQ(record.nReserved, 42);
-}
-
 TEST_F(WellHeadTest, CopiedSettingsLoadIntoTheCopysOwnList) {
     loader.SetUnitsChosen(true);
     loader.SetXUnit(COMMON::COOR_UNIT_CM);
     loader.SetNameColumn(1);
     loader.SetXColumn(0);
-    loader.SetYColumn(9);
-    testing_support::ScratchFile otherFile;
+    testing_support::ScratchFile other;
     std::list<STRUCT_WELL_HEAD> otherHeads;
-    CWellHead copy(&otherFile.Write("X-coord name\n5000 Z9\n"), &otherHeads);
+    CWellHead copy(&other.Write("X-coord name\n5000 Z9\n"), &otherHeads);
     copy.CopySettingsFrom(loader);
     ASSERT_TRUE(copy.Load());
     EXPECT_TRUE(heads.empty());

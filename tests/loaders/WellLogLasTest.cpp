@@ -1,8 +1,10 @@
 #include "loaders/CWellLog.h"
+#include "reader/LenientNumber.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <tuple>
@@ -13,13 +15,25 @@ using COMMON::STRUCT_CURVE_ITEM;
 using Values = std::vector<float>;
 using testing_support::LasHeader;
 
-struct LasLoad : testing_support::ScratchFile {
+struct LogLoad : testing_support::ScratchFile {
     COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log{&reader, &path, &curves};
 
     // Reads `text` and loads every curve of it, as loading a LAS file by name does.
     bool Load(const std::string& text) { return ReadLas(text) && log.LoadLas(); }
+    // Reads `text` and drops its rows, as after a dialog: the load reads the file again.
+    void ReadAndDropRows(const std::string& text) {
+        ASSERT_TRUE(ReadLas(text));
+        reader.Clear();
+        reader.EnsureSections();
+    }
+    // Prepares a load of `table` with the chosen curves, as the single well log
+    // dialog leaves it.
+    void Choose(const std::string& table, std::list<STRUCT_CURVE_ITEM> chosen) {
+        Write(table).SetHeaderSearch(true);
+        log.SetCurves(chosen);
+    }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
     }
@@ -28,8 +42,13 @@ struct LasLoad : testing_support::ScratchFile {
 const std::string kThreeCurves = "~Curve\n dept.M : depth\n gr .API : gamma\n Rt.OHMM : res\n";
 
 TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
-    LasLoad las;
-    ASSERT_TRUE(las.Load(LasHeader() + kThreeCurves + "~A\n1000.5 45.25 12\n1001 46 13\n"));
+    testing_support::FakeProgressCtrl progress;
+    LogLoad las;
+    las.reader.SetProgressCtrl(&progress);
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000.5 45.25 12\n1001 46 13\n"));
+    const int before = progress.totalSteps;
+    ASSERT_TRUE(las.log.LoadLas());
+    EXPECT_EQ(progress.totalSteps - before, 3 * (60 / 3 + 1)); // once plus a share per curve
     // Name and type, unit, column, values; none logarithmic or with a display name.
     std::vector<std::tuple<std::wstring, std::wstring, int, Values>> built;
     for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves) {
@@ -40,6 +59,9 @@ TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
     EXPECT_EQ(built, (decltype(built){{L"DEPTH", L"M", 0, {1000.5f, 1001}},
                                       {L"GR", L"API", 1, {45.25f, 46}},
                                       {L"RT", L"OHMM", 2, {12, 13}}}));
+    las.reader.Clear();
+    EXPECT_FALSE(las.log.LoadLas()); // no curve section
+    EXPECT_FALSE(LogLoad().log.LoadLas());
 }
 
 TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
@@ -50,7 +72,7 @@ TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
         std::ifstream file(testing_support::Narrow(testing_support::SamplePath(samples[i])),
                            std::ios::binary);
         const std::string text{std::istreambuf_iterator<char>(file), {}};
-        LasLoad las;
+        LogLoad las;
         ASSERT_TRUE(las.Load(text)) << samples[i];
         for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves)
             loaded[i].emplace_back(curve.strName, curve.strUnit, curve.vecValues);
@@ -61,66 +83,57 @@ TEST(WellLogLas, AWrappedFileLoadsTheCurvesOfItsUnwrappedTwin) {
 }
 
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
-    const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.26\n";
-    const struct {
-        const char* nullLine;
-        Values gr;
-        Values rt;
-    } cases[] = {
-        {" NULL.   -999.25 : null\n", {-9999.0f, -9999.0f}, {0.0f, -999.26f}},
-        {" NULL.   -999.25(none) : null\n", {-9999.0f, -9999.0f}, {0.0f, -999.26f}},
-        {" NULL.           : null\n", {-999.25f, -999.2505f}, {-9999.0f, -999.26f}},
-        {" NULL.   none    : null\n", {-999.25f, -999.2505f}, {-9999.0f, -999.26f}},
-        {"", {-999.25f, -999.2505f}, {0.0f, -999.26f}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.nullLine);
-        LasLoad las;
-        ASSERT_TRUE(las.Load(LasHeader("NO", c.nullLine) + kThreeCurves + data));
-        EXPECT_EQ(las.Curve(1).vecValues, c.gr);
-        EXPECT_EQ(las.Curve(2).vecValues, c.rt);
+    // A NULL matches within a thousandth: -999.2505 is null, -999.252 is not.
+    const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.252\n";
+    const Values asRead{-999.25f, -999.2505f}, nulled(2, -9999.0f);
+    const std::tuple<const char*, Values, Values> cases[] = {
+        {" NULL.   -999.25 : null\n", nulled, {0.0f, -999.252f}},
+        {" NULL.   -999.25(none) : null\n", nulled, {0.0f, -999.252f}},
+        {" NULL.           : null\n", asRead, {-9999.0f, -999.252f}},
+        {" NULL.   none    : null\n", asRead, {-9999.0f, -999.252f}},
+        {"", asRead, {0.0f, -999.252f}}};
+    for (const auto& [nullLine, gr, rt] : cases) {
+        LogLoad las;
+        ASSERT_TRUE(las.Load(LasHeader("NO", nullLine) + kThreeCurves + data)) << nullLine;
+        EXPECT_EQ(las.Curve(1).vecValues, gr) << nullLine;
+        EXPECT_EQ(las.Curve(2).vecValues, rt) << nullLine;
     }
 }
 
+// Loading by name covers plain depth and X conversion; here a null TVDSS, a
+// lower-case coordinate name and a curve that is neither.
 TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
-    LasLoad las;
+    LogLoad las;
     las.log.SetConvertUnits(true);
     las.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
     las.log.SetCoorUnit(COMMON::COOR_UNIT_IN);
-    ASSERT_TRUE(las.Load(LasHeader() +
-                         "~Curve\n DEPT.F : d\n TVDSS.F : t\n X.IN : x\n dy.IN : y\n GR.API : g\n"
-                         "~A\n1000 -999.25 100 10 45\n"));
+    ASSERT_TRUE(las.Load(LasHeader() + "~Curve\n TVDSS.F : t\n dy.IN : y\n GR.API : g\n"
+                                       "~A\n-999.25 10 45\n"));
     const std::pair<float, const wchar_t*> expected[] = {
-        {304.8f, L"M"}, {-3047.6952f, L"M"}, {2.54f, L"M"}, {0.254f, L"M"}, {45.0f, L"API"}};
+        {-3047.6952f, L"M"}, {0.254f, L"M"}, {45.0f, L"API"}};
     for (size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_FLOAT_EQ(las.Curve(i).vecValues.at(0), expected[i].first) << i;
         EXPECT_EQ(las.Curve(i).strUnit, expected[i].second) << i;
     }
-    // Metre needs no factor, but the unit text is still rewritten.
-    las.log.SetDepthUnit(COMMON::COOR_UNIT_M);
-    ASSERT_TRUE(las.Load(LasHeader() + "~Curve\n DEPT.metres : d\n~A\n1000\n"));
-    EXPECT_EQ(las.Curve(0).vecValues.at(0), 1000.0f);
-    EXPECT_EQ(las.Curve(0).strUnit, L"M");
 }
 
-STRUCT_CURVE_ITEM ChosenCurve(const wchar_t* name, int column, Values values = {}) {
+STRUCT_CURVE_ITEM Chosen(const wchar_t* name, int column, Values values = {}) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = name;
+    curve.strUnit = L"ft";
     curve.nColumn = column;
     curve.vecValues = std::move(values);
     return curve;
 }
 
 TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
-    LasLoad las;
-    const std::string text = LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n";
-    ASSERT_TRUE(las.ReadLas(text));
-    // As after a dialog: the rows are gone and the load reads the file again.
-    las.reader.Clear();
-    las.reader.EnsureSections();
-    las.log.SetUserCurveList(true);
-    ASSERT_TRUE(las.log.SetCurves({ChosenCurve(L"RT", 3), ChosenCurve(L"NONE", 0),
-                                   ChosenCurve(L"FAR", 9), ChosenCurve(L"EXTRA", 1, {7.0f})}));
+    LogLoad las;
+    las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n");
+    CWellLog dialog(nullptr, nullptr, nullptr); // its settings reach the loader as a copy
+    dialog.SetUserCurveList(true);
+    las.log.CopySettingsFrom(dialog);
+    ASSERT_TRUE(las.log.SetCurves(
+        {Chosen(L"RT", 3), Chosen(L"NONE", 0), Chosen(L"FAR", 9), Chosen(L"EXTRA", 1, {7.0f})}));
     ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.curves.lstCurves.size(), 4u);
     EXPECT_EQ(las.Curve(0).strName, L"RT");
@@ -132,10 +145,8 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
 }
 
 TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
-    LasLoad las;
-    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
-    las.reader.Clear();
-    las.reader.EnsureSections();
+    LogLoad las;
+    las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n");
     las.curves.bWithWellPath = true;
     las.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
     las.log.SetINCLColumn(1);
@@ -146,21 +157,69 @@ TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
     EXPECT_EQ(las.Curve(2).vecValues, (Values{270.0f, 271.0f}));
 }
 
-TEST(WellLogLas, ProgressStepsOncePlusItsShareForEachCurve) {
-    testing_support::FakeProgressCtrl progress;
-    LasLoad las;
-    las.reader.SetProgressCtrl(&progress);
-    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 45 12\n"));
-    const int before = progress.totalSteps;
-    ASSERT_TRUE(las.log.LoadLas());
-    EXPECT_EQ(progress.totalSteps - before, 3 * (60 / 3 + 1));
+TEST(WellLogTable, NullsColumnZeroAndConversion) {
+    LogLoad table;
+    std::string text = "DEPTH TVD GR\n";
+    for (int i = 0; i < 9; ++i)
+        text += std::to_string(1000 + i) + " 900 " + (i == 0 ? "-999.25" : "0.001") + "\n";
+    table.Choose(text,
+                 {Chosen(L"depth", 1), Chosen(L"TVD", 2), Chosen(L"GR", 3), Chosen(L"NONE", 0)});
+    table.log.SetNullValues({-999.25f, 0.0f});
+    table.log.SetConvertUnits(true);
+    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    ASSERT_TRUE(table.log.LoadTable());
+    // Ten lines with a header row give nine values per curve; only DEPTH converts.
+    ASSERT_EQ(table.Curve(0).vecValues.size(), 9u);
+    EXPECT_FLOAT_EQ(table.Curve(0).vecValues[0], 1000 * 0.3048f);
+    EXPECT_EQ(table.curves.lstCurves.front().strUnit, L"ft");
+    EXPECT_EQ(table.Curve(1).vecValues[0], 900.0f);
+    EXPECT_EQ(table.Curve(2).vecValues, Values(9, -9999.0f));
+    EXPECT_EQ(table.Curve(3).vecValues, Values(9, -9999.0f));
 }
 
-TEST(WellLogLas, FailsWithoutACurveSection) {
-    LasLoad las;
-    EXPECT_FALSE(las.log.LoadLas());
-    las.reader.Clear();
-    EXPECT_FALSE(las.log.LoadLas());
+TEST(WellLogTable, NothingToLoadOrUnreadableFileFails) {
+    LogLoad table;
+    EXPECT_FALSE(table.log.LoadTable());
+    EXPECT_FALSE(table.log.SetCurves({}));
+    testing_support::MessageCapture messages;
+    table.log.SetCurves({Chosen(L"GR", 1)});
+    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
+    EXPECT_FALSE(table.log.LoadLog());
+}
+
+TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
+    LogLoad table;
+    table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n1001 3 -999.25 46\n", {Chosen(L"GR", 4)});
+    table.curves.bWithWellPath = true;
+    table.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
+    table.log.SetINCLColumn(1);
+    table.log.SetAZIMColumn(2);
+    table.log.SetConvertUnits(true);
+    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    table.log.SetAzimuthToTrueNorth(true);
+    testing_support::MessageCapture messages;
+    // The null azimuth of the second row stops the load before any curve.
+    EXPECT_FALSE(table.log.LoadLog());
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_TRUE(table.Curve(0).vecValues.empty());
+    ASSERT_EQ(table.path.dqPoints.size(), 1u);
+    const COMMON::STRUCT_WELL_PATH_POINT& point = table.path.dqPoints[0];
+    EXPECT_EQ(point.fMD, 1000.0f);
+    EXPECT_EQ(point.fInclOrDepth, 2.5f);
+    EXPECT_EQ(point.uAzimOrX.fValue, 300.0f);
+
+    table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n", {Chosen(L"GR", 4)});
+    EXPECT_TRUE(table.log.LoadLog());
+    EXPECT_EQ(table.Curve(0).vecValues, (Values{45.0f}));
+}
+
+TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
+    const wchar_t* texts[] = {L"-9.25", L" -2 (no)", L"+12.5e2x", L"1e",   L".5",   L"7.",
+                              L"",      L"none",     L"-.e3",     L"0x10", L"\t42", L"1,5"};
+    const double expected[] = {-9.25, -2, 1250.0, 1.0, 0.5, 7.0, 0.0, 0.0, 0.0, 0.0, 42, 1};
+    for (size_t i = 0; i < std::size(texts); ++i)
+        EXPECT_EQ(welldata::LenientToDouble(texts[i]), expected[i]) << i;
+    EXPECT_TRUE(std::isinf(welldata::LenientToDouble(L"-1e999")));
 }
 
 } // namespace

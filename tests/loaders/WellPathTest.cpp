@@ -1,5 +1,3 @@
-// The well path loader: columns by data type, null values and markers, units,
-// azimuth quarter turn, progress.
 #include "loaders/CWellPath.h"
 #include "support/TestSupport.h"
 
@@ -18,7 +16,6 @@ protected:
     bool Load(const std::string& rows, int dataType) {
         file.Write("MD INCL AZIM TVD X Y\n" + rows);
         loader.SetDataType(dataType);
-        loader.SetMDColumn(0);
         loader.SetINCLColumn(1);
         loader.SetAZIMColumn(2);
         loader.SetTVDColumn(3);
@@ -44,6 +41,21 @@ protected:
     CWellPath loader{&file.reader, &path};
     testing_support::MessageCapture messages;
 };
+
+// Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
+void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
+    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
+    if (field == 0)
+        point.fInclOrDepth = value;
+    else if (doubles)
+        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
+    else if (field == 1)
+        point.uAzimOrX.fValue = value;
+    else if (type == PATH_TVD_DX_DY)
+        point.uY.fValue = value;
+    else
+        point.fMD = value;
+}
 
 } // namespace
 
@@ -82,7 +94,7 @@ TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
     EXPECT_FLOAT_EQ(Point(0).fInclOrDepth, -3047.6952f);
 }
 
-TEST_F(WellPathLoad, UnitConversionByDataType) {
+TEST_F(WellPathLoad, UnitConversionAndAzimuthTurnByDataType) {
     loader.SetConvertUnits(true);
     loader.SetDepthUnit(COMMON::COOR_UNIT_FT);
     loader.SetCoorUnit(COMMON::COOR_UNIT_CM);
@@ -97,33 +109,26 @@ TEST_F(WellPathLoad, UnitConversionByDataType) {
     loader.SetDepthUnit(9); // unknown codes convert nothing
     ASSERT_TRUE(Load(row, PATH_X_Y_Z));
     EXPECT_EQ(SlotsOf(0), Slots(1000, 100, 5, 7));
-}
-
-TEST_F(WellPathLoad, AzimuthQuarterTurnOnlyForMdInclAzimAndWithoutWrap) {
+    // Azimuths turn a quarter to true north, without wrapping, only where they are.
     loader.SetAzimuthToTrueNorth(true);
-    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_MD_INCL_AZIM));
+    ASSERT_TRUE(Load("1000 10 300 100 500 700\n", PATH_MD_INCL_AZIM));
     EXPECT_EQ(Point(0).uAzimOrX.fValue, 390.0f);
-    ASSERT_TRUE(Load("1000 10 300 1 1 1\n", PATH_TVD_DX_DY));
-    EXPECT_EQ(Point(0).uAzimOrX.fValue, 1.0f);
+    ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
+    EXPECT_FLOAT_EQ(Point(0).uAzimOrX.fValue, 5.0f);
 }
 
-TEST_F(WellPathLoad, BadCellsAreZeroAndMissingColumnsNeverFound) {
-    ASSERT_TRUE(Load("1 2 3 abc 5 6\n", PATH_TVD_X_Y));
-    EXPECT_EQ(Point(0).fInclOrDepth, 0.0f);
+TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
     loader.SetXColumn(0xFFFF);
     ASSERT_TRUE(loader.LoadPath());
     EXPECT_EQ(Point(0).uAzimOrX.dValue, 0.0);
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
-    EXPECT_TRUE(path.dqPoints.empty());
-}
-
-TEST_F(WellPathLoad, EmptyTableAndMissingReaderFail) {
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
+    EXPECT_FALSE(CWellPath(nullptr, &path).LoadPath());
     file.Write("MD TVD\n");
     EXPECT_FALSE(loader.LoadPath());
-    EXPECT_EQ(path.dqPoints.size(), 1u); // previous points stay
-    EXPECT_FALSE(CWellPath(nullptr, &path).LoadPath());
+    EXPECT_EQ(path.dqPoints.size(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
+    EXPECT_TRUE(path.dqPoints.empty());
 }
 
 TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
@@ -138,31 +143,11 @@ TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
     EXPECT_TRUE(path.dqPoints.empty());
 }
 
-namespace {
-
-// Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
-void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
-    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
-    if (field == 0)
-        point.fInclOrDepth = value;
-    else if (doubles)
-        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
-    else if (field == 1)
-        point.uAzimOrX.fValue = value;
-    else if (type == PATH_TVD_DX_DY)
-        point.uY.fValue = value;
-    else
-        point.fMD = value;
-}
-
-} // namespace
-
 TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
     const std::pair<float, bool> markers[] = {
         {-9999.0f, false},  {-999.0f, false},   {-999.25f, false},   {-999.2505f, false},
         {-999.125f, false}, {-9999.25f, false}, {-9999.125f, false}, {-999.2f, true},
-        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true},
-    };
+        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true}};
     for (const auto& [value, valid] : markers) {
         for (int type : {0, 1, 2, 3, 4}) {
             for (int field = 0; field < 3; ++field) {

@@ -1,3 +1,4 @@
+#include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "support/TestSupport.h"
 
@@ -5,10 +6,62 @@
 
 #include <tuple>
 
+using COMMON::STRUCT_CURVE_ITEM;
 using COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL;
+using Values = std::vector<float>;
+using Result = std::pair<bool, std::vector<Values>>;
 using Intervals = std::vector<std::tuple<float, float, std::wstring>>;
 
 namespace {
+
+STRUCT_CURVE_ITEM Item(std::int32_t column, Values values = {}) {
+    STRUCT_CURVE_ITEM item;
+    item.strName = L"孔隙度";
+    item.nColumn = column;
+    item.vecValues = std::move(values);
+    return item;
+}
+
+// Whether loading `table` into `items` succeeds, and each item's values after.
+Result Load(const std::string& table, std::list<STRUCT_CURVE_ITEM> items) {
+    testing_support::ScratchFile file;
+    file.Write(table);
+    Result result{CRockCoreAnalyse(&file.reader, &items).Load(), {}};
+    for (const STRUCT_CURVE_ITEM& item : items)
+        result.second.push_back(item.vecValues);
+    return result;
+}
+
+TEST(RockCoreAnalyseTest, LoadsEveryColumnTheTableHasWithOneValuePerSample) {
+    testing_support::MessageCapture messages;
+    // A text cell gives 0; a column the table lacks keeps the values it holds.
+    EXPECT_EQ(Load("DEPTH    POR    PERM\n1601.15  11.5   1.96\n1601.40  n/a    8.006\n"
+                   "1601.75  9.6    4.962\n1602.25  13.9   3.195\n",
+                   {Item(0), Item(1), Item(2), Item(3, {7}), Item(-1, {8})}),
+              (Result{true,
+                      {{1601.15f, 1601.40f, 1601.75f, 1602.25f},
+                       {11.5f, 0.0f, 9.6f, 13.9f},
+                       {1.96f, 8.006f, 4.962f, 3.195f},
+                       {7},
+                       {8}}}));
+    EXPECT_EQ(messages.Count(), 0u);
+    // A header line without cells: the first data line stands as the first row,
+    // and a shorter row after it is not read past its end.
+    EXPECT_EQ(Load("   \n", {Item(0, {3})}), (Result{true, {{3}}}));
+    EXPECT_EQ(Load("   \n1601.15 11.5 7\n1602\n", {Item(2, {3})}), (Result{true, {{-9999}}}));
+}
+
+TEST(RockCoreAnalyseTest, NoColumnsNoReaderOrAFailedReadFailsAndChangesNothing) {
+    EXPECT_EQ(Load("DEPTH\n1601\n", {}), (Result{false, {}}));
+    EXPECT_EQ(Load("\n\n", {Item(0, {3})}), (Result{false, {{3}}}));
+    std::list<STRUCT_CURVE_ITEM> items{Item(0)};
+    EXPECT_FALSE(CRockCoreAnalyse(nullptr, &items).Load());
+    CDataFileReader noPath;
+    CRockCoreAnalyse loader(&noPath, &items);
+    EXPECT_FALSE(loader.Load());
+    loader.SetColumnList({});
+    EXPECT_EQ(items.size(), 1u);
+}
 
 class RockCoreDescribeTest : public ::testing::Test {
 protected:
@@ -36,6 +89,7 @@ protected:
 
 TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
     ChooseColumns(0, 1, 2);
+    loader.SetDescribeName(L"岩性");
     // Row 0 is the header whether or not the reader is told so; loads append, and
     // a bottom above its top is neither swapped nor sorted away.
     for (bool headerRow : {true, false}) {
@@ -47,29 +101,21 @@ TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
                                        {1620.5f, 1611, L"mudstone"},
                                        {1590, 1595, L"siltstone"}}));
     }
+    EXPECT_EQ(record.strColumnName, L"岩性");
     EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(RockCoreDescribeTest, NoColumnTextDepthsAndColumnsPastTheRowGiveDefaults) {
+    record.strColumnName = L"描述";
     ASSERT_TRUE(loader.Load()); // no column chosen
     EXPECT_EQ(Loaded(), Intervals(3, {0, 0, L""}));
     record.lstItems.clear();
     ChooseColumns(2, 3, 0); // the text column as depth, one column past the row
+    loader.SetDescribeName(L"岩性");
+    loader.SetDescribeName(L""); // no name given: the record keeps its own
     ASSERT_TRUE(loader.Load());
     EXPECT_EQ(Loaded().front(), Intervals::value_type(0, 0, L"1601"));
-}
-
-TEST_F(RockCoreDescribeTest, TheColumnNameChangesOnlyWhenOneWasGiven) {
-    record.strColumnName = L"描述";
-    ASSERT_TRUE(loader.Load());
     EXPECT_EQ(record.strColumnName, L"描述");
-    loader.SetDescribeName(L"岩性");
-    loader.SetDescribeName(L"");
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(record.strColumnName, L"描述");
-    loader.SetDescribeName(L"岩性");
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(record.strColumnName, L"岩性");
 }
 
 TEST_F(RockCoreDescribeTest, AHeaderAloneGivesNoIntervalAFailedReadChangesNothing) {
