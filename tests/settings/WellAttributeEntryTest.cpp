@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(WellAttributeEntryTest, ReadsIdAndAliasesOfALine) {
     const struct {
         std::wstring line;
@@ -22,12 +20,11 @@ TEST(WellAttributeEntryTest, ReadsIdAndAliasesOfALine) {
                  {L"65537=A", 1, {L"A"}},
                  {L"99999999999=A", 65535, {L"A"}}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing_support::Narrow(c.line));
         const auto entry = WellAttributeEntry::FromLine(c.line);
-        ASSERT_TRUE(entry.has_value()) << testing_support::Narrow(c.line);
-        EXPECT_EQ(entry->id, c.id) << testing_support::Narrow(c.line);
-        EXPECT_EQ(entry->aliases, c.aliases) << testing_support::Narrow(c.line);
+        ASSERT_TRUE(entry.has_value());
+        EXPECT_EQ(entry->id, c.id);
+        EXPECT_EQ(entry->aliases, c.aliases);
     }
     EXPECT_FALSE(WellAttributeEntry::FromLine(L"17 DEPTH").has_value());
 }
-
-} // namespace
