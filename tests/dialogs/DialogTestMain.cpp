@@ -1,6 +1,5 @@
-// Runs the dialog tests inside a QApplication on the offscreen platform, with a
-// watchdog that ends a modal window left open for 10 seconds so a test fails
-// instead of hanging.
+// Runs the dialog tests in an offscreen QApplication; a modal window left open
+// for 10 seconds fails the test and is ended instead of hanging the run.
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
