@@ -41,11 +41,7 @@ TEST_F(SampleSettingsTest, EverySectionFitsTheReadLimit) {
 // 0 is an entry that stands for no column, 999 no entry at all.
 TEST_F(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
     using S = WellAttributeSection;
-    const struct {
-        S section;
-        std::wstring names;
-        std::vector<unsigned int> ids;
-    } layouts[] = {
+    const std::tuple<S, std::wstring, std::vector<unsigned int>> layouts[] = {
         {S::WellHead, L"wellname X-coord Y-coord Kb TopD BottomD Symbol", {1, 3, 4, 7, 5, 6, 2}},
         {S::WellHead, L"井名 横坐标 纵坐标 补心海拔 井深", {1, 3, 4, 7, 6}},
         {S::WellPath, L"NAME MD X Y TVD", {0, 8, 9, 10, 14}},
@@ -59,14 +55,14 @@ TEST_F(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
         {S::RockCore, L"DEPTH POR PERM SW VCAL", {55, 999, 999, 999, 999}},
         {S::RockCore, L"顶深 底深 岩性 Description", {55, 56, 57, 57}},
     };
-    for (const auto& layout : layouts) {
-        WellAttributeLookup lookup(layout.section, layout.section == S::WellLog);
+    for (const auto& [section, names, expected] : layouts) {
+        WellAttributeLookup lookup(section, section == S::WellLog);
         std::vector<unsigned int> ids;
-        for (const auto& name : Words(layout.names)) {
+        for (const auto& name : Words(names)) {
             ids.push_back(999);
             lookup.FindAttribute(name.c_str(), ids.back());
         }
-        EXPECT_EQ(ids, layout.ids) << Narrow(layout.names);
+        EXPECT_EQ(ids, expected) << Narrow(names);
     }
 }
 

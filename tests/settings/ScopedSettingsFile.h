@@ -16,21 +16,15 @@ inline std::string SectionText(const std::string& section, const std::vector<std
     return text;
 }
 
-class ScopedSettingsFile {
-public:
-    // The byte order mark makes the reader take the UTF-8 text as UTF-8.
+// The byte order mark makes the reader take the UTF-8 text as UTF-8.
+struct ScopedSettingsFile {
     explicit ScopedSettingsFile(const std::string& text)
-        : m_path(m_dir.Write("host.well_attri.ini", "\xEF\xBB\xBF" + text)) {
-        welldata::SetSettingsFilePath(m_path);
+        : path(dir.Write("host.well_attri.ini", "\xEF\xBB\xBF" + text)) {
+        welldata::SetSettingsFilePath(path);
     }
     ~ScopedSettingsFile() { welldata::SetSettingsFilePath(L""); }
-    ScopedSettingsFile(const ScopedSettingsFile&) = delete;
-    ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    testing_support::ScratchDir m_dir;
-    std::wstring m_path;
+    testing_support::ScratchDir dir;
+    std::wstring path;
 };
 
 } // namespace settings_test

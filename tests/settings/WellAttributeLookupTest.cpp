@@ -9,12 +9,7 @@ using settings_test::SectionText;
 constexpr unsigned int kUntouched = 999; // not found
 
 TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
-    const struct {
-        std::vector<std::string> lines;
-        bool exactOnly;
-        std::wstring name;
-        unsigned int id;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, bool, std::wstring, unsigned int> cases[] = {
         {{"17=DEPTH DEPT MD"}, true, L"dept", 17},
         {{"17=DEPTH DEPT MD"}, true, L"DEPTHS", kUntouched},
         {{"1=A", "2=a"}, true, L"a", 1},
@@ -35,14 +30,13 @@ TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
         {{"57=岩性描述"}, false, L"岩心", 57},
         {{"0=AC", "16=AZIM"}, false, L"AC", 0},
     };
-    for (const auto& c : cases) {
-        ScopedSettingsFile file(SectionText("well_path", c.lines));
+    for (const auto& [lines, exactOnly, name, expected] : cases) {
+        ScopedSettingsFile file(SectionText("well_path", lines));
         unsigned int id = kUntouched;
-        SCOPED_TRACE(testing_support::Narrow(c.name) + (c.exactOnly ? " exact" : ""));
-        EXPECT_EQ(WellAttributeLookup(WellAttributeSection::WellPath, c.exactOnly)
-                      .FindAttribute(c.name.c_str(), id),
-                  c.id != kUntouched);
-        EXPECT_EQ(id, c.id);
+        EXPECT_EQ(WellAttributeLookup(WellAttributeSection::WellPath, exactOnly)
+                      .FindAttribute(name.c_str(), id),
+                  expected != kUntouched);
+        EXPECT_EQ(id, expected) << testing_support::Narrow(name) << (exactOnly ? " exact" : "");
     }
     unsigned int id = kUntouched;
     EXPECT_FALSE(
