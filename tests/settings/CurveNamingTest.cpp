@@ -13,43 +13,38 @@ using settings_test::SectionText;
 using testing_support::Narrow;
 using Units = std::vector<std::wstring>;
 
-Units UnitsOf(const wchar_t* name, unsigned int& count) {
-    std::vector<const wchar_t*> units(5, L"stale");
-    count = get_curve_units(name, &units);
-    return Units(units.begin(), units.end());
-}
-
 // The name is the first or second alias of its entry; the units those of the
 // entry's id in the curve table, replacing what the vector held.
 TEST(CurveNamingTest, NameAndUnitsOfACurve) {
     const Units kGamma = {L"API", L"GAPI", L"微伦琴/小时"};
     // Section lines, name, display name wanted, named, the answer, the units.
-    const std::tuple<std::vector<std::string>, std::wstring, bool, bool, std::wstring, Units>
-        cases[] = {
-            {{"21=GR GammaRay"}, L"gr", false, true, L"GR", kGamma},
-            {{"21=GR 自然伽马 GAMMA"}, L"gamma", true, true, L"自然伽马", kGamma},
-            // Fewer than two aliases, or no entry: the name comes back.
-            {{"21=GR"}, L"gr", true, false, L"gr", kGamma},
-            {{"21=GR GammaRay"}, L"GR1", false, false, L"GR1", {}},
-            {{}, L"GR", true, false, L"GR", {}},
-            // The entry is fetched again by its canonical name: the first line wins.
-            {{"21=GR", "40=gr GammaRay CGR"}, L"CGR", true, false, L"CGR", kGamma},
-            {{"40=gr GammaRay", "21=GR CGR"}, L"CGR", true, true, L"GammaRay", kGamma},
-            // Ids without a curve table row.
-            {{"60=ABC Abc"}, L"abc", true, true, L"Abc", {}},
-            {{"0=ZERO"}, L"ZERO", false, false, L"ZERO", {}},
-            {{"65535=HIGH"}, L"HIGH", false, false, L"HIGH", {}},
-            {{"49=POR"}, L"POR", false, false, L"POR", {}},
-        };
+    using Case =
+        std::tuple<std::vector<std::string>, std::wstring, bool, bool, std::wstring, Units>;
+    const Case cases[] = {
+        {{"21=GR GammaRay"}, L"gr", false, true, L"GR", kGamma},
+        {{"21=GR 自然伽马 GAMMA"}, L"gamma", true, true, L"自然伽马", kGamma},
+        // Fewer than two aliases, or no entry: the name comes back.
+        {{"21=GR"}, L"gr", true, false, L"gr", kGamma},
+        {{"21=GR GammaRay"}, L"GR1", false, false, L"GR1", {}},
+        {{}, L"GR", true, false, L"GR", {}},
+        // The entry is fetched again by its canonical name: the first line wins.
+        {{"21=GR", "40=gr GammaRay CGR"}, L"CGR", true, false, L"CGR", kGamma},
+        {{"40=gr GammaRay", "21=GR CGR"}, L"CGR", true, true, L"GammaRay", kGamma},
+        // Ids without a curve table row.
+        {{"60=ABC Abc"}, L"abc", true, true, L"Abc", {}},
+        {{"0=ZERO"}, L"ZERO", false, false, L"ZERO", {}},
+        {{"65535=HIGH"}, L"HIGH", false, false, L"HIGH", {}},
+        {{"49=POR"}, L"POR", false, false, L"POR", {}},
+    };
     for (const auto& [lines, name, useDisplayName, named, answer, units] : cases) {
         SCOPED_TRACE(Narrow(name));
         ScopedSettingsFile file(SectionText("well_log", lines));
         std::wstring result = L"previous";
         EXPECT_EQ(get_curve_name(name.c_str(), &result, useDisplayName), named);
         EXPECT_EQ(result, answer);
-        unsigned int count = 99;
-        EXPECT_EQ(UnitsOf(name.c_str(), count), units);
-        EXPECT_EQ(count, units.size());
+        std::vector<const wchar_t*> got(5, L"stale");
+        EXPECT_EQ(get_curve_units(name.c_str(), &got), units.size());
+        EXPECT_EQ(Units(got.begin(), got.end()), units);
     }
     ScopedSettingsFile file(SectionText("well_log", {"25=DEN"}));
     std::vector<const wchar_t*> units;
@@ -77,8 +72,8 @@ TEST(CurveNamingTest, ReadsTheSettingsFileBesideTheExecutable) {
     std::ofstream(path, std::ios::binary) << SectionText("well_log", {"21=GR GammaRay"});
     std::wstring result;
     const bool named = get_curve_name(L"gr", &result, true);
-    unsigned int count = 0;
-    UnitsOf(L"gr", count);
+    std::vector<const wchar_t*> units;
+    const unsigned int count = get_curve_units(L"gr", &units);
     std::filesystem::remove(path);
     EXPECT_TRUE(named && result == L"GammaRay") << Narrow(result);
     EXPECT_EQ(count, 3u);

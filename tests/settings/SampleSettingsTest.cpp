@@ -12,22 +12,14 @@
 
 using testing_support::Narrow;
 
-namespace {
+static const std::wstring kSample = testing_support::SamplePath("welldata.well_attri.ini");
 
-const std::wstring kSample = testing_support::SamplePath("welldata.well_attri.ini");
-
-std::vector<std::wstring> Words(const std::wstring& text) {
+static std::vector<std::wstring> Words(const std::wstring& text) {
     std::wistringstream in(text);
     return {std::istream_iterator<std::wstring, wchar_t>(in), {}};
 }
 
-class SampleSettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override { welldata::SetSettingsFilePath(kSample); }
-    void TearDown() override { welldata::SetSettingsFilePath(L""); }
-};
-
-TEST_F(SampleSettingsTest, EverySectionFitsTheReadLimit) {
+TEST(SampleSettingsTest, EverySectionFitsTheReadLimit) {
     for (const wchar_t* section : {L"well_head", L"well_path", L"well_log", L"rock_core"}) {
         const welldata::ProfileSection whole(kSample, section, 1 << 16);
         const welldata::ProfileSection read(kSample, section,
@@ -39,7 +31,8 @@ TEST_F(SampleSettingsTest, EverySectionFitsTheReadLimit) {
 
 // Each section in the matching mode its callers use (exact for log curves);
 // 0 is an entry that stands for no column, 999 no entry at all.
-TEST_F(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
+TEST(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
+    welldata::SetSettingsFilePath(kSample);
     using S = WellAttributeSection;
     const std::tuple<S, std::wstring, std::vector<unsigned int>> layouts[] = {
         {S::WellHead, L"wellname X-coord Y-coord Kb TopD BottomD Symbol", {1, 3, 4, 7, 5, 6, 2}},
@@ -64,6 +57,5 @@ TEST_F(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
         }
         EXPECT_EQ(ids, expected) << Narrow(names);
     }
+    welldata::SetSettingsFilePath(L"");
 }
-
-} // namespace
