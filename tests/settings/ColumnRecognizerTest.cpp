@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(ColumnRecognizerTest, TheLastColumnOfAnAttributeWins) {
     settings_test::ScopedSettingsFile settings(settings_test::SectionText(
         "well_head", {"1=WELLNAME NAME", "3=X XCOORD", "4=Y", "0=REMARK"}));
@@ -21,5 +19,3 @@ TEST(ColumnRecognizerTest, TheLastColumnOfAnAttributeWins) {
     EXPECT_EQ(recognizer.Recognize(L"XCOORDINATE"), 3u); // by prefix
     EXPECT_EQ(ColumnRecognizer(WellAttributeSection::WellHead, true).Recognize(L"XCOORDINATE"), 0u);
 }
-
-} // namespace

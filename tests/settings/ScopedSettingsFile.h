@@ -9,7 +9,6 @@
 
 namespace settings_test {
 
-// "[section]" followed by the lines, LF-separated.
 inline std::string SectionText(const std::string& section, const std::vector<std::string>& lines) {
     std::string text = "[" + section + "]\n";
     for (const auto& line : lines)
@@ -17,22 +16,15 @@ inline std::string SectionText(const std::string& section, const std::vector<std
     return text;
 }
 
-class ScopedSettingsFile {
-public:
-    // `text` is UTF-8; the file gets a byte order mark so it is read as UTF-8.
-    explicit ScopedSettingsFile(const std::string& text) {
-        m_path = m_dir.Write("host.well_attri.ini", "\xEF\xBB\xBF" + text);
-        welldata::SetSettingsFilePath(m_path);
+// The byte order mark makes the reader take the UTF-8 text as UTF-8.
+struct ScopedSettingsFile {
+    explicit ScopedSettingsFile(const std::string& text)
+        : path(dir.Write("host.well_attri.ini", "\xEF\xBB\xBF" + text)) {
+        welldata::SetSettingsFilePath(path);
     }
     ~ScopedSettingsFile() { welldata::SetSettingsFilePath(L""); }
-    ScopedSettingsFile(const ScopedSettingsFile&) = delete;
-    ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
-
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    testing_support::ScratchDir m_dir;
-    std::wstring m_path;
+    testing_support::ScratchDir dir;
+    std::wstring path;
 };
 
 } // namespace settings_test

@@ -3,31 +3,24 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(WellAttributeEntryTest, ReadsIdAndAliasesOfALine) {
-    const struct {
-        std::wstring line;
-        std::uint16_t id;
-        std::vector<std::wstring> aliases;
-    } cases[] = {{L"17=DEPTH DEPT MD", 17, {L"DEPTH", L"DEPT", L"MD"}},
-                 {L"14=TVD  TRUEDEPTH", 14, {L"TVD", L"", L"TRUEDEPTH"}},
-                 {L"8=", 8, {}},
-                 {L"21=GR ", 21, {L"GR"}},
-                 {L"21=GR  ", 21, {L"GR", L""}},
-                 {L"21=GR=X\tY", 21, {L"GR=X\tY"}},
-                 {L"GR=A", 0, {L"A"}},
-                 {L" \t21abc=A", 21, {L"A"}},
-                 {L"-1=A", 65535, {L"A"}},
-                 {L"65537=A", 1, {L"A"}},
-                 {L"99999999999=A", 65535, {L"A"}}};
-    for (const auto& c : cases) {
-        const auto entry = WellAttributeEntry::FromLine(c.line);
-        ASSERT_TRUE(entry.has_value()) << testing_support::Narrow(c.line);
-        EXPECT_EQ(entry->id, c.id) << testing_support::Narrow(c.line);
-        EXPECT_EQ(entry->aliases, c.aliases) << testing_support::Narrow(c.line);
+    const std::tuple<std::wstring, std::uint16_t, std::vector<std::wstring>> cases[] = {
+        {L"17=DEPTH DEPT MD", 17, {L"DEPTH", L"DEPT", L"MD"}},
+        {L"14=TVD  TRUEDEPTH", 14, {L"TVD", L"", L"TRUEDEPTH"}},
+        {L"8=", 8, {}},
+        {L"21=GR ", 21, {L"GR"}},
+        {L"21=GR  ", 21, {L"GR", L""}},
+        {L"21=GR=X\tY", 21, {L"GR=X\tY"}},
+        {L"GR=A", 0, {L"A"}},
+        {L" \t21abc=A", 21, {L"A"}},
+        {L"-1=A", 65535, {L"A"}},
+        {L"65537=A", 1, {L"A"}},
+        {L"99999999999=A", 65535, {L"A"}}};
+    for (const auto& [line, id, aliases] : cases) {
+        const auto entry = WellAttributeEntry::FromLine(line);
+        ASSERT_TRUE(entry.has_value()) << testing_support::Narrow(line);
+        EXPECT_EQ(std::tie(entry->id, entry->aliases), std::tie(id, aliases))
+            << testing_support::Narrow(line);
     }
     EXPECT_FALSE(WellAttributeEntry::FromLine(L"17 DEPTH").has_value());
 }
-
-} // namespace
