@@ -1,12 +1,12 @@
-// Shared by the bad-input tests: the library's failure messages and files that
-// are bad in one way each.
+// Shared by the bad-input tests: the library's failure messages, files that are
+// bad in one way each, and outcomes written as text so that a case fits a line.
 #pragma once
 
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,59 +26,48 @@ inline const std::wstring kNoDepthHeader =
     L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。";
 inline const std::wstring kNullInPath = L"轨迹数据中含有空值，请检查之后重试。";
 
-// A stand-in for the path of a file that does not exist.
+// Case file contents that stand for a file that does not exist.
 inline const std::string kMissingFile = "<missing>";
 
-// Writes `bytes` as `name` into `dir`, or names a file that is not there when
-// `bytes` is kMissingFile.
-inline std::wstring FileOrMissing(const testing_support::ScratchDir& dir, const std::string& name,
-                                  const std::string& bytes) {
-    return bytes == kMissingFile ? testing_support::Widen(dir.Path() + "/missing-" + name)
-                                 : dir.Write(name, bytes);
-}
+// One case's scratch folder and the messages shown while it lives.
+struct CaseFile {
+    testing_support::ScratchDir dir;
+    testing_support::MessageCapture messages;
 
-// The one message shown, or none when `expected` is empty.
-inline void ExpectMessage(const testing_support::MessageCapture& messages,
-                          const std::wstring& expected) {
-    if (expected.empty())
-        EXPECT_EQ(messages.Count(), 0u);
-    else
-        EXPECT_EQ(messages.Single(), expected);
-}
-
-// Equal values, NaN matching NaN.
-inline bool SameValues(const std::vector<float>& actual, const std::vector<float>& expected) {
-    if (actual.size() != expected.size())
-        return false;
-    for (size_t i = 0; i < actual.size(); ++i) {
-        const bool same =
-            std::isnan(expected[i]) ? std::isnan(actual[i]) : actual[i] == expected[i];
-        if (!same)
-            return false;
+    // Writes `bytes` as `name`, or names a file that is not there for kMissingFile.
+    std::wstring Path(const std::string& name, const std::string& bytes) const {
+        return bytes == kMissingFile ? testing_support::Widen(dir.Path() + "/missing-" + name)
+                                     : dir.Write(name, bytes);
     }
-    return true;
+    // The one message shown, "" for none; more than one fails the test.
+    std::wstring Shown() const { return messages.Count() ? messages.Single() : L""; }
+};
+
+// "1000 -inf nan": every NaN reads "nan" whatever its sign.
+template <typename T> std::wstring Text(const std::vector<T>& values) {
+    std::wostringstream out;
+    for (size_t i = 0; i < values.size(); ++i)
+        out << (i ? L" " : L"")
+            << (std::isnan(values[i]) ? std::numeric_limits<T>::quiet_NaN() : values[i]);
+    return out.str();
 }
 
-// Bytes 1 to 255 in a fixed scrambled order, repeated: no NUL, every other byte.
+// Bytes 1 to 255 in a fixed scrambled order: every byte value but NUL.
 inline std::string BinaryBytes(size_t size) {
     std::string bytes;
-    unsigned state = 12345;
-    while (bytes.size() < size) {
+    for (unsigned state = 12345; bytes.size() < size;) {
         state = state * 1103515245u + 12345u;
-        const char byte = static_cast<char>((state >> 16) & 0xFF);
-        if (byte != '\0')
+        if (const char byte = static_cast<char>((state >> 16) & 0xFF))
             bytes += byte;
     }
     return bytes;
 }
 
-// `text` as UTF-16LE with a byte order mark (ASCII text only).
+// ASCII `text` as UTF-16LE with a byte order mark.
 inline std::string Utf16(const std::string& text) {
     std::string bytes = "\xFF\xFE";
-    for (char c : text) {
-        bytes += c;
-        bytes += '\0';
-    }
+    for (char c : text)
+        bytes += std::string{c, '\0'};
     return bytes;
 }
 
