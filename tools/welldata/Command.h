@@ -9,11 +9,12 @@ class ParsedArguments;
 
 class Command {
 public:
+    // `summary` is the line of the overview of all subcommands.
+    Command(const char* name, const char* summary) : m_name(name), m_summary(summary) {}
     virtual ~Command() = default;
 
-    virtual const char* Name() const = 0;
-    // One line for the overview of all subcommands.
-    virtual const char* Summary() const = 0;
+    const char* Name() const { return m_name; }
+    const char* Summary() const { return m_summary; }
     // The whole text of "welldata NAME --help".
     virtual std::string Help() const = 0;
     virtual void DeclareOptions(ArgumentParser& parser) const = 0;
@@ -21,4 +22,8 @@ public:
     // Runs the command; returns the exit status. Throws UsageError for a wrong
     // command line and ToolFailure for an output it cannot write.
     virtual int Run(const ParsedArguments& arguments) = 0;
+
+private:
+    const char* m_name;
+    const char* m_summary;
 };

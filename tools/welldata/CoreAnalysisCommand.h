@@ -11,8 +11,7 @@
 
 class CoreAnalysisCommand : public LoadCommand {
 public:
-    const char* Name() const override { return "core-analysis"; }
-    const char* Summary() const override { return "load rock core analysis tables"; }
+    CoreAnalysisCommand() : LoadCommand("core-analysis", "load rock core analysis tables") {}
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

@@ -11,8 +11,7 @@
 
 class CoreDescribeCommand : public LoadCommand {
 public:
-    const char* Name() const override { return "core-describe"; }
-    const char* Summary() const override { return "load rock core description tables"; }
+    CoreDescribeCommand() : LoadCommand("core-describe", "load rock core description tables") {}
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

@@ -6,8 +6,7 @@
 
 class CurveNameCommand : public LookupCommand {
 public:
-    const char* Name() const override { return "curve-name"; }
-    const char* Summary() const override { return "standard or display name of a curve"; }
+    CurveNameCommand() : LookupCommand("curve-name", "standard or display name of a curve") {}
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

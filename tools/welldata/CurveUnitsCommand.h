@@ -6,8 +6,7 @@
 
 class CurveUnitsCommand : public LookupCommand {
 public:
-    const char* Name() const override { return "curve-units"; }
-    const char* Summary() const override { return "unit texts accepted for a curve"; }
+    CurveUnitsCommand() : LookupCommand("curve-units", "unit texts accepted for a curve") {}
     std::string Help() const override;
 
 protected:

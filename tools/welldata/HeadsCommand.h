@@ -13,8 +13,7 @@ class TablePreview;
 
 class HeadsCommand : public LoadCommand {
 public:
-    const char* Name() const override { return "heads"; }
-    const char* Summary() const override { return "load well head tables"; }
+    HeadsCommand() : LoadCommand("heads", "load well head tables") {}
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-LasCommand::LasCommand() = default;
+LasCommand::LasCommand() : LoadCommand("las", "load LAS 2.0 files by name") {}
 LasCommand::~LasCommand() = default;
 
 std::string LasCommand::Help() const {

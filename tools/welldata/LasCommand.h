@@ -17,8 +17,6 @@ public:
     LasCommand();
     ~LasCommand() override;
 
-    const char* Name() const override { return "las"; }
-    const char* Summary() const override { return "load LAS 2.0 files by name"; }
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

@@ -14,6 +14,7 @@ class TablePreview;
 
 class LoadCommand : public Command {
 public:
+    using Command::Command;
     int Run(const ParsedArguments& arguments) override;
 
 protected:

@@ -20,10 +20,8 @@ class TablePreview;
 
 class LogCommand : public LoadCommand {
 public:
-    LogCommand() : m_pathLayout(true) {}
+    LogCommand() : LoadCommand("log", "load well log text tables"), m_pathLayout(true) {}
 
-    const char* Name() const override { return "log"; }
-    const char* Summary() const override { return "load well log text tables"; }
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 

@@ -9,6 +9,7 @@
 
 class LookupCommand : public Command {
 public:
+    using Command::Command;
     void DeclareOptions(ArgumentParser& parser) const override;
     int Run(const ParsedArguments& arguments) override;
 

@@ -10,10 +10,9 @@
 
 class PathCommand : public LoadCommand {
 public:
-    PathCommand() : m_layout(false) {}
+    PathCommand()
+        : LoadCommand("path", "load well path (deviation survey) tables"), m_layout(false) {}
 
-    const char* Name() const override { return "path"; }
-    const char* Summary() const override { return "load well path (deviation survey) tables"; }
     std::string Help() const override;
     void DeclareOptions(ArgumentParser& parser) const override;
 
