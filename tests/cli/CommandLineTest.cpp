@@ -20,24 +20,19 @@ struct CommandResult {
 };
 
 std::string ReadFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
+    return (std::ostringstream() << std::ifstream(path, std::ios::binary).rdbuf()).str();
 }
-
-// No argument here holds a single quote.
-const auto Quoted = [](const std::string& text) { return "'" + text + "'"; };
 
 // Runs in the samples folder, as a user would, and with no display for plots.
 CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string()) {
     const ts::ScratchDir dir;
     dir.Write("stdin", input);
-    std::string command = "cd " + Quoted(WELLDATA_SOURCE_DIR "/samples") +
-                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                          Quoted(WELLDATA_CLI_PREFIX "/bin/welldata");
-    for (const std::string& argument : arguments)
-        command += " " + Quoted(argument);
-    const std::string files = Quoted(dir.Path()) + "/std";
+    std::string command =
+        "cd '" WELLDATA_SOURCE_DIR "/samples' && env -u DISPLAY -u WAYLAND_DISPLAY "
+        "-u QT_QPA_PLATFORM '" WELLDATA_CLI_PREFIX "/bin/welldata'";
+    for (const std::string& argument : arguments) // none holds a single quote
+        command += " '" + argument + "'";
+    const std::string files = "'" + dir.Path() + "'/std";
     const int status =
         std::system((command + " <" + files + "in >" + files + "out 2>" + files + "err").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir.Path() + "/stdout"),
@@ -45,9 +40,10 @@ CommandResult RunWelldata(const Texts& arguments, const std::string& input = std
 }
 
 testing::AssertionResult Holds(const std::string& text, const std::string& piece) {
-    if (text.find(piece) != std::string::npos)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "no '" << piece << "' in\n" << text;
+    return text.find(piece) != std::string::npos ? testing::AssertionSuccess()
+                                                 : testing::AssertionFailure()
+                                                       << "no '" << piece << "' in\n"
+                                                       << text;
 }
 
 size_t Count(const std::string& text, const std::string& piece) {
@@ -76,11 +72,9 @@ TEST(WelldataCommand, LoadsEveryBundledSample) {
     const std::pair<Texts, Texts> cases[] = {
         {{"las", "well_log.las"}, {"well_log.las: LAS well log, 9 curves, 240 samples", "OHMM"}},
         {{"las", "well_log_wrapped.las", "-q"},
-         {"wrapped.las: LAS well log, 9 curves, 240 samples", "2179.875"}},
-        {{"las", "well_log_feet.las"},
-         {"4 curves, 24 samples", "depth unit: ft, converted to m", "2149.7544"}},
-        {{"log", "well_log.txt"},
-         {"well_log.txt: well log table, 10 curves, 240 samples", "CALI   CAL", "Ω·M"}},
+         {"well_log_wrapped.las: LAS well log, 9 curves, 240 samples", "2179.875"}},
+        {{"las", "well_log_feet.las"}, {"4 curves, 24 samples", "ft, converted to m", "2149.7544"}},
+        {{"log", "well_log.txt"}, {"well log table, 10 curves, 240 samples", "CALI   CAL", "Ω·M"}},
         {{"path", "well_path.txt"},
          {"well path, 4 columns, 24 points", "layout: TVD, X, Y", "1113.825", "20512530.4"}},
         {{"heads", "well_heads.txt"}, {"well heads, 7 columns, 12 wells", "20514619.98"}},
@@ -97,12 +91,9 @@ TEST(WelldataCommand, LoadsEveryBundledSample) {
 
 TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     const ts::ScratchDir dir;
-    const std::string heads = Check({"heads", "well_heads.txt", "--csv"}, 0, {}).out;
-    EXPECT_EQ(
-        heads.rfind("NAME,TYPE,X,Y,KB,TOP,BOTTOM\nA1,oil,20512345.25,4376210.5,1193.63,0,2010.5\n",
-                    0),
-        0u);
-    EXPECT_EQ(Count(heads, "\n"), 13u);
+    const Texts heads{
+        "NAME,TYPE,X,Y,KB,TOP,BOTTOM\nA1,oil,20512345.25,4376210.5,1193.63,0,2010.5\n"};
+    EXPECT_EQ(Count(Check({"heads", "well_heads.txt", "--csv"}, 0, heads).out, "\n"), 13u);
 
     // Nulls: stored -9999 in CSV, JSON null; two files share one CSV table.
     const std::string csv = dir.Path() + "/logs.csv";
@@ -136,9 +127,8 @@ TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
 
 TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     const ts::ScratchDir dir;
-    const std::string utf8 = ts::Narrow(
-        dir.Write("utf8.txt",
-                  "\xEF\xBB\xBF顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n"));
+    const std::string utf8 = ts::Narrow(dir.Write(
+        "u.txt", "\xEF\xBB\xBF顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n"));
     // GB18030, the default, mis-decodes a UTF-8 file: nothing is recognised.
     Check({"core-describe", utf8}, 0, {"2 intervals"}, {"no column recognised for --top"});
     Check({"core-describe", utf8, "--encoding", "utf-8", "--csv"}, 0,
@@ -160,21 +150,19 @@ TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
         {{"path", "well_path.txt", "--type", "md-incl-azim"}, 1, {"needs --incl, --azim"}},
         {{"log", "well_log.txt", "--type", "AC=DEPTH"}, 1, {"有且仅有一个深度道"}},
         {{"log", "well_log.txt", "--curves", "GR,AC"}, 1, {"添加井曲线时,必须有深度"}},
-        {{"las", "well_log.las", "--depth-unit", "furlong"},
-         2,
-         {"'furlong' for --depth-unit", "Try 'welldata las --help'."}},
+        {{"las", "well_log.las", "--depth-unit", "furlong"}, 2, {"'furlong' for --depth-unit"}},
         {{"heads", "well_heads.txt", "--kb-unit", "yd"}, 2, {"unknown unit 'yd'"}},
         {{"path", "well_path.txt", "--null", "none"}, 2, {"--null none: not a number"}},
         {{"las", "--frobnicate", "a.las"}, 2, {"unknown option '--frobnicate'"}},
         {{"frobnicate"}, 2, {"unknown command 'frobnicate'"}},
-        {{"las"}, 2, {"no file given"}},
+        {{"las"}, 2, {"no file given", "Try 'welldata las --help'."}},
         {{"las", "--csv", "--json", "well_log.las"}, 2, {"choose one of --csv and --json"}},
         {{"las", "well_log.las", "--settings", "x.ini"}, 1, {"cannot read the settings"}},
         {{"las", "well_log.las", "-o", "/nonexistent/out.txt"}, 1, {"cannot write"}},
-        {{"curve-name", "NOSUCHCURVE"}, 1, {"no standard name"}},
     };
     for (const auto& [arguments, status, err] : cases)
         Check(arguments, status, {}, err);
+    Check({"curve-name", "NOSUCHCURVE"}, 1, {"NOSUCHCURVE\n"}, {"no standard name"});
 }
 
 TEST(WelldataCommand, HelpDescribesEveryCommand) {
@@ -206,14 +194,12 @@ TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
                           : text;
         arguments.push_back(ts::Narrow(dir.Write("well" + std::to_string(i) + ".las", text)));
     }
-    const CommandResult result =
-        Check(arguments, 1, {},
-              {"3 of 200 files could not be loaded:", "数据段\n  原因：", "重试：\n  2."});
-    EXPECT_EQ(result.out, "");
+    const Texts errors{"3 of 200 files could not be loaded:", "数据段\n  原因：", "重试：\n  2."};
+    const std::string err = Check(arguments, 1, {}, errors).err;
     for (const char* reason :
          {"well50.las: 下列深度的数据有问题", "well120.las: 解释数据时没有找到数据开始标记“~A”",
           "well180.las: 解释数据时没有找到相应的数据段"})
-        EXPECT_EQ(Count(result.err, reason), 2u) << reason << " shown once and listed once";
+        EXPECT_EQ(Count(err, reason), 2u) << reason << " shown once and listed once";
     const std::string json = ReadFile(dir.Path() + "/all.json");
     EXPECT_EQ(Count(json, "\"kind\": \"LAS well log\""), 197u);
     EXPECT_EQ(Count(json, "\"reason\": "), 3u);
@@ -229,11 +215,10 @@ TEST(WelldataCommand, AsksForUnitsAndCarriesTheAnswerFromFileToFile) {
         return options;
     };
     // Answered once and kept: the metre file is taken as feet too.
-    const std::string asked =
-        Check(las({"--depth-unit", "ask", "--progress"}), 0, {"\nwell_log.las,655.32,"},
-              {"[2/2] well_log.las", "%"}, "ft\n\ny\n")
-            .err;
-    EXPECT_EQ(Count(asked, "Depth unit (m, in, ft, dm, cm) [ft]: "), 1u);
+    const Texts progress{"[2/2] well_log.las", "%"};
+    const CommandResult asked = Check(las({"--depth-unit", "ask", "--progress"}), 0,
+                                      {"\nwell_log.las,655.32,"}, progress, "ft\n\ny\n");
+    EXPECT_EQ(Count(asked.err, "Depth unit (m, in, ft, dm, cm) [ft]: "), 1u);
     // Not kept: each file asked, the second declares metres and is not asked.
     Check(las({"--depth-unit", "ask"}), 0, {"\nwell_log.las,2150,"}, {"Depth unit"}, "ft\nm\nn\n");
     // A unit given holds for every file, whatever it declares.
