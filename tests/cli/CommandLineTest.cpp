@@ -127,11 +127,12 @@ TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
 
 TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     const ts::ScratchDir dir;
-    const std::string utf8 = ts::Narrow(dir.Write(
-        "u.txt", "\xEF\xBB\xBF顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n"));
+    const std::string text = "顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n";
+    const std::string bom = ts::Narrow(dir.Write("b.txt", "\xEF\xBB\xBF" + text));
+    const std::string utf8 = ts::Narrow(dir.Write("u.txt", text)); // only the bytes tell
     // GB18030, the default, mis-decodes a UTF-8 file: nothing is recognised.
-    Check({"core-describe", utf8}, 0, {"2 intervals"}, {"no column recognised for --top"});
-    Check({"core-describe", utf8, "--encoding", "utf-8", "--csv"}, 0,
+    Check({"core-describe", bom}, 0, {"2 intervals"}, {"no column recognised for --top"});
+    Check({"core-describe", bom, "--encoding", "utf-8", "--csv"}, 0,
           {"TOP,BOTTOM,岩性\n1601,1603.5,灰色细砂岩\n"});
     const std::string both = "rock_core_describe.txt";
     const std::string json = Check({"core-describe", utf8, both, "--encoding", "auto", "--json"}, 0,
@@ -210,21 +211,19 @@ TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
 }
 
 TEST(WelldataCommand, AsksForUnitsAndCarriesTheAnswerFromFileToFile) {
-    const auto las = [](Texts options) {
-        options.insert(options.begin(), {"las", "well_log_feet.las", "well_log.las", "--csv"});
-        return options;
+    const auto las = [](auto... more) {
+        return Texts{"las", "well_log_feet.las", "well_log.las", "--csv", "--depth-unit", more...};
     };
     // Answered once and kept: the metre file is taken as feet too.
-    const Texts progress{"[2/2] well_log.las", "%"};
-    const CommandResult asked = Check(las({"--depth-unit", "ask", "--progress"}), 0,
-                                      {"\nwell_log.las,655.32,"}, progress, "ft\n\ny\n");
+    const CommandResult asked = Check(las("ask", "--progress"), 0, {"\nwell_log.las,655.32,"},
+                                      {"[2/2] well_log.las", "%"}, "ft\n\ny\n");
     EXPECT_EQ(Count(asked.err, "Depth unit (m, in, ft, dm, cm) [ft]: "), 1u);
     // Not kept: each file asked, the second declares metres and is not asked.
-    Check(las({"--depth-unit", "ask"}), 0, {"\nwell_log.las,2150,"}, {"Depth unit"}, "ft\nm\nn\n");
+    Check(las("ask"), 0, {"\nwell_log.las,2150,"}, {"Depth unit"}, "ft\nm\nn\n");
     // A unit given holds for every file, whatever it declares.
-    Check(las({"--depth-unit", "ft", "-q", "--progress"}), 0,
+    Check(las("ft", "-q", "--progress"), 0,
           {"\nwell_log.las,655.32,", "\nwell_log_feet.las,2149.7544,"});
-    Check(las({"--depth-unit", "m"}), 0, {"\nwell_log_feet.las,7053,"});
+    Check(las("m"), 0, {"\nwell_log_feet.las,7053,"});
 }
 
 } // namespace
