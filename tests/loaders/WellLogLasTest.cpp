@@ -21,12 +21,6 @@ struct LogLoad : testing_support::ScratchFile {
     CWellLog log{&reader, &path, &curves};
 
     bool Load(const std::string& text) { return ReadLas(text) && log.LoadLas(); }
-    // Drops the rows, as after a dialog: the load reads the file again.
-    void ReadAndDropRows(const std::string& text) {
-        ASSERT_TRUE(ReadLas(text));
-        reader.Clear();
-        reader.EnsureSections();
-    }
     void Choose(const std::string& table, std::list<STRUCT_CURVE_ITEM> chosen) {
         Write(table).SetHeaderSearch(true);
         log.SetCurves(chosen);
@@ -135,7 +129,9 @@ STRUCT_CURVE_ITEM Chosen(const wchar_t* name, int column, Values values = {}) {
 // The dialog's settings, its path columns among them, reach the loader as a copy.
 TEST(WellLogLas, DialogCurvesAreReadAgainByOneBasedColumnsAfterTheCarriedPath) {
     LogLoad las, dialog;
-    las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n");
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
+    las.reader.Clear(); // as after a dialog: the load reads the file again
+    las.reader.EnsureSections();
     dialog.CarryPath();
     dialog.log.SetUserCurveList(true);
     las.log.CopySettingsFrom(dialog.log);
@@ -145,6 +141,7 @@ TEST(WellLogLas, DialogCurvesAreReadAgainByOneBasedColumnsAfterTheCarriedPath) {
     ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.path.dqPoints.size(), 2u);
     EXPECT_EQ(las.path.dqPoints[1].uAzimOrX.fValue, 271.0f);
+    EXPECT_TRUE(dialog.path.dqPoints.empty() && dialog.curves.lstCurves.empty());
     ASSERT_EQ(las.curves.lstCurves.size(), 4u);
     EXPECT_EQ(las.Curve(0).strName, L"RT");
     // Column 0 reads zeros; past the file's columns, and past its curve count, nothing is read.

@@ -44,15 +44,13 @@ protected:
 
 // Input field 0, 1 or 2 of a point of `type`, in that type's own slot and width.
 void SetField(STRUCT_WELL_PATH_POINT& point, int type, int field, float value) {
-    const bool doubles = type == PATH_TVD_X_Y || type == PATH_X_Y_Z;
+    auto& slot = field == 1 ? point.uAzimOrX : point.uY;
     if (field == 0)
         point.fInclOrDepth = value;
-    else if (doubles)
-        (field == 1 ? point.uAzimOrX : point.uY).dValue = value;
-    else if (field == 1)
-        point.uAzimOrX.fValue = value;
-    else if (type == PATH_TVD_DX_DY)
-        point.uY.fValue = value;
+    else if (type == PATH_TVD_X_Y || type == PATH_X_Y_Z)
+        slot.dValue = value;
+    else if (field == 1 || type == PATH_TVD_DX_DY)
+        slot.fValue = value;
     else
         point.fMD = value;
 }
@@ -128,18 +126,6 @@ TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
     EXPECT_EQ(path.dqPoints.size(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
     ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
-    EXPECT_TRUE(path.dqPoints.empty());
-}
-
-TEST_F(WellPathLoad, CopiedSettingsKeepTheirOwnRecord) {
-    loader.SetHasMD(true);
-    loader.SetMDColumn(4);
-    testing_support::ScratchFile other;
-    COMMON::STRUCT_WELL_PATH otherPath;
-    CWellPath copy(&other.Write("A B C D E F\n1 2 3 4 5 6\n"), &otherPath);
-    copy.CopySettingsFrom(loader);
-    ASSERT_TRUE(copy.LoadPath());
-    EXPECT_EQ(otherPath.dqPoints.at(0).fMD, 5.0f);
     EXPECT_TRUE(path.dqPoints.empty());
 }
 
