@@ -169,18 +169,10 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     EXPECT_EQ(table.Curve(3).vecValues, Values(9, -9999.0f));
 }
 
-TEST(WellLogTable, NothingToLoadOrUnreadableFileFails) {
+TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconvertedAndFailsWithNothingToLoad) {
     LogLoad table;
     EXPECT_FALSE(table.log.LoadTable());
     EXPECT_FALSE(table.log.SetCurves({}));
-    testing_support::MessageCapture messages;
-    table.log.SetCurves({Chosen(L"GR", 1)});
-    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
-    EXPECT_FALSE(table.log.LoadLog());
-}
-
-TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
-    LogLoad table;
     table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n1001 3 -999.25 46\n", {Chosen(L"GR", 4)});
     table.CarryPath();
     table.ConvertFeet();
@@ -197,6 +189,8 @@ TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
     table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n", {Chosen(L"GR", 4)});
     EXPECT_TRUE(table.log.LoadLog());
     EXPECT_EQ(table.Curve(0).vecValues, (Values{45.0f}));
+    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
+    EXPECT_FALSE(table.log.LoadLog());
 }
 
 TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {

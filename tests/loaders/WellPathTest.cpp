@@ -26,6 +26,10 @@ protected:
         loader.SetZColumn(3);
         return loader.LoadPath();
     }
+    void ExpectFirst(const std::string& rows, int dataType, const Slots& slots) {
+        ASSERT_TRUE(Load(rows, dataType));
+        EXPECT_EQ(SlotsOf(0), slots) << "data type " << dataType;
+    }
     const STRUCT_WELL_PATH_POINT& Point(size_t i) const { return path.dqPoints.at(i); }
     // MD, inclination or depth, then the two slots as the data type holds them;
     // an unused slot is read as a double, so that all its eight bytes count.
@@ -64,14 +68,11 @@ TEST_F(WellPathLoad, EachDataTypeFillsItsSlotsFromTheRowsAfterTheHeader) {
     EXPECT_EQ(SlotsOf(1), Slots(0, 10, 11, 12)); // no MD column asked for
 
     const std::string row = "100 2.5 300 95 20512345.123456789 4376210.987654321\n";
-    ASSERT_TRUE(Load(row, PATH_MD_INCL_AZIM));
-    EXPECT_EQ(SlotsOf(0), Slots(100, 2.5, 300, 0));
-    ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
-    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789f, 4376210.987654321f));
-    ASSERT_TRUE(Load(row, PATH_TVD_X_Y));
-    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789, 4376210.987654321));
-    ASSERT_TRUE(Load(row, PATH_X_Y_Z)); // Z in the depth's place
-    EXPECT_EQ(SlotsOf(0), Slots(0, 95, 20512345.123456789, 4376210.987654321));
+    ExpectFirst(row, PATH_MD_INCL_AZIM, Slots(100, 2.5, 300, 0));
+    ExpectFirst(row, PATH_TVD_DX_DY, Slots(0, 95, 20512345.123456789f, 4376210.987654321f));
+    ExpectFirst(row, PATH_TVD_X_Y, Slots(0, 95, 20512345.123456789, 4376210.987654321));
+    // Z in the depth's place.
+    ExpectFirst(row, PATH_X_Y_Z, Slots(0, 95, 20512345.123456789, 4376210.987654321));
 }
 
 TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
@@ -98,15 +99,11 @@ TEST_F(WellPathLoad, UnitConversionAndAzimuthTurnByDataType) {
     loader.SetCoorUnit(COMMON::COOR_UNIT_CM);
     loader.SetHasMD(true);
     const std::string row = "1000 10 200 100 500 700\n";
-    ASSERT_TRUE(Load(row, PATH_MD_INCL_AZIM));
-    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 10, 200, 0)); // angles are not converted
-    ASSERT_TRUE(Load(row, PATH_TVD_X_Y));
-    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 30.48f, 5, 7));
-    ASSERT_TRUE(Load(row, PATH_TVD_DX_DY));
-    EXPECT_EQ(SlotsOf(0), Slots(304.8f, 30.48f, 5, 7));
+    ExpectFirst(row, PATH_MD_INCL_AZIM, Slots(304.8f, 10, 200, 0)); // angles are not converted
+    ExpectFirst(row, PATH_TVD_X_Y, Slots(304.8f, 30.48f, 5, 7));
+    ExpectFirst(row, PATH_TVD_DX_DY, Slots(304.8f, 30.48f, 5, 7));
     loader.SetDepthUnit(9); // unknown codes convert nothing
-    ASSERT_TRUE(Load(row, PATH_X_Y_Z));
-    EXPECT_EQ(SlotsOf(0), Slots(1000, 100, 5, 7));
+    ExpectFirst(row, PATH_X_Y_Z, Slots(1000, 100, 5, 7));
     // Azimuths turn a quarter to true north, without wrapping, only where they are.
     loader.SetAzimuthToTrueNorth(true);
     ASSERT_TRUE(Load("1000 10 300 100 500 700\n", PATH_MD_INCL_AZIM));
