@@ -17,8 +17,7 @@ namespace {
 STRUCT_CURVE_ITEM Item(std::int32_t column, Values values = {}) {
     STRUCT_CURVE_ITEM item;
     item.strName = L"孔隙度";
-    item.nColumn = column;
-    item.vecValues = std::move(values);
+    std::tie(item.nColumn, item.vecValues) = std::tie(column, values);
     return item;
 }
 

@@ -127,20 +127,17 @@ TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
 }
 
 TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
-    const std::pair<float, bool> markers[] = {
-        {-9999.0f, false},  {-999.0f, false},   {-999.25f, false},   {-999.2505f, false},
-        {-999.125f, false}, {-9999.25f, false}, {-9999.125f, false}, {-999.2f, true},
-        {-999.0001f, true}, {-9998.0f, true},   {0.0f, true}};
-    for (const auto& [value, valid] : markers) {
-        for (int type : {0, 1, 2, 3, 4}) {
-            for (int field = 0; field < 3; ++field) {
-                STRUCT_WELL_PATH_POINT point;
-                SetField(point, type, field, value);
-                EXPECT_EQ(CWellPath::IsValidPathPoint(type, point), valid)
-                    << "type " << type << " field " << field << " value " << value;
-            }
-        }
-    }
+    // -999 and -9999, bare or with .25, .2505 or .125, are nulls; near misses are values.
+    const std::vector<float> nulls{-9999, -999, -999.25, -999.2505f, -999.125, -9999.25, -9999.125};
+    for (bool valid : {false, true})
+        for (float value : valid ? std::vector<float>{-999.2f, -999.0001f, -9998, 0} : nulls)
+            for (int type : {0, 1, 2, 3, 4})
+                for (int field = 0; field < 3; ++field) {
+                    STRUCT_WELL_PATH_POINT point;
+                    SetField(point, type, field, value);
+                    EXPECT_EQ(CWellPath::IsValidPathPoint(type, point), valid)
+                        << "type " << type << " field " << field << " value " << value;
+                }
     STRUCT_WELL_PATH_POINT point;
     point.fMD = -9999.0f;
     EXPECT_TRUE(CWellPath::IsValidPathPoint(5, point)); // unknown data types are always valid
