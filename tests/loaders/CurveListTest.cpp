@@ -1,6 +1,3 @@
-// The curves a log table offers and the dialogs' last steps over the chosen
-// curves: types and default units by name, the numeric-column rule of the
-// single well page, unit rewriting, display names and the depth check.
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
 #include "settings/ScopedSettingsFile.h"
@@ -20,14 +17,6 @@ namespace {
 const std::string kSettings =
     SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR 自然伽马", "30=RT", "49=POR 孔隙度"});
 
-std::vector<std::wstring> Field(const std::list<STRUCT_CURVE_ITEM>& curves,
-                                std::wstring STRUCT_CURVE_ITEM::*field) {
-    std::vector<std::wstring> values;
-    for (const auto& curve : curves)
-        values.push_back(curve.*field);
-    return values;
-}
-
 TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     ScopedSettingsFile settings(kSettings);
     // LITH holds text from the second data row on; the first data row is not
@@ -39,26 +28,25 @@ TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     const Row names = file.reader.GetFirstRow();
 
     const auto single = TableCurveList::Build(file.reader, names, TableCurveList::Page::SingleWell);
-    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strName),
-              (std::vector<std::wstring>{L"DEPT", L"GR", L"NOTE", L"POR", L"X"}));
-    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strType),
-              (std::vector<std::wstring>{L"DEPTH", L"GR", L"NOTE", L"POR", L"X"}));
-    EXPECT_EQ(Field(single, &STRUCT_CURVE_ITEM::strUnit),
-              (std::vector<std::wstring>{L"m", L"API", L"", L"", L""}));
+    std::vector<std::wstring> listed;
+    for (const auto& curve : single)
+        listed.push_back(curve.strName + L" " + curve.strType + L" " + curve.strUnit);
+    EXPECT_EQ(listed, (std::vector<std::wstring>{L"DEPT DEPTH m", L"GR GR API", L"NOTE NOTE ",
+                                                 L"POR POR ", L"X X "}));
     EXPECT_EQ(std::next(single.begin(), 2)->nColumn, 4);
 
     // The multi-well page lists every column and types only curves up to id 43.
     const auto multi = TableCurveList::Build(file.reader, names, TableCurveList::Page::MultiWell);
-    EXPECT_EQ(Field(multi, &STRUCT_CURVE_ITEM::strType),
-              (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
+    std::vector<std::wstring> types;
+    for (const auto& curve : multi)
+        types.push_back(curve.strType);
+    EXPECT_EQ(types, (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
 }
 
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
     STRUCT_CURVE_ITEM curve;
-    curve.strName = type;
-    curve.strType = type;
-    curve.strUnit = unit;
-    curve.strDisplayName = L"stale";
+    curve.strName = curve.strType = type;
+    std::tie(curve.strUnit, curve.strDisplayName) = std::tuple(unit, L"stale");
     return curve;
 }
 

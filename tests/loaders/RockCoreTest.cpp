@@ -17,8 +17,7 @@ namespace {
 STRUCT_CURVE_ITEM Item(std::int32_t column, Values values = {}) {
     STRUCT_CURVE_ITEM item;
     item.strName = L"孔隙度";
-    item.nColumn = column;
-    item.vecValues = std::move(values);
+    std::tie(item.nColumn, item.vecValues) = std::tie(column, values);
     return item;
 }
 
@@ -32,28 +31,22 @@ Result Load(const std::string& table, std::list<STRUCT_CURVE_ITEM> items) {
     return result;
 }
 
-TEST(RockCoreAnalyseTest, LoadsEveryColumnTheTableHasWithOneValuePerSample) {
+TEST(RockCoreAnalyseTest, LoadsEveryColumnTheTableHasOrFailsChangingNothing) {
     testing_support::MessageCapture messages;
-    // A text cell gives 0; a column the table lacks keeps the values it holds.
-    EXPECT_EQ(Load("DEPTH    POR    PERM\n1601.15  11.5   1.96\n1601.40  n/a    8.006\n"
-                   "1601.75  9.6    4.962\n1602.25  13.9   3.195\n",
-                   {Item(0), Item(1), Item(2), Item(3, {7}), Item(-1, {8})}),
-              (Result{true,
-                      {{1601.15f, 1601.40f, 1601.75f, 1602.25f},
-                       {11.5f, 0.0f, 9.6f, 13.9f},
-                       {1.96f, 8.006f, 4.962f, 3.195f},
-                       {7},
-                       {8}}}));
+    const std::tuple<std::string, std::list<STRUCT_CURVE_ITEM>, Result> cases[] = {
+        // A text cell gives 0; a column the table lacks keeps the values it holds.
+        {"DEPTH    POR    PERM\n1601.15  11.5   1.96\n1601.40  n/a    8.006\n",
+         {Item(0), Item(1), Item(2), Item(3, {7}), Item(-1, {8})},
+         {true, {{1601.15f, 1601.40f}, {11.5f, 0}, {1.96f, 8.006f}, {7}, {8}}}},
+        // A header line without cells: the first data line stands as the first row,
+        // and a shorter row after it is not read past its end.
+        {"   \n", {Item(0, {3})}, {true, {{3}}}},
+        {"   \n1601.15 11.5 7\n1602\n", {Item(2, {3})}, {true, {{-9999}}}},
+        {"DEPTH\n1601\n", {}, {false, {}}},
+        {"\n\n", {Item(0, {3})}, {false, {{3}}}}};
+    for (const auto& [table, items, result] : cases)
+        EXPECT_EQ(Load(table, items), result) << table;
     EXPECT_EQ(messages.Count(), 0u);
-    // A header line without cells: the first data line stands as the first row,
-    // and a shorter row after it is not read past its end.
-    EXPECT_EQ(Load("   \n", {Item(0, {3})}), (Result{true, {{3}}}));
-    EXPECT_EQ(Load("   \n1601.15 11.5 7\n1602\n", {Item(2, {3})}), (Result{true, {{-9999}}}));
-}
-
-TEST(RockCoreAnalyseTest, NoColumnsNoReaderOrAFailedReadFailsAndChangesNothing) {
-    EXPECT_EQ(Load("DEPTH\n1601\n", {}), (Result{false, {}}));
-    EXPECT_EQ(Load("\n\n", {Item(0, {3})}), (Result{false, {{3}}}));
     std::list<STRUCT_CURVE_ITEM> items{Item(0)};
     EXPECT_FALSE(CRockCoreAnalyse(nullptr, &items).Load());
     CDataFileReader noPath;
@@ -105,7 +98,7 @@ TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST_F(RockCoreDescribeTest, NoColumnTextDepthsAndColumnsPastTheRowGiveDefaults) {
+TEST_F(RockCoreDescribeTest, MissingColumnsGiveDefaultsAndAHeaderOrAFailedReadNothing) {
     record.strColumnName = L"描述";
     ASSERT_TRUE(loader.Load()); // no column chosen
     EXPECT_EQ(Loaded(), Intervals(3, {0, 0, L""}));
@@ -115,15 +108,10 @@ TEST_F(RockCoreDescribeTest, NoColumnTextDepthsAndColumnsPastTheRowGiveDefaults)
     loader.SetDescribeName(L""); // no name given: the record keeps its own
     ASSERT_TRUE(loader.Load());
     EXPECT_EQ(Loaded().front(), Intervals::value_type(0, 0, L"1601"));
-    EXPECT_EQ(record.strColumnName, L"描述");
-}
-
-TEST_F(RockCoreDescribeTest, AHeaderAloneGivesNoIntervalAFailedReadChangesNothing) {
+    record.lstItems.clear();
     file.Write("top bottom lithology\n");
     EXPECT_TRUE(loader.Load());
     EXPECT_TRUE(record.lstItems.empty());
-
-    record.strColumnName = L"描述";
     EXPECT_FALSE(CRockCoreDescribe(nullptr, &record).Load());
     CDataFileReader noPath;
     for (CDataFileReader* reader : {&noPath, &file.Write("\n")}) {

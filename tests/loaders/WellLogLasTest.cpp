@@ -20,19 +20,21 @@ struct LogLoad : testing_support::ScratchFile {
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log{&reader, &path, &curves};
 
-    // Reads `text` and loads every curve of it, as loading a LAS file by name does.
     bool Load(const std::string& text) { return ReadLas(text) && log.LoadLas(); }
-    // Reads `text` and drops its rows, as after a dialog: the load reads the file again.
-    void ReadAndDropRows(const std::string& text) {
-        ASSERT_TRUE(ReadLas(text));
-        reader.Clear();
-        reader.EnsureSections();
-    }
-    // Prepares a load of `table` with the chosen curves, as the single well log
-    // dialog leaves it.
     void Choose(const std::string& table, std::list<STRUCT_CURVE_ITEM> chosen) {
         Write(table).SetHeaderSearch(true);
         log.SetCurves(chosen);
+    }
+    // Columns 1 and 2 hold inclination and azimuth of a path the log carries.
+    void CarryPath() {
+        curves.bWithWellPath = true;
+        log.SetDataType(PATH_LOG_MD_INCL_AZIM);
+        log.SetINCLColumn(1);
+        log.SetAZIMColumn(2);
+    }
+    void ConvertFeet() {
+        log.SetConvertUnits(true);
+        log.SetDepthUnit(COMMON::COOR_UNIT_FT);
     }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
@@ -104,8 +106,7 @@ TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
 // lower-case coordinate name and a curve that is neither.
 TEST(WellLogLas, DepthAndCoordinateCurvesAreConvertedToMetres) {
     LogLoad las;
-    las.log.SetConvertUnits(true);
-    las.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    las.ConvertFeet();
     las.log.SetCoorUnit(COMMON::COOR_UNIT_IN);
     ASSERT_TRUE(las.Load(LasHeader() + "~Curve\n TVDSS.F : t\n dy.IN : y\n GR.API : g\n"
                                        "~A\n-999.25 10 45\n"));
@@ -121,40 +122,32 @@ STRUCT_CURVE_ITEM Chosen(const wchar_t* name, int column, Values values = {}) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = name;
     curve.strUnit = L"ft";
-    curve.nColumn = column;
-    curve.vecValues = std::move(values);
+    std::tie(curve.nColumn, curve.vecValues) = std::tie(column, values);
     return curve;
 }
 
-TEST(WellLogLas, DialogCurvesAreReadAgainByTheirOneBasedColumns) {
-    LogLoad las;
-    las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 45 12\n1001 46 13\n");
-    CWellLog dialog(nullptr, nullptr, nullptr); // its settings reach the loader as a copy
-    dialog.SetUserCurveList(true);
-    las.log.CopySettingsFrom(dialog);
+// The dialog's settings, its path columns among them, reach the loader as a copy.
+TEST(WellLogLas, DialogCurvesAreReadAgainByOneBasedColumnsAfterTheCarriedPath) {
+    LogLoad las, dialog;
+    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n"));
+    las.reader.Clear(); // as after a dialog: the load reads the file again
+    las.reader.EnsureSections();
+    dialog.CarryPath();
+    dialog.log.SetUserCurveList(true);
+    las.log.CopySettingsFrom(dialog.log);
+    las.curves.bWithWellPath = true;
     ASSERT_TRUE(las.log.SetCurves(
         {Chosen(L"RT", 3), Chosen(L"NONE", 0), Chosen(L"FAR", 9), Chosen(L"EXTRA", 1, {7.0f})}));
     ASSERT_TRUE(las.log.LoadLas());
-    ASSERT_EQ(las.curves.lstCurves.size(), 4u);
-    EXPECT_EQ(las.Curve(0).strName, L"RT");
-    EXPECT_EQ(las.Curve(0).vecValues, (Values{12.0f, 13.0f}));
-    EXPECT_EQ(las.Curve(1).vecValues, (Values{0.0f, 0.0f}));
-    EXPECT_TRUE(las.Curve(2).vecValues.empty());
-    // Only as many curves as the file has are loaded.
-    EXPECT_EQ(las.Curve(3).vecValues, (Values{7.0f}));
-}
-
-TEST(WellLogLas, LogFileCarryingAWellPathLoadsThePathFirst) {
-    LogLoad las;
-    las.ReadAndDropRows(LasHeader() + kThreeCurves + "~A\n1000 4.5 270\n1001 5 271\n");
-    las.curves.bWithWellPath = true;
-    las.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
-    las.log.SetINCLColumn(1);
-    las.log.SetAZIMColumn(2);
-    ASSERT_TRUE(las.log.LoadLas());
     ASSERT_EQ(las.path.dqPoints.size(), 2u);
     EXPECT_EQ(las.path.dqPoints[1].uAzimOrX.fValue, 271.0f);
-    EXPECT_EQ(las.Curve(2).vecValues, (Values{270.0f, 271.0f}));
+    EXPECT_TRUE(dialog.path.dqPoints.empty() && dialog.curves.lstCurves.empty());
+    ASSERT_EQ(las.curves.lstCurves.size(), 4u);
+    EXPECT_EQ(las.Curve(0).strName, L"RT");
+    // Column 0 reads zeros; past the file's columns, and past its curve count, nothing is read.
+    const Values expected[] = {{270, 271}, {0, 0}, {}, {7}};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(las.Curve(i).vecValues, expected[i]) << i;
 }
 
 TEST(WellLogTable, NullsColumnZeroAndConversion) {
@@ -165,8 +158,7 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     table.Choose(text,
                  {Chosen(L"depth", 1), Chosen(L"TVD", 2), Chosen(L"GR", 3), Chosen(L"NONE", 0)});
     table.log.SetNullValues({-999.25f, 0.0f});
-    table.log.SetConvertUnits(true);
-    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    table.ConvertFeet();
     ASSERT_TRUE(table.log.LoadTable());
     // Ten lines with a header row give nine values per curve; only DEPTH converts.
     ASSERT_EQ(table.Curve(0).vecValues.size(), 9u);
@@ -177,25 +169,13 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     EXPECT_EQ(table.Curve(3).vecValues, Values(9, -9999.0f));
 }
 
-TEST(WellLogTable, NothingToLoadOrUnreadableFileFails) {
+TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconvertedAndFailsWithNothingToLoad) {
     LogLoad table;
     EXPECT_FALSE(table.log.LoadTable());
     EXPECT_FALSE(table.log.SetCurves({}));
-    testing_support::MessageCapture messages;
-    table.log.SetCurves({Chosen(L"GR", 1)});
-    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
-    EXPECT_FALSE(table.log.LoadLog());
-}
-
-TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
-    LogLoad table;
     table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n1001 3 -999.25 46\n", {Chosen(L"GR", 4)});
-    table.curves.bWithWellPath = true;
-    table.log.SetDataType(PATH_LOG_MD_INCL_AZIM);
-    table.log.SetINCLColumn(1);
-    table.log.SetAZIMColumn(2);
-    table.log.SetConvertUnits(true);
-    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
+    table.CarryPath();
+    table.ConvertFeet();
     table.log.SetAzimuthToTrueNorth(true);
     testing_support::MessageCapture messages;
     // The null azimuth of the second row stops the load before any curve.
@@ -203,14 +183,14 @@ TEST(WellLogTable, LogWithAPathLoadsMdInclAzimUnconverted) {
     EXPECT_EQ(messages.Count(), 1u);
     EXPECT_TRUE(table.Curve(0).vecValues.empty());
     ASSERT_EQ(table.path.dqPoints.size(), 1u);
-    const COMMON::STRUCT_WELL_PATH_POINT& point = table.path.dqPoints[0];
-    EXPECT_EQ(point.fMD, 1000.0f);
-    EXPECT_EQ(point.fInclOrDepth, 2.5f);
-    EXPECT_EQ(point.uAzimOrX.fValue, 300.0f);
+    const COMMON::STRUCT_WELL_PATH_POINT& p = table.path.dqPoints[0];
+    EXPECT_EQ(std::tie(p.fMD, p.fInclOrDepth, p.uAzimOrX.fValue), std::make_tuple(1000, 2.5, 300));
 
     table.Choose("DEPTH INCL AZIM GR\n1000 2.5 300 45\n", {Chosen(L"GR", 4)});
     EXPECT_TRUE(table.log.LoadLog());
     EXPECT_EQ(table.Curve(0).vecValues, (Values{45.0f}));
+    table.reader.SetFilePath(testing_support::Widen(table.dir.Path() + "/missing.txt"));
+    EXPECT_FALSE(table.log.LoadLog());
 }
 
 TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
