@@ -1,7 +1,5 @@
-// Reads every public LAS file of the shared corpus as loading a LAS file by name
-// does and checks the outcome file by file against tests/data/las/
-// corpus-expected.tsv. Where that table says the peer reader's reference agrees,
-// the reference is checked too; where it differs, the table must say why.
+// Every public corpus LAS file, loaded as by name, must match corpus-expected.tsv;
+// where that table differs from the peer reader's reference it must say why.
 #include "loaders/CWellLog.h"
 #include "reader/CDataFileReader.h"
 #include "support/TestSupport.h"
@@ -22,17 +20,12 @@ using testing_support::MessageCapture;
 using testing_support::Narrow;
 using Fields = std::vector<std::string>;
 
-// Columns of the expected table.
 enum { kFile, kOutcome, kMessage, kCurves, kRows, kFirstRow, kReference, kReason, kColumns };
 
 Fields Split(const std::string& text, char separator) {
     Fields fields(1);
-    for (char c : text) {
-        if (c == separator)
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
+    for (char c : text)
+        c == separator ? fields.emplace_back() : fields.back() += c;
     return fields;
 }
 

@@ -40,10 +40,8 @@ TEST(LasPreview, StopsAfterTheHeaderAndTenPlainDataLines) {
         LasWithData("# depth gr rt\n1.0E+03 1 2\n1000.5 GR 3\n" + DataLines(20)), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 12);
     // Without a well section the file is read to the end.
-    ASSERT_TRUE(las.ReadLas("~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n"
-                            " RT.OHMM : r\n~A\n" +
-                                DataLines(40),
-                            kPreview));
+    const std::string noWell = "~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n";
+    ASSERT_TRUE(las.ReadLas(noWell + " RT.OHMM : r\n~A\n" + DataLines(40), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 40);
 }
 
