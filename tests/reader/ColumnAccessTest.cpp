@@ -1,4 +1,3 @@
-// Taking columns, rows and numeric checks out of the row table.
 #include "platform/WideText.h"
 #include "support/TestSupport.h"
 

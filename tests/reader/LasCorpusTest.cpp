@@ -118,9 +118,8 @@ Fields Load(const std::string& path) {
 // "DEPT" is our "DEPTH"), rows and first row (its "nan" is our -9999).
 bool AgreesWithReference(const Fields& ours, const Fields& reference) {
     const bool accepted = ours[kOutcome] == "accepted";
-    const bool theyRead = reference[1] == "ok";
-    if (!accepted || !theyRead)
-        return accepted == theyRead;
+    if (!accepted || reference[1] != "ok")
+        return accepted == (reference[1] == "ok");
     Fields names = reference[4].empty() ? Fields() : Split(reference[4], '|');
     for (std::string& name : names)
         name = name == "DEPT" ? "DEPTH" : name;

@@ -1,4 +1,3 @@
-// Reading delimited text tables: lines, header, units line, padding, previews.
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +6,6 @@ namespace {
 
 class TextTableRead : public testing::Test {
 protected:
-    bool Read(const std::string& bytes, int mode = CDataFileReader::kReadAll) {
-        return file.Read(bytes, mode);
-    }
     testing_support::ScratchFile file;
     CDataFileReader& reader = file.reader;
     testing_support::MessageCapture messages;
@@ -46,7 +42,7 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
          {{L"A", L"B"}, {L"1", L"2"}, {L"5", L"6"}}},
     };
     for (const auto& [bytes, rows] : cases) {
-        ASSERT_TRUE(Read(bytes)) << bytes;
+        ASSERT_TRUE(file.Read(bytes)) << bytes;
         EXPECT_EQ(reader.GetRows(), rows) << bytes;
     }
     EXPECT_EQ(reader.GetRowCount(), 2);
@@ -56,7 +52,7 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
 
 TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
     for (const char* end : {"\n", "\r\n", "\r"}) {
-        ASSERT_TRUE(Read(Lines(1000, end))) << testing::PrintToString(end);
+        ASSERT_TRUE(file.Read(Lines(1000, end))) << testing::PrintToString(end);
         ASSERT_EQ(reader.GetRowCount(), 1000);
         for (int i = 1; i <= 1000; ++i)
             ASSERT_EQ(reader.GetRow(i), (Row{std::to_wstring(999 + i), std::to_wstring(i - 1)}))
@@ -68,7 +64,7 @@ TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
     for (size_t length : {2040u, 2046u, 2047u, 2048u, 2049u, 4095u, 10000u})
         text += std::string(length - 2, 'x') + " 1\n";
     text += std::string(2047, 'y') + "\n";
-    ASSERT_TRUE(Read(text));
+    ASSERT_TRUE(file.Read(text));
     ASSERT_EQ(reader.GetRowCount(), 8);
     EXPECT_EQ(reader.GetRow(4)[0].size(), 2046u);
     EXPECT_EQ(reader.GetRow(7)[0].size(), 9998u);
@@ -76,18 +72,18 @@ TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
 }
 
 TEST_F(TextTableRead, PreviewModesStopEarly) {
-    ASSERT_TRUE(Read("\n" + Lines(40), CDataFileReader::kReadPreview));
+    ASSERT_TRUE(file.Read("\n" + Lines(40), CDataFileReader::kReadPreview));
     EXPECT_EQ(reader.GetRowCount(), 14); // 15 non-empty lines: the header and 14 rows
-    ASSERT_TRUE(Read(Lines(40), CDataFileReader::kReadFirstLine));
+    ASSERT_TRUE(file.Read(Lines(40), CDataFileReader::kReadFirstLine));
     EXPECT_EQ(reader.GetRowCount(), 0);
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
-    ASSERT_TRUE(Read(Lines(40), 100)); // other modes read everything
+    ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
 }
 
 TEST_F(TextTableRead, HeaderSearchSkipsTitleLines) {
     reader.SetHeaderSearch(true);
-    ASSERT_TRUE(Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
+    ASSERT_TRUE(file.Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
     EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
@@ -99,9 +95,9 @@ TEST_F(TextTableRead, FailuresAndANewReadReplacingTheLast) {
     EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::ApplicationBox);
-    ASSERT_TRUE(Read(Lines(5)));
-    ASSERT_TRUE(Read(Lines(2)));
+    ASSERT_TRUE(file.Read(Lines(5)));
+    ASSERT_TRUE(file.Read(Lines(2)));
     EXPECT_EQ(reader.GetRowCount(), 2);
     reader.SetDataFormat(static_cast<COMMON::WELL_LOG_DATA_FORMAT>(7));
-    EXPECT_FALSE(Read("A B\n1 2\n"));
+    EXPECT_FALSE(file.Read("A B\n1 2\n"));
 }
