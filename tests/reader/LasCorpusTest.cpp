@@ -56,8 +56,7 @@ std::string MessageKey(const MessageCapture& messages) {
         {"no-data-mark", L"解释数据时没有找到数据开始标记“~A”"},
         {"illegal-las", L"非法的Las格式文件。"},
         {"bad-wrap", L"文件数据有问题"},
-        {"bad-depths", L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n"},
-    };
+        {"bad-depths", L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n"}};
     if (messages.Count() != 1)
         return messages.Count() == 0 ? "none" : "several";
     std::wstring text = messages.Messages()[0].text;
@@ -79,18 +78,16 @@ std::string FloatText(float value) {
 // The file as a batch load (nothing may be shown) and its curves, then the
 // message an interactive read shows; in the columns of the expected table.
 Fields Load(const std::string& path) {
-    CDataFileReader reader;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    testing_support::ScratchFile las;
+    CDataFileReader& reader = las.reader;
     COMMON::STRUCT_WELL_PATH wellPath;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log(&reader, &wellPath, &curves);
-    reader.SetFilePath(testing_support::Widen(path));
-    reader.SetDataFormat(COMMON::WLDF_LAS);
-    reader.SetHeaderRow(false);
-    reader.EnsureSections();
-    reader.SetBatchLoad(true);
     Fields got(kReference, "-");
     MessageCapture batchMessages;
-    const bool accepted = reader.Read(CDataFileReader::kReadAll) && log.LoadLas();
+    const bool accepted = las.ReadLas(bytes, CDataFileReader::kReadAll, true) && log.LoadLas();
     EXPECT_EQ(batchMessages.Count(), 0u);
     got[kOutcome] = accepted ? "accepted" : "rejected";
     if (accepted) {
@@ -105,11 +102,8 @@ Fields Load(const std::string& path) {
         got[kRows] = std::to_string(reader.GetRowCount());
         got[kFirstRow] = Join(first);
     }
-    reader.Clear();
-    reader.EnsureSections();
-    reader.SetBatchLoad(false);
     MessageCapture messages;
-    EXPECT_EQ(reader.Read(CDataFileReader::kReadAll), accepted);
+    EXPECT_EQ(las.ReadLas(bytes), accepted);
     got[kMessage] = MessageKey(messages);
     return got;
 }
