@@ -20,7 +20,7 @@ std::string Lines(int count, const char* end = "\r\n") {
 
 } // namespace
 
-TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
+TEST_F(TextTableRead, HeaderUnitsLinePaddingBlankLinesAndHeaderSearch) {
     const std::pair<std::string, RowTable> cases[] = {
         // A second line without numbers is a units line; with one it is data.
         {"DEPTH  GR   RT\r\nm  API  ohm.m\r\n2150.0 45.1 12\r\n2150.125 46.0 13\r\n",
@@ -48,6 +48,9 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
     EXPECT_EQ(reader.GetRowCount(), 2);
     EXPECT_EQ(reader.GetColumnCount(), 2);
     EXPECT_EQ(messages.Count(), 0u);
+    reader.SetHeaderSearch(true); // title lines before the header are skipped
+    ASSERT_TRUE(file.Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
+    EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
 TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
@@ -79,12 +82,6 @@ TEST_F(TextTableRead, PreviewModesStopEarly) {
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
     ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
-}
-
-TEST_F(TextTableRead, HeaderSearchSkipsTitleLines) {
-    reader.SetHeaderSearch(true);
-    ASSERT_TRUE(file.Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
-    EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
 // Empty, missing and binary files are in the bad-input catalogue.
