@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using testing_support::LasHeader;
 using testing_support::LasWithData;
 using testing_support::MessageCapture;
@@ -100,5 +98,3 @@ TEST(LasParser, ParseStepsTheProgressBarOnlyWhenReadingWithProgress) {
     ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n")));
     EXPECT_GE(progress.totalSteps, 12 * (60 / 12 + 1)); // 12 lines, each stepping 60/12+1 times
 }
-
-} // namespace
