@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 TEST(LasDepthReport, LongDepthCellsAreCutThreeDecimalsAfterThePoint) {
-    for (const auto& [cell, text] : {std::pair{L"1670.125", L"1670.125"},
-                                     {L"1234567890", L"1234567890"},
-                                     {L"1670.123456", L"1670.123"},
-                                     {L"12345678901", L""},
-                                     {L"1234567890.5", L"1234567890.5"},
-                                     {L"-1.#IND000000", L"-1.#IN"}})
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"1670.125", L"1670.125"},         {L"1234567890", L"1234567890"},
+        {L"1670.123456", L"1670.123"},      {L"12345678901", L""},
+        {L"1234567890.5", L"1234567890.5"}, {L"-1.#IND000000", L"-1.#IN"}};
+    for (const auto& [cell, text] : cases)
         EXPECT_EQ(LasDepthReport::DepthText(cell), text)
             << testing::PrintToString(std::wstring(cell));
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
     // Line, then mnemonic, unit, value and description.
     const std::array<const wchar_t*, 5> cases[] = {
@@ -35,5 +33,3 @@ TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
     EXPECT_FALSE(welldata::SplitLasItem(L"DEPTH").has_value()); // no end to the mnemonic
     EXPECT_FALSE(welldata::SplitLasItem(L"\t--\t--").has_value());
 }
-
-} // namespace

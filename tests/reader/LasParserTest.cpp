@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using testing_support::LasHeader;
 using testing_support::LasWithData;
 using testing_support::MessageCapture;
@@ -45,31 +43,24 @@ TEST(LasParser, CommentLinesAreSkippedInHeaderAndData) {
         las.ReadLas(LasWithData("1000 1 2\n1001 3 4 # five\n"), CDataFileReader::kReadAll, true));
 }
 
-// The full texts are checked by the bad-input catalogue; here the message kind, its owner and
-// that a batch read shows nothing.
+// The texts are checked by the bad-input catalogue; here each kind's owner (which also tells the
+// missing-section message from the missing-data-mark one), caption, and that a batch shows nothing.
 TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
     const std::string curves = "~Curve\n DEPT.M : depth\n GR.API : gamma\n";
-    const std::wstring noSection = L"解释数据时没有找到相应的数据段",
-                       noDataMark = L"解释数据时没有找到数据开始标记“~A”",
-                       illegal = L"非法的Las格式文件。", badWrap = L"文件数据有问题",
-                       badDepths = L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n";
     const auto focus = MessageOwner::FocusWindow;
-    const std::tuple<std::string, std::wstring, MessageOwner> cases[] = {
-        {" VERS. 2.0 : v\n" + LasHeader() + curves + "~A\n1 2\n", noSection, MessageOwner::None},
-        {"depth gr\n1000 45\n", noSection, MessageOwner::None},
-        {LasHeader() + curves + "1 2\n", noDataMark, focus},
-        {"HELLO\nWORLD\n", noDataMark, focus}, // no separators anywhere
-        {LasHeader() + "~A\n1 2\n", illegal, focus},
-        {"~Well\n NULL. -999.25 : n\n" + curves + "~A\n1 2\n", illegal, focus},
-        {LasHeader("YES") + curves + "~A\n1000\n45 1001\n", badWrap, focus},
-        {LasWithData("1000.125 45 2\n1000.25 46\n"), badDepths + L"1000.25.", focus}};
-    for (const auto& [text, message, owner] : cases) {
+    const std::pair<std::string, MessageOwner> cases[] = {
+        {" VERS. 2.0 : v\n" + LasHeader() + curves + "~A\n1 2\n", MessageOwner::None},
+        {LasHeader() + curves + "1 2\n", focus},
+        {"HELLO\nWORLD\n", focus}, // no separators anywhere: no data mark, not no section
+        {LasHeader() + "~A\n1 2\n", focus},
+        {LasHeader("YES") + curves + "~A\n1000\n45 1001\n", focus},
+        {LasWithData("1000.125 45 2\n1000.25 46\n"), focus}};
+    for (const auto& [text, owner] : cases) {
         SCOPED_TRACE(text);
         ScratchFile las;
         MessageCapture messages;
         EXPECT_FALSE(las.ReadLas(text));
         ASSERT_EQ(messages.Count(), 1u);
-        EXPECT_EQ(messages.Messages()[0].text.rfind(message, 0), 0u);
         EXPECT_EQ(messages.Messages()[0].owner, owner);
         EXPECT_EQ(messages.Messages()[0].caption, welldata::kProductCaption);
         messages.Clear();
@@ -107,5 +98,3 @@ TEST(LasParser, ParseStepsTheProgressBarOnlyWhenReadingWithProgress) {
     ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n")));
     EXPECT_GE(progress.totalSteps, 12 * (60 / 12 + 1)); // 12 lines, each stepping 60/12+1 times
 }
-
-} // namespace

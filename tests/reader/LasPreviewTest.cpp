@@ -19,16 +19,12 @@ std::string DataLines(int count) {
     return data;
 }
 
-long LineCount(const std::wstring& text) {
-    return std::count(text.begin(), text.end(), L'\n');
-}
-
 TEST(LasPreview, StopsAfterTheHeaderAndTenPlainDataLines) {
     ScratchFile las;
     ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 10);
     const std::wstring preview = las.reader.TakePreviewText();
-    EXPECT_EQ(LineCount(preview), kHeaderLines + 10);
+    EXPECT_EQ(std::ranges::count(preview, L'\n'), kHeaderLines + 10);
     EXPECT_EQ(preview.substr(preview.size() - 17), L"1009 45.5 -2.25\r\n");
     EXPECT_TRUE(las.reader.TakePreviewText().empty());
     // A batch preview collects no lines.
@@ -40,10 +36,8 @@ TEST(LasPreview, StopsAfterTheHeaderAndTenPlainDataLines) {
         LasWithData("# depth gr rt\n1.0E+03 1 2\n1000.5 GR 3\n" + DataLines(20)), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 12);
     // Without a well section the file is read to the end.
-    ASSERT_TRUE(las.ReadLas("~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n"
-                            " RT.OHMM : r\n~A\n" +
-                                DataLines(40),
-                            kPreview));
+    const std::string noWell = "~Version\n VERS. 2.0 : v\n~Curve\n DEPT.M : d\n GR.API : g\n";
+    ASSERT_TRUE(las.ReadLas(noWell + " RT.OHMM : r\n~A\n" + DataLines(40), kPreview));
     EXPECT_EQ(las.reader.GetRowCount(), 40);
 }
 
@@ -57,7 +51,7 @@ TEST(LasPreview, WrappedFilesCountValuesUpToAWholeRecord) {
     testing_support::MessageCapture messages;
     EXPECT_FALSE(
         las.ReadLas(LasWithData("1000 45\n2 1001\n46 3\n1002 47\n4 1003\n", "YES"), kPreview));
-    EXPECT_EQ(LineCount(las.reader.TakePreviewText()), kHeaderLines + 3);
+    EXPECT_EQ(std::ranges::count(las.reader.TakePreviewText(), L'\n'), kHeaderLines + 3);
 }
 
 } // namespace

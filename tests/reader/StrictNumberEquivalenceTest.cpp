@@ -17,7 +17,6 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-// Counts the texts on which the two conversions differ in verdict or in bits.
 size_t CountDisagreements(const Texts& texts) {
     size_t failures = 0;
     for (const std::wstring& text : texts) {
@@ -105,7 +104,6 @@ std::wstring RandomAlphabetText(std::mt19937_64& random) {
     return text;
 }
 
-// A global locale whose numbers use a comma for the point.
 struct CommaPoint : std::numpunct<wchar_t> {
     wchar_t do_decimal_point() const override { return L','; }
 };

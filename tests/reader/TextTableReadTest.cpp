@@ -1,4 +1,3 @@
-// Reading delimited text tables: lines, header, units line, padding, previews.
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +6,6 @@ namespace {
 
 class TextTableRead : public testing::Test {
 protected:
-    bool Read(const std::string& bytes, int mode = CDataFileReader::kReadAll) {
-        return file.Read(bytes, mode);
-    }
     testing_support::ScratchFile file;
     CDataFileReader& reader = file.reader;
     testing_support::MessageCapture messages;
@@ -24,7 +20,7 @@ std::string Lines(int count, const char* end = "\r\n") {
 
 } // namespace
 
-TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
+TEST_F(TextTableRead, HeaderUnitsLinePaddingBlankLinesAndHeaderSearch) {
     const std::pair<std::string, RowTable> cases[] = {
         // A second line without numbers is a units line; with one it is data.
         {"DEPTH  GR   RT\r\nm  API  ohm.m\r\n2150.0 45.1 12\r\n2150.125 46.0 13\r\n",
@@ -46,17 +42,20 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
          {{L"A", L"B"}, {L"1", L"2"}, {L"5", L"6"}}},
     };
     for (const auto& [bytes, rows] : cases) {
-        ASSERT_TRUE(Read(bytes)) << bytes;
+        ASSERT_TRUE(file.Read(bytes)) << bytes;
         EXPECT_EQ(reader.GetRows(), rows) << bytes;
     }
     EXPECT_EQ(reader.GetRowCount(), 2);
     EXPECT_EQ(reader.GetColumnCount(), 2);
     EXPECT_EQ(messages.Count(), 0u);
+    reader.SetHeaderSearch(true); // title lines before the header are skipped
+    ASSERT_TRUE(file.Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
+    EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
 TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
     for (const char* end : {"\n", "\r\n", "\r"}) {
-        ASSERT_TRUE(Read(Lines(1000, end))) << testing::PrintToString(end);
+        ASSERT_TRUE(file.Read(Lines(1000, end))) << testing::PrintToString(end);
         ASSERT_EQ(reader.GetRowCount(), 1000);
         for (int i = 1; i <= 1000; ++i)
             ASSERT_EQ(reader.GetRow(i), (Row{std::to_wstring(999 + i), std::to_wstring(i - 1)}))
@@ -68,7 +67,7 @@ TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
     for (size_t length : {2040u, 2046u, 2047u, 2048u, 2049u, 4095u, 10000u})
         text += std::string(length - 2, 'x') + " 1\n";
     text += std::string(2047, 'y') + "\n";
-    ASSERT_TRUE(Read(text));
+    ASSERT_TRUE(file.Read(text));
     ASSERT_EQ(reader.GetRowCount(), 8);
     EXPECT_EQ(reader.GetRow(4)[0].size(), 2046u);
     EXPECT_EQ(reader.GetRow(7)[0].size(), 9998u);
@@ -76,19 +75,13 @@ TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
 }
 
 TEST_F(TextTableRead, PreviewModesStopEarly) {
-    ASSERT_TRUE(Read("\n" + Lines(40), CDataFileReader::kReadPreview));
+    ASSERT_TRUE(file.Read("\n" + Lines(40), CDataFileReader::kReadPreview));
     EXPECT_EQ(reader.GetRowCount(), 14); // 15 non-empty lines: the header and 14 rows
-    ASSERT_TRUE(Read(Lines(40), CDataFileReader::kReadFirstLine));
+    ASSERT_TRUE(file.Read(Lines(40), CDataFileReader::kReadFirstLine));
     EXPECT_EQ(reader.GetRowCount(), 0);
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
-    ASSERT_TRUE(Read(Lines(40), 100)); // other modes read everything
+    ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
-}
-
-TEST_F(TextTableRead, HeaderSearchSkipsTitleLines) {
-    reader.SetHeaderSearch(true);
-    ASSERT_TRUE(Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
-    EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
 // Empty, missing and binary files are in the bad-input catalogue.
@@ -99,9 +92,9 @@ TEST_F(TextTableRead, FailuresAndANewReadReplacingTheLast) {
     EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::ApplicationBox);
-    ASSERT_TRUE(Read(Lines(5)));
-    ASSERT_TRUE(Read(Lines(2)));
+    ASSERT_TRUE(file.Read(Lines(5)));
+    ASSERT_TRUE(file.Read(Lines(2)));
     EXPECT_EQ(reader.GetRowCount(), 2);
     reader.SetDataFormat(static_cast<COMMON::WELL_LOG_DATA_FORMAT>(7));
-    EXPECT_FALSE(Read("A B\n1 2\n"));
+    EXPECT_FALSE(file.Read("A B\n1 2\n"));
 }
