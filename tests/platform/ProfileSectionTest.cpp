@@ -33,7 +33,6 @@ TEST(ProfileSectionTest, DecodesByByteOrderMarkElseInTheDataCodePage) {
         EXPECT_EQ(ReadLines(dir.Write("a.ini", bytes), L"曲线"), kExpected) << name;
 
     const std::wstring utf8 = dir.Write("b.ini", Narrow(kText));
-    EXPECT_NE(ReadLines(utf8, L"曲线"), kExpected) << "UTF-8 bytes are not GB18030 text";
     ASSERT_TRUE(welldata::SetDataCodePage("UTF-8"));
     const Lines lines = ReadLines(utf8, L"曲线");
     welldata::SetDataCodePage("GB18030");

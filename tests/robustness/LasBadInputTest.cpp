@@ -10,8 +10,6 @@ using namespace robustness;
 using testing_support::LasHeader;
 using testing_support::LasWithData;
 
-namespace {
-
 struct LasCase {
     const char* name;
     std::string file;
@@ -25,14 +23,14 @@ std::string Curves(const std::string& curveLines, const std::string& data) {
     return LasHeader() + "~Curve\n" + curveLines + "~A\n" + data;
 }
 
-std::vector<LasCase> Cases() {
+TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
     const std::string oneRow = LasWithData("1000 45 12\n");
     const std::string hugeHeaderLine =
         LasHeader() + "~Other\n" + std::string(1 << 20, 'x') + "\n~Curve\n DEPT.M : d\n~A\n1000\n";
     const std::string hugeDepthCell =
         LasWithData("1000" + std::string(100000, ' ') + "45 12\n1001" + std::string(50000, '1') +
                     " 45 12 13\n");
-    return {
+    const LasCase cases[] = {
         {"missing file", kMissingFile, false, kOpenFailed},
         // The reader's own message is not one of the LAS checks that a batch silences.
         {"missing file, batch", kMissingFile, false, kOpenFailed, L"", true},
@@ -87,12 +85,7 @@ std::vector<LasCase> Cases() {
         {"a ~ line among the data is data", LasWithData("1000 45 12\n~V 46 13\n"), true, L"",
          L"DEPTH 1000 0; GR 45 46; RT 12 13"},
     };
-}
-
-} // namespace
-
-TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
-    for (const LasCase& c : Cases()) {
+    for (const LasCase& c : cases) {
         SCOPED_TRACE(c.name);
         CaseFile file;
         std::wstring path = file.Path("bad.las", c.file);

@@ -14,39 +14,30 @@
 #include <iterator>
 #include <map>
 
-namespace {
-
-using Runner = void (*)(const std::uint8_t*, std::size_t);
-
-const std::map<std::string, Runner> kRunners = {
-    {"text_table", welldata::fuzz::RunTextTable},
-    {"las", welldata::fuzz::RunLas},
-    {"settings", welldata::fuzz::RunSettings},
-    {"well_path", welldata::fuzz::RunWellPath},
-};
-
-void Replay(Runner runner, const std::string& bytes) {
-    runner(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
-} // namespace
-
 TEST(RegressionReplay, EveryRecordedInputRunsCleanly) {
-    for (const auto& [target, runner] : kRunners) {
+    using Runner = void (*)(const std::uint8_t*, std::size_t);
+    const std::map<std::string, Runner> runners = {{"text_table", welldata::fuzz::RunTextTable},
+                                                   {"las", welldata::fuzz::RunLas},
+                                                   {"settings", welldata::fuzz::RunSettings},
+                                                   {"well_path", welldata::fuzz::RunWellPath}};
+    const auto replay = [](Runner run, const std::string& bytes) {
+        run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    };
+    for (const auto& [target, runner] : runners) {
         SCOPED_TRACE(target);
-        Replay(runner, "");
-        Replay(runner, std::string(32, '\xFF'));
+        replay(runner, "");
+        replay(runner, std::string(32, '\xFF'));
     }
     int replayed = 0;
     for (const auto& file : std::filesystem::directory_iterator(
              testing_support::Narrow(testing_support::DataPath("regressions")))) {
         const std::string name = file.path().filename().string();
-        const auto runner = kRunners.find(name.substr(0, name.find('-')));
-        if (runner == kRunners.end())
+        const auto runner = runners.find(name.substr(0, name.find('-')));
+        if (runner == runners.end())
             continue;
         SCOPED_TRACE(name);
         std::ifstream in(file.path(), std::ios::binary);
-        Replay(runner->second, std::string(std::istreambuf_iterator<char>(in), {}));
+        replay(runner->second, std::string(std::istreambuf_iterator<char>(in), {}));
         ++replayed;
     }
     std::cout << replayed << " recorded inputs replayed\n";

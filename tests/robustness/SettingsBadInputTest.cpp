@@ -2,27 +2,18 @@
 // "well_log" lookup sees and the id the alias DEPT finds (-1 for none).
 #include "robustness/BadInput.h"
 #include "settings/WellAttributeLookup.h"
-#include "support/TestSupport.h"
 #include "welldata/Settings.h"
 
 #include <gtest/gtest.h>
 
 using namespace robustness;
 
-namespace {
-
-struct SettingsCase {
-    const char* name;
-    std::string file;
-    int entries;
-    int deptId;
-};
-
-std::vector<SettingsCase> Cases() {
+TEST(SettingsBadInput, WellLogLookupSeesTheCataloguedEntries) {
     std::string longSection = "[well_log]\n";
     for (int i = 0; i < 150; ++i)
         longSection += "18=TVD" + std::to_string(i) + "\n";
-    return {
+    // Case, file, entries seen, id of DEPT.
+    const std::tuple<const char*, std::string, int, int> cases[] = {
         {"missing file", kMissingFile, 0, -1},
         {"empty file", "", 0, -1},
         {"binary bytes", BinaryBytes(4096), 0, -1},
@@ -35,19 +26,14 @@ std::vector<SettingsCase> Cases() {
         {"duplicate aliases: the first entry wins", "[well_log]\n17=DEPT\n18=DEPT\n", 2, 17},
         {"lone CR line ends", "[well_log]\r17=DEPT\r", 1, 17},
     };
-}
-
-} // namespace
-
-TEST(SettingsBadInput, WellLogLookupSeesTheCataloguedEntries) {
-    for (const SettingsCase& c : Cases()) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, entries, deptId] : cases) {
+        SCOPED_TRACE(name);
         CaseFile file;
-        welldata::SetSettingsFilePath(file.Path("host.well_attri.ini", c.file));
+        welldata::SetSettingsFilePath(file.Path("host.well_attri.ini", bytes));
         WellAttributeLookup lookup(WellAttributeSection::WellLog, true);
-        EXPECT_EQ(lookup.GetCount(), c.entries);
+        EXPECT_EQ(lookup.GetCount(), entries);
         unsigned int id = 0;
-        EXPECT_EQ(lookup.FindAttribute(L"DEPT", id) ? static_cast<int>(id) : -1, c.deptId);
+        EXPECT_EQ(lookup.FindAttribute(L"DEPT", id) ? static_cast<int>(id) : -1, deptId);
         welldata::SetSettingsFilePath(L"");
     }
 }

@@ -8,8 +8,6 @@
 
 using namespace robustness;
 
-namespace {
-
 struct TableCase {
     const char* name;
     std::string file;
@@ -22,12 +20,12 @@ struct TableCase {
     bool headerSearch = false;
 };
 
-std::vector<TableCase> Cases() {
+TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
     std::string manyColumns;
     for (int i = 0; i < 100000; ++i)
         manyColumns += "C" + std::to_string(i) + "\t";
     const std::string utf16 = Utf16("DEPTH GR\n1 2\n"), hugeCell = std::string(1 << 20, 'x');
-    return {
+    const TableCase cases[] = {
         {"missing file", kMissingFile, false, kOpenFailed, 0, 0, L""},
         {"empty file", "", false, L"", 0, 0, L""},
         {"only line ends", "\r\n\n\r", false, L"", 0, 0, L""},
@@ -48,12 +46,7 @@ std::vector<TableCase> Cases() {
         {"overflow", "D G\n1 2\n2 1e309\n", true, L"", 3, 2, L"2 0"},
         {"duplicate column names", "D D\n1 2\n", true, L"", 2, 2, L"2", true},
     };
-}
-
-} // namespace
-
-TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
-    for (const TableCase& c : Cases()) {
+    for (const TableCase& c : cases) {
         SCOPED_TRACE(c.name);
         CaseFile file;
         CDataFileReader reader;

@@ -9,8 +9,6 @@
 
 using namespace robustness;
 
-namespace {
-
 struct PathCase {
     const char* name;
     std::string file;
@@ -20,8 +18,8 @@ struct PathCase {
     bool hasNull = false; // with NaN as the user's null value
 };
 
-std::vector<PathCase> Cases() {
-    return {
+TEST(WellPathBadInput, LoadPathGivesTheCataloguedOutcome) {
+    const PathCase cases[] = {
         {"missing file", kMissingFile, false, kOpenFailed, L""},
         {"empty file", "", false, L"", L""},
         {"text in numeric columns", "TVD X Y\nabc 1 2\n", true, L"", L"0 1 2"},
@@ -33,12 +31,7 @@ std::vector<PathCase> Cases() {
         {"header of separators only", "\t\n1 2 3\n", false, L"", L""},
         {"null value NaN matches nothing", "TVD X Y\nnan 2 3\n", true, L"", L"nan 2 3", true},
     };
-}
-
-} // namespace
-
-TEST(WellPathBadInput, LoadPathGivesTheCataloguedOutcome) {
-    for (const PathCase& c : Cases()) {
+    for (const PathCase& c : cases) {
         SCOPED_TRACE(c.name);
         CaseFile file;
         CDataFileReader reader;

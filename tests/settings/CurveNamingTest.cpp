@@ -26,7 +26,6 @@ TEST(CurveNamingTest, NameAndUnitsOfACurve) {
         // Fewer than two aliases, or no entry: the name comes back.
         {{"21=GR"}, L"gr", true, false, L"gr", kGamma},
         {{"21=GR GammaRay"}, L"GR1", false, false, L"GR1", {}},
-        {{}, L"GR", true, false, L"GR", {}},
         // The entry is fetched again by its canonical name: the first line wins.
         {{"21=GR", "40=gr GammaRay CGR"}, L"CGR", true, false, L"CGR", kGamma},
         {{"40=gr GammaRay", "21=GR CGR"}, L"CGR", true, true, L"GammaRay", kGamma},
@@ -61,8 +60,7 @@ TEST(CurveNamingTest, NoNameOrNoResultChangesNothing) {
     EXPECT_EQ(get_curve_units(nullptr, &units) + get_curve_units(L"", &units) +
                   get_curve_units(L"GR", nullptr),
               0u);
-    EXPECT_EQ(result, L"previous");
-    EXPECT_EQ(units.size(), 2u);
+    EXPECT_TRUE(result == L"previous" && units.size() == 2u);
 }
 
 TEST(CurveNamingTest, ReadsTheSettingsFileBesideTheExecutable) {

@@ -7,17 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <sstream>
 
 using testing_support::Narrow;
 
 static const std::wstring kSample = testing_support::SamplePath("welldata.well_attri.ini");
-
-static std::vector<std::wstring> Words(const std::wstring& text) {
-    std::wistringstream in(text);
-    return {std::istream_iterator<std::wstring, wchar_t>(in), {}};
-}
 
 TEST(SampleSettingsTest, EverySectionFitsTheReadLimit) {
     for (const wchar_t* section : {L"well_head", L"well_path", L"well_log", L"rock_core"}) {
@@ -51,7 +45,8 @@ TEST(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
     for (const auto& [section, names, expected] : layouts) {
         WellAttributeLookup lookup(section, section == S::WellLog);
         std::vector<unsigned int> ids;
-        for (const auto& name : Words(names)) {
+        std::wistringstream in(names);
+        for (std::wstring name; in >> name;) {
             ids.push_back(999);
             lookup.FindAttribute(name.c_str(), ids.back());
         }

