@@ -1,5 +1,6 @@
 #include "controls/InPlaceEditSession.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -60,6 +61,7 @@ bool InPlaceEditSession::HandleKey(QKeyEvent& event, QWidget& editor, const QStr
 
 void InPlaceEditSession::HandleFocusOut(const QFocusEvent& event, QWidget& editor,
                                         const QString& currentText) {
-    if (event.reason() != Qt::PopupFocusReason)
+    // While a popup is open the focus moves into it and comes back after.
+    if (event.reason() != Qt::PopupFocusReason && QApplication::activePopupWidget() == nullptr)
         End(editor, currentText, true);
 }

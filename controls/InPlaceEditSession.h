@@ -52,7 +52,7 @@ public:
     // never press a dialog's OK or Cancel. False for any other key.
     bool HandleKey(QKeyEvent& event, QWidget& editor, const QString& currentText);
     // A focus loss ends the edit, except one to a popup (a context menu, the
-    // drop-down part of a list), after which the focus comes back.
+    // drop-down part of a list) or while one is open: the focus comes back.
     void HandleFocusOut(const QFocusEvent& event, QWidget& editor, const QString& currentText);
 
 private:
