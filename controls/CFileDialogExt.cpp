@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTreeView>
 #include <algorithm>
 #include <iterator>
 
@@ -16,7 +18,8 @@ namespace {
 
 constexpr int kSampleLines = 10;
 constexpr int kSampleColumns = 100;
-// Room for the file list above the sample.
+// Room for the file list and all its columns above the sample.
+constexpr int kMinimumWidth = 900;
 constexpr int kMinimumHeight = 600;
 
 const wchar_t* const kDefaultTitle = L"请要加载选择文件";
@@ -44,6 +47,7 @@ CFileDialogExt::CFileDialogExt(bool openFileDialog, const QString& defaultExtens
     if (!m_nameFilters.isEmpty())
         setNameFilters(m_nameFilters);
     AddSampleBox();
+    WidenFileColumns();
     StartIn(fileName);
     connect(this, &QFileDialog::filterSelected, this, &CFileDialogExt::OnFilterSelected);
     UpdateSample();
@@ -87,7 +91,21 @@ void CFileDialogExt::AddSampleBox() {
         grid->addWidget(m_sampleBox, grid->rowCount(), 0, 1, grid->columnCount());
     else if (layout() != nullptr)
         layout()->addWidget(m_sampleBox);
-    resize(std::max(width(), sizeHint().width()), std::max(height(), kMinimumHeight));
+    resize(std::max({width(), sizeHint().width(), kMinimumWidth}),
+           std::max(height(), kMinimumHeight));
+}
+
+void CFileDialogExt::WidenFileColumns() {
+    // Wide enough for a whole size, type and date.
+    auto* files = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (files == nullptr)
+        return;
+    const QFontMetrics metrics(files->font());
+    const char* widest[] = {"00000000000000000000000000000000", "000.00 KiB", "plain text document",
+                            "0000-00-00 00:00:00"};
+    for (int column = 0; column < static_cast<int>(std::size(widest)); ++column)
+        files->header()->resizeSection(
+            column, metrics.horizontalAdvance(QString::fromLatin1(widest[column])) + 24);
 }
 
 void CFileDialogExt::StartIn(const QString& fileName) {

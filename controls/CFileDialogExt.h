@@ -75,6 +75,7 @@ public:
 
 private:
     void AddSampleBox();
+    void WidenFileColumns();
     void StartIn(const QString& fileName);
     void OnFilterSelected(const QString& nameFilter);
     void UpdateSample();
