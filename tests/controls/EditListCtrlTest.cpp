@@ -7,6 +7,7 @@
 #include "uisupport/ListDriver.h"
 #include "uisupport/WidgetDriver.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -260,6 +261,26 @@ TEST_F(EditList, ChoosingACurveTypeSetsTheRowsCurveAndUnit) {
     ASSERT_TRUE(uitest::ChooseInCell(list, 0, List::kFileColumnColumn, "2"));
     EXPECT_EQ(list->GetItemData(0), List::kNoCurve);
     EXPECT_EQ(list->GetItemText(0, List::kFileColumnColumn), "2");
+}
+
+TEST_F(EditList, ClosingTheDropDownPartEndsTheEditWithItsChoice) {
+    MakeCurveList(3);
+    QSignalSpy ended(list, &List::cellEditEnded);
+    uitest::ClickCell(list, 0, List::kCurveTypeColumn);
+    CComboBoxExt* choices = CComboBoxExt::Current();
+    ASSERT_NE(choices, nullptr);
+    choices->showPopup();
+    QAbstractItemView* entries = choices->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(entries->window()));
+    EXPECT_TRUE(list->IsEditing()); // the open drop-down part keeps the edit open
+    entries->setCurrentIndex(entries->model()->index(choices->findText("GR"), 0));
+    QTest::keyClick(entries, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !list->IsEditing(); }));
+    EXPECT_EQ(list->GetItemText(0, List::kCurveTypeColumn), "GR");
+    EXPECT_EQ(list->GetItemData(0), 21);
+    EXPECT_EQ(list->GetItemText(0, List::kUnitColumn), "API");
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(list->hasFocus());
 }
 
 TEST_F(EditList, ScrollingEndsTheEditWithTheTypedText) {

@@ -94,7 +94,8 @@ TEST(FileDialogExt, TheSampleFollowsTheDataKindAndFileType) {
 }
 
 TEST(FileDialogExt, ChangingTheFileTypeShowsItsSampleAtOnce) {
-    CFileDialogExt dialog(true, QString(), QString(), kWellDataFilter);
+    const QString samples = QString::fromStdWString(testing_support::SamplePath("well_log.txt"));
+    CFileDialogExt dialog(true, QString(), samples, kWellDataFilter);
     EXPECT_EQ(dialog.windowTitle(), QString::fromWCharArray(L"请要加载选择文件"));
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     dialog.SetDataKind(2);
@@ -110,6 +111,7 @@ TEST(FileDialogExt, ChangingTheFileTypeShowsItsSampleAtOnce) {
     ASSERT_TRUE(uitest::ChooseComboIndex(types, 3)); // as the user picks the LAS type
     EXPECT_EQ(dialog.GetFilterIndex(), 4);
     EXPECT_TRUE(sample->toPlainText().startsWith("~VERSION INFORMATION"));
+    QTest::qWait(100); // lets the file list apply the new type before the picture
     uitest::SaveScreenshot(&dialog, "file-dialog-las-sample.png");
     dialog.SetFilterIndex(3);
     EXPECT_EQ(types->currentIndex(), 2);
