@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScrollBar>
 #include <algorithm>
 
 namespace {

@@ -24,13 +24,13 @@
 //   connect(list, &CEditListCtrl::cellEditEnded, page, &Page::OnCellEdited);
 #pragma once
 
+#include "controls/CComboBoxExt.h"
+
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QStringList>
 #include <QTableWidget>
 #include <vector>
-
-#include "controls/CComboBoxExt.h"
 
 class CEditListCtrl : public QTableWidget {
     Q_OBJECT

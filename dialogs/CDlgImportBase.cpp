@@ -189,10 +189,13 @@ void CDlgImportBase::AppendPreviewText(const QString& text) {
 bool CDlgImportBase::AddPage(QWidget* page, const QString& title) {
     if (page == nullptr)
         return false;
-    if (CTabCtrlExt* tabs = GetTabCtrl())
+    if (CTabCtrlExt* tabs = GetTabCtrl()) {
         tabs->AddTabPage(page, title);
-    else if (page->parentWidget() == nullptr)
+    } else if (page->parentWidget() == nullptr) {
+        // Without tabs the page is kept, out of sight, for the dialog to own.
         page->setParent(this);
+        page->hide();
+    }
     return true;
 }
 
