@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -76,16 +76,11 @@ std::string LasWithData(const std::string& data, const std::string& wrap) {
            "~Curve\n DEPT.M : depth\n GR  .API : gamma\n RT  .OHMM : resistivity\n~A\n" + data;
 }
 
-MessageCapture::MessageCapture() {
-    m_previous = welldata::SetMessageHandler([this](const welldata::MessageRequest& request) {
-        m_messages.push_back(request);
-        return welldata::MessageResult::Ok;
-    });
-}
-
-MessageCapture::~MessageCapture() {
-    welldata::SetMessageHandler(m_previous);
-}
+MessageCapture::MessageCapture()
+    : m_handler([this](const welldata::MessageRequest& request) {
+          m_messages.push_back(request);
+          return welldata::MessageResult::Ok;
+      }) {}
 
 std::wstring MessageCapture::Single() const {
     EXPECT_EQ(m_messages.size(), 1u);

@@ -61,9 +61,6 @@ std::string LasWithData(const std::string& data, const std::string& wrap = "NO")
 class MessageCapture {
 public:
     MessageCapture();
-    ~MessageCapture();
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
 
     const std::vector<welldata::MessageRequest>& Messages() const { return m_messages; }
     size_t Count() const { return m_messages.size(); }
@@ -73,7 +70,7 @@ public:
 
 private:
     std::vector<welldata::MessageRequest> m_messages;
-    welldata::MessageHandler m_previous;
+    welldata::ScopedMessageHandler m_handler;
 };
 
 class FakeProgressCtrl : public CProgressCtrl {

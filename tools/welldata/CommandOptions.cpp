@@ -4,8 +4,8 @@
 #include "EncodingDetector.h"
 #include "ToolFailure.h"
 #include "UsageError.h"
-#include "platform/Utf8.h"
 #include "welldata/Settings.h"
+#include "welldata/Utf8.h"
 
 #include <fstream>
 

@@ -6,10 +6,10 @@
 #include "RecordTables.h"
 #include "TablePreview.h"
 #include "loaders/CRockCoreDescribe.h"
-#include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
 #include "settings/ColumnRecognizer.h"
 #include "settings/WellAttributeId.h"
+#include "welldata/Utf8.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "CsvReportWriter.h"
 
 #include "OutputStream.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 #include <map>

@@ -2,8 +2,8 @@
 
 #include "ArgumentParser.h"
 #include "JsonText.h"
-#include "platform/Utf8.h"
 #include "welldata/CurveNaming.h"
+#include "welldata/Utf8.h"
 
 std::string CurveNameCommand::Help() const {
     return std::string(R"(usage: welldata curve-name [options] NAME...

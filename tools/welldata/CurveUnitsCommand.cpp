@@ -1,8 +1,8 @@
 #include "CurveUnitsCommand.h"
 
 #include "JsonText.h"
-#include "platform/Utf8.h"
 #include "welldata/CurveNaming.h"
+#include "welldata/Utf8.h"
 
 std::string CurveUnitsCommand::Help() const {
     return std::string(R"(usage: welldata curve-units [options] NAME...

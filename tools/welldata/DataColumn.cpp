@@ -1,7 +1,7 @@
 #include "DataColumn.h"
 
 #include "NumberText.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cmath>
 

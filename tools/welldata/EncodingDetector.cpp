@@ -1,6 +1,6 @@
 #include "EncodingDetector.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <fstream>
 

@@ -1,7 +1,7 @@
 #include "JsonText.h"
 
 #include "DataColumn.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cmath>
 #include <cstdio>

@@ -8,9 +8,9 @@
 #include "RecordTables.h"
 #include "TerminalUnitPrompt.h"
 #include "UsageError.h"
-#include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/CLoadData.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 

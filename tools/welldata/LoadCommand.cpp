@@ -6,8 +6,8 @@
 #include "LoadSession.h"
 #include "TablePreview.h"
 #include "UsageError.h"
-#include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 #include "StandardInputCopy.h"
 #include "TerminalText.h"
 #include "ToolFailure.h"
-#include "platform/Utf8.h"
 #include "platform/WideText.h"
 #include "welldata/CodePage.h"
+#include "welldata/Utf8.h"
 
 #if defined(WELLDATA_WITH_PLOT)
 #include "LogPlotter.h"

@@ -12,10 +12,10 @@
 #include "loaders/CWellLog.h"
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
-#include "platform/Utf8.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/MessageBox.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 #include <sstream>

@@ -6,9 +6,9 @@
 #include "OutputStream.h"
 #include "ToolFailure.h"
 #include "UsageError.h"
-#include "platform/Utf8.h"
 #include "welldata/CodePage.h"
 #include "welldata/Settings.h"
+#include "welldata/Utf8.h"
 
 #include <fstream>
 

@@ -1,7 +1,7 @@
 #include "MessagePrinter.h"
 
 #include "TerminalProgressBar.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cstdio>
 

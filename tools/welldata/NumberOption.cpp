@@ -1,8 +1,8 @@
 #include "NumberOption.h"
 
 #include "UsageError.h"
-#include "platform/Utf8.h"
 #include "reader/StrictNumber.h"
+#include "welldata/Utf8.h"
 
 #include <sstream>
 

@@ -1,7 +1,7 @@
 #include "OptionPair.h"
 
 #include "UsageError.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 std::pair<std::string, std::wstring> OptionPair::Split(const std::string& value,
                                                        const std::string& option) {

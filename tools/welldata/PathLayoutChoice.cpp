@@ -6,11 +6,11 @@
 #include "TablePreview.h"
 #include "UsageError.h"
 #include "loaders/CWellPath.h"
-#include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
 #include "settings/ColumnRecognizer.h"
 #include "settings/WellAttributeId.h"
 #include "welldata/MessageBox.h"
+#include "welldata/Utf8.h"
 
 #include <vector>
 

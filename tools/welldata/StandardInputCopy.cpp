@@ -1,7 +1,7 @@
 #include "StandardInputCopy.h"
 
 #include "ToolFailure.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cerrno>
 #include <cstdio>

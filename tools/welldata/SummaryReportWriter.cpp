@@ -4,7 +4,7 @@
 #include "OutputStream.h"
 #include "PropertyText.h"
 #include "TerminalText.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "TablePreview.h"
 
 #include "LoadProblem.h"
-#include "platform/Utf8.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "TerminalProgressBar.h"
 
 #include "TerminalText.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
 

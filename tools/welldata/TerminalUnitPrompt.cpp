@@ -2,7 +2,7 @@
 
 #include "CoorUnitName.h"
 #include "TerminalProgressBar.h"
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cstdio>
 

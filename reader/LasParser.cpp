@@ -1,13 +1,17 @@
-#include "reader/CLasParser.h"
+#include "reader/LasParser.h"
 
 #include "platform/StepProgress.h"
 #include "platform/WideText.h"
-#include "reader/CDataFileReader.h"
 #include "reader/CellSplitter.h"
 #include "reader/LasDepthReport.h"
 #include "reader/LasItemLine.h"
+#include "reader/WrappedRowJoiner.h"
+
+#include <optional>
 
 namespace {
+
+using welldata::LoadError;
 
 const wchar_t* const kNoSectionMessage = L"解释数据时没有找到相应的数据段\r\n"
                                          L"原因：\r\n"
@@ -24,30 +28,55 @@ bool IsDataMark(wchar_t c) {
     return c == L'A' || c == L'a';
 }
 
-} // namespace
+LasParseResult Failure(LoadError error, std::wstring message,
+                       welldata::MessageOwner owner = welldata::MessageOwner::FocusWindow) {
+    return {error, std::move(message), owner};
+}
 
-bool CLasParser::Parse() {
-    m_pSections = m_reader.GetLasSections();
-    if (m_reader.GetRawLines().empty() || m_pSections == nullptr)
-        return false;
-    m_pSections->Clear();
-    m_pCurrentSection = nullptr;
-    m_bInData = false;
-    m_joiner.reset();
-    if (!ParseLines())
-        return false;
-    if (!m_bInData) {
-        Report(kNoDataMarkMessage);
-        return false;
-    }
+// One parse: the header sections and the data rows, line by line.
+class CLasParser {
+public:
+    CLasParser(CLasSectionTable& sections, RowTable& rows) : m_sections(sections), m_rows(rows) {}
+
+    LasParseResult Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress);
+
+private:
+    // Sections and rows from the raw lines, releasing each line once parsed;
+    // false when an item line comes before any section.
+    bool ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* progress);
+    void StartSection(const std::wstring& line, size_t tilde);
+    bool AddHeaderItem(const std::wstring& line);
+    void AddDataRow(const std::wstring& line);
+
+    // At the "~A" line: a wrapped file with curves has its lines joined as they
+    // come (no section can follow "~A", so the header is complete here).
+    void StartData();
+    // Joins wrapped rows and checks that every row holds one value per curve.
+    LasParseResult CheckData();
+    bool JoinWrappedRows(size_t curveCount);
+    bool IsWrapped(const CLasSection& version) const;
+    std::wstring BadDepthReport(size_t curveCount) const;
+
+    CLasSectionTable& m_sections;
+    RowTable& m_rows;
+    CLasSection* m_pCurrentSection = nullptr;
+    bool m_bInData = false;
+    std::optional<WrappedRowJoiner> m_joiner;
+};
+
+LasParseResult CLasParser::Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress) {
+    m_sections.Clear();
+    if (!ParseLines(lines, progress))
+        return Failure(LoadError::LasNoSection, kNoSectionMessage, welldata::MessageOwner::None);
+    if (!m_bInData)
+        return Failure(LoadError::LasNoData, kNoDataMarkMessage);
     return CheckData();
 }
 
-bool CLasParser::ParseLines() {
-    std::vector<std::wstring>& lines = m_reader.GetRawLines();
-    StepProgress progress(m_reader.GetReadProgress(), static_cast<long long>(lines.size()), true);
+bool CLasParser::ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* progress) {
+    StepProgress stepper(progress, static_cast<long long>(lines.size()), true);
     for (size_t i = 0; i < lines.size(); ++i) {
-        progress.Advance(static_cast<long long>(i));
+        stepper.Advance(static_cast<long long>(i));
         const std::wstring line = std::move(lines[i]);
         if (line.empty() || line.front() == L'#')
             continue;
@@ -70,7 +99,7 @@ void CLasParser::StartSection(const std::wstring& line, size_t tilde) {
         StartData();
         return;
     }
-    m_pCurrentSection = &m_pSections->AddSection(line.substr(tilde, 2));
+    m_pCurrentSection = &m_sections.AddSection(line.substr(tilde, 2));
 }
 
 bool CLasParser::AddHeaderItem(const std::wstring& line) {
@@ -80,18 +109,16 @@ bool CLasParser::AddHeaderItem(const std::wstring& line) {
     // Other information is free text: its lines are no items.
     if (m_pCurrentSection != nullptr && welldata::EqualsNoCase(m_pCurrentSection->strName, L"~O"))
         return true;
-    if (m_pCurrentSection == nullptr) {
-        Report(kNoSectionMessage, welldata::MessageOwner::None);
+    if (m_pCurrentSection == nullptr)
         return false;
-    }
     m_pCurrentSection->items.push_back(std::move(*item));
     return true;
 }
 
 void CLasParser::StartData() {
     m_bInData = true;
-    const CLasSection* curves = m_pSections->FindSection(L"~C");
-    const CLasSection* version = m_pSections->FindSection(L"~V");
+    const CLasSection* curves = m_sections.FindSection(L"~C");
+    const CLasSection* version = m_sections.FindSection(L"~V");
     if (curves != nullptr && !curves->items.empty() && version != nullptr && IsWrapped(*version))
         m_joiner.emplace(curves->items.size());
 }
@@ -101,36 +128,31 @@ void CLasParser::AddDataRow(const std::wstring& line) {
     if (cells.empty())
         return;
     if (m_joiner)
-        m_joiner->Add(std::move(cells), m_reader.GetRows());
+        m_joiner->Add(std::move(cells), m_rows);
     else
-        m_reader.GetRows().push_back(std::move(cells));
+        m_rows.push_back(std::move(cells));
 }
 
-bool CLasParser::CheckData() {
-    const CLasSection* curves = m_pSections->FindSection(L"~C");
-    const CLasSection* version = m_pSections->FindSection(L"~V");
-    if (curves == nullptr || version == nullptr) {
-        Report(kIllegalLasMessage);
-        return false;
-    }
+LasParseResult CLasParser::CheckData() {
+    const CLasSection* curves = m_sections.FindSection(L"~C");
+    const CLasSection* version = m_sections.FindSection(L"~V");
+    if (curves == nullptr || version == nullptr)
+        return Failure(LoadError::LasNotLas, kIllegalLasMessage);
     const size_t curveCount = curves->items.size();
-    if (IsWrapped(*version) && !JoinWrappedRows(curveCount)) {
-        Report(kBadWrapMessage);
-        return false;
-    }
+    if (IsWrapped(*version) && !JoinWrappedRows(curveCount))
+        return Failure(LoadError::LasBadWrap, kBadWrapMessage);
     if (curveCount == 0)
-        return true;
+        return {};
     const std::wstring report = BadDepthReport(curveCount);
     if (report.empty())
-        return true;
-    Report(kBadDepthsMessage + report);
-    return false;
+        return {};
+    return Failure(LoadError::LasBadRows, kBadDepthsMessage + report);
 }
 
 bool CLasParser::JoinWrappedRows(size_t curveCount) {
     if (m_joiner)
-        return m_joiner->Finish(m_reader.GetRows());
-    return WrappedRowJoiner(curveCount).Join(m_reader.GetRows());
+        return m_joiner->Finish(m_rows);
+    return WrappedRowJoiner(curveCount).Join(m_rows);
 }
 
 bool CLasParser::IsWrapped(const CLasSection& version) const {
@@ -140,14 +162,16 @@ bool CLasParser::IsWrapped(const CLasSection& version) const {
 
 std::wstring CLasParser::BadDepthReport(size_t curveCount) const {
     LasDepthReport report;
-    for (const Row& row : m_reader.GetRows()) {
+    for (const Row& row : m_rows) {
         if (!row.empty() && row.size() != curveCount)
             report.Add(row.front());
     }
     return report.IsEmpty() ? std::wstring() : report.Text();
 }
 
-void CLasParser::Report(const std::wstring& text, welldata::MessageOwner owner) const {
-    if (!m_reader.IsBatchLoad())
-        welldata::ShowInformation(text, owner);
+} // namespace
+
+LasParseResult ParseLas(std::vector<std::wstring>& rawLines, CLasSectionTable& sections,
+                        RowTable& rows, CProgressCtrl* progress) {
+    return CLasParser(sections, rows).Parse(rawLines, progress);
 }
