@@ -5,13 +5,14 @@
 #pragma once
 
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <list>
 
 class CurveUnitNormalizer {
 public:
     // The single well and multi-well dialogs rewrite slightly different units.
-    enum class Dialog { SingleWell, MultiWell };
+    using Dialog = welldata::LogImport;
 
     explicit CurveUnitNormalizer(Dialog dialog) : m_dialog(dialog) {}
 

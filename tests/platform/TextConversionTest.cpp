@@ -1,7 +1,7 @@
 #include "platform/MultiByteConverter.h"
-#include "platform/Utf8.h"
 #include "platform/WideText.h"
 #include "welldata/CodePage.h"
+#include "welldata/Utf8.h"
 
 #include <gtest/gtest.h>
 
