@@ -61,6 +61,17 @@ public:
     bool ReadFile(const std::wstring& path, const welldata::CoreAnalysisChoices& choices);
     bool ReadFile(const std::wstring& path, const welldata::CoreDescriptionChoices& choices);
 
+    // Interactive loads, inside a Qt application: the library's file dialog,
+    // then the import dialog of the kind of data, then its loader. ReadFile()
+    // loads one file of the process-wide load type into the records; the sink
+    // version loads many well path files with one set of column choices and
+    // hands each path to the sink; ReadFileWis only lets the user pick a WIS
+    // file; ReadFileMuilti prepares the curve settings of a multi-well batch.
+    bool ReadFile();
+    bool ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH>* sink);
+    bool ReadFileWis(std::wstring& path);
+    bool ReadFileMuilti(std::vector<std::wstring>& list, bool listHoldsFiles);
+
     // Why the last load of this object failed; no error after a success.
     const welldata::LoadFailure& GetLastFailure() const { return m_lastFailure; }
     // The header sections of the LAS file last read by name, in file order.
@@ -112,6 +123,8 @@ public:
     static COMMON::LOAD_DATA_TYPE GetProcessLoadType();
 
 private:
+    friend class CInteractiveLoad;
+
     void CreateWorkers();
     void CopyRecordsFrom(const CLoadData& other);
     void CopyWorkerSettingsFrom(const CLoadData& other);

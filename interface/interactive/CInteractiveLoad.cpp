@@ -1,0 +1,140 @@
+#include "interface/interactive/CInteractiveLoad.h"
+
+#include "controls/CFileDialogExt.h"
+#include "dialogs/QtPresenters.h"
+#include "reader/CDataFileReader.h"
+
+#include <algorithm>
+
+namespace {
+
+struct FileDialogText {
+    const wchar_t* title;
+    const wchar_t* filter;
+};
+
+// Title and filter of the file dialog per load type; the order of a type's
+// filters is the numbering of its file types.
+FileDialogText FileDialogTextFor(COMMON::LOAD_DATA_TYPE type) {
+    switch (type) {
+    case COMMON::LDT_WELL_HEAD:
+        return {L"加载井位", L"井位 (*.txt)|*.txt||"};
+    case COMMON::LDT_WELL_PATH:
+        return {L"加载井数据", L"井轨迹 (*.txt)|*.txt||"};
+    case COMMON::LDT_WELL_DATA:
+        return {L"加载井数据",
+                L"井曲线 (*.txt)|*.txt|岩心分析数据(*.txt)|*.txt|岩心描述数据(*.txt)|"
+                L"*.txt|井曲线 las ver 2.0格式(*.las)|*.las||"};
+    default:
+        return {L"", L""};
+    }
+}
+
+// The well data file types are numbered from 3 in the host's preselection,
+// after the well head and well path files.
+int PreselectedFilterIndex(COMMON::LOAD_DATA_TYPE type, int defaultFilterType) {
+    if (type == COMMON::LDT_WELL_DATA)
+        return std::max(1, defaultFilterType - 2);
+    return defaultFilterType;
+}
+
+} // namespace
+
+bool CInteractiveLoad::ReadFile() {
+    welldata::InstallQtPresenters();
+    const COMMON::LOAD_DATA_TYPE type = CLoadData::GetProcessLoadType();
+    if (type == COMMON::LDT_NEW_WELL_HEAD)
+        return LoadNewWellHead();
+    if (!ChooseFile(type))
+        return false;
+    return DispatchByFileType(type);
+}
+
+bool CInteractiveLoad::ChooseFile(COMMON::LOAD_DATA_TYPE type) {
+    const FileDialogText text = FileDialogTextFor(type);
+    CFileDialogExt dialog(true, QString(), QString(), QString::fromWCharArray(text.filter),
+                          welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
+    dialog.setWindowTitle(QString::fromWCharArray(text.title));
+    dialog.SetDataKind(type);
+    dialog.SetFilterIndex(PreselectedFilterIndex(type, m_load.m_nDefaultFilterType));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_load.m_strLoadFileName = dialog.GetPathName().toStdWString();
+    m_load.m_pReader->SetFilePath(m_load.m_strLoadFileName);
+    m_load.m_pReader->SetProgressCtrl(m_load.m_pProgress);
+    m_load.m_nFileType = dialog.GetFilterIndex();
+    return true;
+}
+
+bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
+    const int fileType = m_load.m_nFileType;
+    switch (type) {
+    case COMMON::LDT_WELL_HEAD:
+        return fileType == 1 && LoadWellHeads();
+    case COMMON::LDT_WELL_PATH:
+        return fileType == 1 && LoadWellPath();
+    case COMMON::LDT_WELL_DATA:
+        switch (fileType) {
+        case 1:
+            return LoadWellLogTable();
+        case 2:
+            return LoadCoreAnalysis();
+        case 3:
+            return LoadCoreDescription();
+        case 4:
+            return LoadLasFile();
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
+// The roads below are filled in with their import dialogs.
+
+bool CInteractiveLoad::LoadNewWellHead() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadWellHeads() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadWellPath() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadWellLogTable() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadCoreAnalysis() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadCoreDescription() {
+    return false;
+}
+
+bool CInteractiveLoad::LoadLasFile() {
+    return false;
+}
+
+bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH>* sink) {
+    if (sink == nullptr)
+        return false;
+    welldata::InstallQtPresenters();
+    return false;
+}
+
+bool CInteractiveLoad::ReadFileWis(std::wstring& /*path*/) {
+    welldata::InstallQtPresenters();
+    return false;
+}
+
+bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& /*list*/,
+                                      bool /*listHoldsFiles*/) {
+    welldata::InstallQtPresenters();
+    return false;
+}

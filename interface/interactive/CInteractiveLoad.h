@@ -1,0 +1,44 @@
+// The interactive side of CLoadData: the file dialog, then the import dialog of
+// the kind of data, then its loader. It needs Qt Widgets, so it lives apart from
+// the core load object and is built with the dialogs.
+//
+// Each road below is one private function; ReadFile() picks it by the
+// process-wide load type and the file type the user left selected.
+#pragma once
+
+#include "welldata/CLoadData.h"
+
+#include <string>
+#include <vector>
+
+class CInteractiveLoad {
+public:
+    explicit CInteractiveLoad(CLoadData& load) : m_load(load) {}
+
+    // CLoadData::ReadFile(): one file of the process-wide load type.
+    bool ReadFile();
+    // CLoadData::ReadFile(sink): many well path files, one set of choices.
+    bool ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH>* sink);
+    // CLoadData::ReadFileWis: picks a WIS file; nothing is read.
+    bool ReadFileWis(std::wstring& path);
+    // CLoadData::ReadFileMuilti: the curve settings of a multi-well batch.
+    bool ReadFileMuilti(std::vector<std::wstring>& list, bool listHoldsFiles);
+
+private:
+    // The file dialog of the load type; false when the user cancels. Leaves
+    // the chosen path in the load object and the reader, and the chosen file
+    // type in m_nFileType.
+    bool ChooseFile(COMMON::LOAD_DATA_TYPE type);
+    bool DispatchByFileType(COMMON::LOAD_DATA_TYPE type);
+
+    // The roads of ReadFile(), one per row of the load type x file type table.
+    bool LoadNewWellHead();
+    bool LoadWellHeads();
+    bool LoadWellPath();
+    bool LoadWellLogTable();
+    bool LoadCoreAnalysis();
+    bool LoadCoreDescription();
+    bool LoadLasFile();
+
+    CLoadData& m_load;
+};
