@@ -2,6 +2,8 @@
 #include "controls/CColorStatic.h"
 #include "controls/CPictureComboBox.h"
 #include "controls/CTabCtrlExt.h"
+#include "controls/CWorkflowPanel.h"
+#include "controls/ControlId.h"
 #include "uisupport/WidgetDriver.h"
 
 #include <QAbstractItemView>
@@ -138,4 +140,17 @@ TEST(PictureComboBox, BitmapModeDrawsTheGivenPicturesAndSkipsMissingOnes) {
         painter.end();
         EXPECT_EQ(canvas.pixelColor(8, 8) == QColor(Qt::red), index == 0) << index;
     }
+}
+
+TEST(WorkflowPanel, ColoursOnlyTheDialogsOwnStepUnderItsId) {
+    CWorkflowPanel panel;
+    panel.SetCurrentStep(CWorkflowPanel::Step::CreateWell, 30084);
+    panel.SetCurrentStep(CWorkflowPanel::Step::ImportWellPath, 30085);
+    auto* current = welldata::FindControl<CColorStatic>(&panel, 30085);
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->text(), QString::fromWCharArray(L"导入井轨迹"));
+    EXPECT_TRUE(current->autoFillBackground());
+    EXPECT_FALSE(panel.GetStepStatic(CWorkflowPanel::Step::CreateWell)->autoFillBackground());
+    panel.resize(140, 260);
+    uitest::SaveScreenshot(&panel, "workflow-panel.png");
 }
