@@ -282,6 +282,9 @@ TEST_F(WellHeadsDialog, ALongColumnNameShowsWholeInTheOpenedList) {
         // The box keeps its width; the dialog does not grow off the screen.
         EXPECT_LT(dialog.width(), 1200);
         EXPECT_GT(names->view()->minimumWidth(), names->width());
+        names->showPopup();
+        uitest::SaveScreenshot(names->view()->window(), "well-heads-long-column-name.png");
+        names->hidePopup();
         uitest::PressCancel(&dialog);
     });
 }
