@@ -2,7 +2,8 @@
 // data) in a list before it is loaded: one list column per header cell, one
 // list row per data row, at most the first 100 data rows. The list is filled
 // once, before the dialog is first shown; a file that cannot be read leaves it
-// empty and the dialog open.
+// empty and the dialog open. The rows read stay in the reader: whoever runs the
+// dialog clears them.
 //
 // The derived dialog's .ui holds the list (a QTableWidget promoted to
 // CEditListCtrl) under the control id given to the constructor.
