@@ -117,7 +117,7 @@ private:
             Write(L"\n  " + section.name + L"\n");
             std::vector<Line> lines;
             for (const welldata::LasHeaderItem& item : section.items)
-                lines.push_back({item.mnemonic, item.unit, item.value, L": " + item.description});
+                lines.push_back({item.mnemonic, item.unit, item.value, L":" + item.description});
             WriteAligned(lines, {false, false, false, false}, L"    ");
         }
     }
