@@ -115,52 +115,42 @@ QJsonObject Column(const QJsonObject& file, const QString& name) {
     return {};
 }
 
+struct Sample {
+    const char* command;
+    const char* file;
+    const char* kind;
+    int rows;
+    int columns;
+    // One column with its unit, minimum and maximum.
+    const char* name;
+    const char* unit;
+    double min;
+    double max;
+};
+
 TEST(WelldataCommand, LoadsEveryBundledSample) {
-    // Kind, rows, columns, and one column with its unit, minimum and maximum.
-    const std::tuple<Texts, const char*, int, int, const char*, const char*, double, double>
-        cases[] = {
-            {{"las", "well_log.las"}, "LAS well log", 240, 9, "RT", "OHMM", 23.3933, 152.987},
-            {{"las", "well_log_wrapped.las"}, "LAS well log", 240, 9, "DEPTH", "M", 2150, 2179.875},
-            {{"las", "well_log_feet.las"},
-             "LAS well log",
-             24,
-             4,
-             "DEPTH",
-             "M",
-             2149.7544,
-             2153.2595},
-            {{"log", "well_log.txt"}, "well log table", 240, 10, "RI", "Ω·M", 20.267, 127.451},
-            {{"path", "well_path.txt"}, "well path", 24, 4, "X", "m", 20512345.25, 20512530.4},
-            {{"heads", "well_heads.txt"}, "well heads", 12, 7, "X", "m", 20508965.23, 20514619.98},
-            {{"core-analysis", "rock_core_analysis.txt"},
-             "rock core analysis",
-             30,
-             5,
-             "PERM",
-             "",
-             0.361,
-             842.018},
-            {{"core-describe", "rock_core_describe.txt"},
-             "rock core description",
-             12,
-             3,
-             "TOP",
-             "m",
-             1601,
-             1622.1},
-        };
-    for (const auto& [arguments, kind, rows, columns, name, unit, min, max] : cases) {
-        SCOPED_TRACE(arguments.back());
-        Texts json = arguments;
-        json.push_back("--json");
-        const QJsonObject file = Json(json)["files"][0].toObject();
+    const Sample samples[] = {
+        {"las", "well_log.las", "LAS well log", 240, 9, "RT", "OHMM", 23.3933, 152.987},
+        {"las", "well_log_wrapped.las", "LAS well log", 240, 9, "DEPTH", "M", 2150, 2179.875},
+        {"las", "well_log_feet.las", "LAS well log", 24, 4, "DEPTH", "M", 2149.7544, 2153.2595},
+        {"log", "well_log.txt", "well log table", 240, 10, "RI", "Ω·M", 20.267, 127.451},
+        {"path", "well_path.txt", "well path", 24, 4, "X", "m", 20512345.25, 20512530.4},
+        {"heads", "well_heads.txt", "well heads", 12, 7, "X", "m", 20508965.23, 20514619.98},
+        {"core-analysis", "rock_core_analysis.txt", "rock core analysis", 30, 5, "PERM", "", 0.361,
+         842.018},
+        {"core-describe", "rock_core_describe.txt", "rock core description", 12, 3, "TOP", "m",
+         1601, 1622.1},
+    };
+    for (const auto& [command, name, kind, rows, columns, column, unit, min, max] : samples) {
+        SCOPED_TRACE(name);
+        const QJsonObject file = Json({command, name, "--json"})["files"][0].toObject();
         EXPECT_EQ(file["kind"], kind);
         EXPECT_EQ(file["rows"], rows);
         EXPECT_EQ(file["columns"].toArray().size(), columns);
-        const QJsonObject column = Column(file, name);
-        EXPECT_EQ(column["unit"], QString::fromUtf8(unit));
-        EXPECT_EQ(column["min"], min);
-        EXPECT_EQ(column["max"], max);
+        const QJsonObject found = Column(file, column);
+        EXPECT_EQ(found["unit"], QString::fromUtf8(unit));
+        EXPECT_EQ(found["min"], min);
+        EXPECT_EQ(found["max"], max);
     }
     Check({"las", "well_log_feet.las"}, 0,
           {"4 curves, 24 samples", "depth unit: ft, converted to m"});
