@@ -1,6 +1,7 @@
 #include "loaders/CWellPath.h"
 
 #include "interface/CoorUnit.h"
+#include "loaders/PathNullMarker.h"
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "reader/CDataFileReader.h"
@@ -13,27 +14,6 @@ namespace {
 
 constexpr double kNullTolerance = 0.001;
 const wchar_t* const kNullInPathMessage = L"轨迹数据中含有空值，请检查之后重试。";
-
-struct NullMarker {
-    double value;
-    double tolerance; // 0: exact equality; otherwise the distance must be below it
-};
-
-constexpr NullMarker kNullMarkers[] = {
-    {welldata::kNullValue, 0.0}, {-999.0, 0.0},     {-999.25, 0.001},
-    {-999.125, 0.0001},          {-9999.25, 0.001}, {-9999.125, 0.0001},
-};
-
-bool IsNullMarker(double value) {
-    for (const NullMarker& marker : kNullMarkers) {
-        const bool matches = marker.tolerance == 0.0
-                                 ? value == marker.value
-                                 : std::fabs(value - marker.value) < marker.tolerance;
-        if (matches)
-            return true;
-    }
-    return false;
-}
 
 void Scale(float& value, double factor) {
     value = static_cast<float>(value * factor);
@@ -231,7 +211,7 @@ bool CWellPath::IsValidPathPoint(std::int32_t dataType,
         return true;
     }
     for (double field : fields) {
-        if (IsNullMarker(field))
+        if (welldata::IsPathNullMarker(field))
             return false;
     }
     return true;

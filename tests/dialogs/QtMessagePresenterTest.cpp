@@ -4,6 +4,7 @@
 // another thread is shown by the GUI thread.
 #include "dialogs/QtPresenters.h"
 #include "support/TestSupport.h"
+#include "uisupport/WidgetDriver.h"
 #include "welldata/CLoadData.h"
 #include "welldata/MessageBox.h"
 
@@ -43,6 +44,25 @@ TEST(QtMessagePresenter, ShowsAnInformationBoxOwnedByTheOpenDialog) {
     testing_support::MessageCapture messages; // no box: the watchdog would fail the test
     welldata::ShowApplicationMessage(L"打开文件失败。");
     EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST(QtMessagePresenter, QuestionsAreAnsweredWithTheButtonTheTestPicks) {
+    welldata::InstallQtPresenters();
+    welldata::MessageRequest question;
+    question.text = L"是否继续加载？";
+    question.caption = welldata::kProductCaption;
+    question.icon = welldata::MessageIcon::Question;
+    question.buttons = welldata::MessageButtons::YesNo;
+    // A real box, answered by clicking.
+    auto answer = uitest::AnswerMessageBox(QMessageBox::No);
+    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::No);
+    EXPECT_TRUE(answer->Fired());
+    // A captured one, answered as queued, then Yes by default.
+    testing_support::MessageCapture messages;
+    messages.AnswerNext(welldata::MessageResult::No);
+    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::No);
+    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::Yes);
+    EXPECT_EQ(messages.Count(), 2u);
 }
 
 TEST(QtMessagePresenter, AMessageFromAnotherThreadIsShownByTheGuiThread) {

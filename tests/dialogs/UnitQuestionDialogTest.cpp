@@ -2,12 +2,12 @@
 #include "controls/ControlId.h"
 #include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
 #include "support/TestSupport.h"
+#include "uisupport/WidgetDriver.h"
 #include "welldata/CLoadData.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,10 +52,7 @@ TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
         auto* edit = FindControl<QLineEdit>(&dialog, id);
         EXPECT_TRUE(edit && edit->text() == "M" && edit->isReadOnly() && !edit->isEnabled());
     }
-    // Saved where a reviewer looks at it; the folder is the build's working directory.
-    const QString path = QDir::current().absoluteFilePath("unit-question-dialog.png");
-    ASSERT_TRUE(dialog.grab().save(path));
-    std::printf("screenshot: %s\n", path.toStdString().c_str());
+    uitest::SaveScreenshot(&dialog, "unit-question-dialog.png");
 }
 
 TEST_F(UnitQuestionDialog, TheTickFollowsTheListsAndUntickingResetsThem) {

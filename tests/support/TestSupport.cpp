@@ -79,8 +79,17 @@ std::string LasWithData(const std::string& data, const std::string& wrap) {
 MessageCapture::MessageCapture()
     : m_handler([this](const welldata::MessageRequest& request) {
           m_messages.push_back(request);
-          return welldata::MessageResult::Ok;
+          return Answer(request);
       }) {}
+
+welldata::MessageResult MessageCapture::Answer(const welldata::MessageRequest& request) {
+    if (m_answers.empty())
+        return request.buttons == welldata::MessageButtons::YesNo ? welldata::MessageResult::Yes
+                                                                  : welldata::MessageResult::Ok;
+    const welldata::MessageResult answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
 
 std::wstring MessageCapture::Single() const {
     EXPECT_EQ(m_messages.size(), 1u);

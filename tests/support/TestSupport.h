@@ -6,6 +6,7 @@
 #include "welldata/CProgressCtrl.h"
 #include "welldata/MessageBox.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,9 @@ std::string LasHeader(const std::string& wrap = "NO",
 // Curves DEPT (metres), GR and RT, then the data lines.
 std::string LasWithData(const std::string& data, const std::string& wrap = "NO");
 
-// Captures every message the library shows while it lives.
+// Captures every message the library shows while it lives. Each message is
+// answered with the next of the answers queued by AnswerNext; without one, OK
+// (Yes for a yes/no question).
 class MessageCapture {
 public:
     MessageCapture();
@@ -67,9 +70,13 @@ public:
     // Text of the only message; fails the test when there is not exactly one.
     std::wstring Single() const;
     void Clear() { m_messages.clear(); }
+    void AnswerNext(welldata::MessageResult answer) { m_answers.push_back(answer); }
 
 private:
+    welldata::MessageResult Answer(const welldata::MessageRequest& request);
+
     std::vector<welldata::MessageRequest> m_messages;
+    std::deque<welldata::MessageResult> m_answers;
     welldata::ScopedMessageHandler m_handler;
 };
 

@@ -1,0 +1,141 @@
+// The tab control's pages, the coloured label and the picture combo box.
+#include "controls/CColorStatic.h"
+#include "controls/CPictureComboBox.h"
+#include "controls/CTabCtrlExt.h"
+#include "uisupport/WidgetDriver.h"
+
+#include <QAbstractItemView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QTabBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+QRect RectInTabs(const CTabCtrlExt& tabs, const QWidget* page) {
+    return QRect(page->mapTo(&tabs, QPoint(0, 0)), page->size());
+}
+
+QWidget* MakePage(const QString& text) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(text));
+    return page;
+}
+
+// Whether some pixel of `area` in `picture` differs from `background`.
+bool HasInk(const QImage& picture, const QRect& area, QColor background) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picture.pixelColor(x, y) != background)
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(TabCtrlExt, PagesAreAddedOnceAndShownAtTheInsets) {
+    QWidget dialog;
+    auto* tabs = new CTabCtrlExt(&dialog);
+    QWidget* first = MakePage("说明：首先选择井，然后才可以加载井轨迹数据。");
+    QWidget* second = MakePage("数据");
+    EXPECT_FALSE(tabs->AddTabPage(nullptr, "数据"));
+    EXPECT_FALSE(tabs->AddTabPage(first, ""));
+    EXPECT_TRUE(tabs->AddTabPage(first, "说明"));
+    EXPECT_TRUE(tabs->AddTabPage(second, "数据"));
+    EXPECT_FALSE(tabs->AddTabPage(first, "again"));
+    EXPECT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->PageAt(1), second);
+    EXPECT_EQ(tabs->PageAt(2), nullptr);
+    EXPECT_EQ(tabs->GetCurrentPage(), nullptr);
+    EXPECT_EQ(tabs->tabBar()->font().pixelSize(), 12);
+
+    tabs->setGeometry(10, 10, 420, 240);
+    dialog.resize(440, 260);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(tabs->ShowTabPage(second));
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_FALSE(first->isVisible());
+    const QRect placed = RectInTabs(*tabs, second);
+    EXPECT_EQ(placed, tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets));
+    // Showing it again leaves it shown and in place.
+    ASSERT_TRUE(tabs->ShowTabPage(second));
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(RectInTabs(*tabs, second), placed);
+    // A page the control does not hold is refused.
+    QWidget stranger;
+    EXPECT_FALSE(tabs->ShowTabPage(&stranger));
+    EXPECT_FALSE(tabs->ShowTabPage(nullptr));
+    EXPECT_EQ(tabs->GetCurrentPage(), second);
+    // A bigger control keeps the insets.
+    dialog.resize(520, 320);
+    tabs->resize(500, 300);
+    EXPECT_EQ(RectInTabs(*tabs, second), tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets));
+    ASSERT_TRUE(tabs->ShowTabPage(first));
+    EXPECT_EQ(RectInTabs(*tabs, first), tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets));
+    uitest::SaveScreenshot(&dialog, "tab-control.png");
+}
+
+TEST(ColorStatic, PaintsItsBackgroundLightGreen) {
+    CColorStatic label;
+    label.setText(QString::fromWCharArray(L"导入井轨迹"));
+    EXPECT_EQ(label.GetBackgroundColour(), QColor(0xCC, 0xFF, 0xCC));
+    label.resize(120, 30);
+    const QImage picture = label.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(2, 2), QColor(0xCC, 0xFF, 0xCC));
+    uitest::SaveScreenshot(&label, "color-static.png");
+    label.SetBackgroundColour(Qt::yellow);
+    EXPECT_EQ(label.grab().toImage().pixelColor(2, 2), QColor(Qt::yellow));
+}
+
+TEST(PictureComboBox, ListsTheWellSymbolsWithTheirPictures) {
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* symbols = new CPictureComboBox(&window);
+    layout->addWidget(new QLabel(QString::fromWCharArray(L"井别")));
+    layout->addWidget(symbols);
+    const int added = symbols->FillFromGlyphShelf();
+    EXPECT_EQ(added, symbols->GetGlyphShelf().GetSymbolCount());
+    EXPECT_EQ(symbols->count(), added);
+    EXPECT_EQ(symbols->itemText(0), QString::fromWCharArray(L"油井"));
+    symbols->setCurrentIndex(8);
+    symbols->SetPictureSize(18, 18);
+    EXPECT_EQ(symbols->view()->sizeHintForRow(0), 18);
+    EXPECT_GE(symbols->sizeHint().height(), 18);
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage field = symbols->grab().toImage();
+    const QColor base = symbols->palette().base().color();
+    const QRect picture(4, field.height() / 2 - 6, 22, 12);
+    EXPECT_TRUE(HasInk(field, picture, base)); // the planned well's symbol
+    uitest::SaveScreenshot(&window, "picture-combo-box.png");
+
+    symbols->showPopup();
+    QWidget* popup = symbols->view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    uitest::SaveScreenshot(popup, "picture-combo-box-open.png");
+    symbols->hidePopup();
+}
+
+TEST(PictureComboBox, BitmapModeDrawsTheGivenPicturesAndSkipsMissingOnes) {
+    CPictureComboBox combo(nullptr, CPictureComboBox::kBitmapPictures);
+    EXPECT_EQ(combo.GetPictureMode(), CPictureComboBox::kBitmapPictures);
+    combo.addItems({"red", "no picture"});
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    combo.SetBitmaps({red});
+    QImage canvas(120, 18, QImage::Format_ARGB32);
+    for (int index : {0, 1, 5}) {
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        combo.DrawEntry(painter, canvas.rect(), index, false);
+        painter.end();
+        EXPECT_EQ(canvas.pixelColor(8, 8) == QColor(Qt::red), index == 0) << index;
+    }
+}

@@ -1,0 +1,142 @@
+#include "uisupport/WidgetDriver.h"
+
+#include "controls/CFileDialogExt.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+
+namespace uitest {
+
+void TypeText(QWidget* widget, const QString& text) {
+    // QTest::keyClicks maps ASCII only: every character goes as the text of a
+    // key event instead.
+    for (char32_t codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+}
+
+void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(widget, key, modifiers);
+}
+
+bool ChooseComboIndex(QComboBox* combo, int index) {
+    if (combo == nullptr || index < 0 || index >= combo->count())
+        return false;
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int step = 0; step < index; ++step)
+        QTest::keyClick(combo, Qt::Key_Down);
+    return combo->currentIndex() == index;
+}
+
+bool ChooseComboText(QComboBox* combo, const QString& text) {
+    return combo != nullptr && ChooseComboIndex(combo, combo->findText(text, Qt::MatchExactly));
+}
+
+void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index) {
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+}
+
+void PressButton(const QWidget* root, int id) {
+    if (auto* button = Control<QAbstractButton>(root, id))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void PressOk(const QWidget* root) {
+    PressButton(root, 1);
+}
+
+void PressCancel(const QWidget* root) {
+    PressButton(root, 2);
+}
+
+bool ChooseContextCommand(QWidget* widget, const QPoint& position, int commandId) {
+    bool chosen = false;
+    auto watcher = WhenPopup<QMenu>([commandId, &chosen](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (welldata::ControlIdOf(action) == commandId && action->isEnabled()) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                chosen = true;
+                return;
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
+    QApplication::sendEvent(widget, &event);
+    return chosen;
+}
+
+std::unique_ptr<ModalWatcher> AnswerMessageBox(QMessageBox::StandardButton button) {
+    return WhenModal<QMessageBox>([button](QMessageBox* box) {
+        if (QAbstractButton* answer = box->button(button))
+            answer->click();
+        else
+            box->done(QMessageBox::Cancel);
+    });
+}
+
+namespace {
+
+// Picks a file type as a user does, through the dialog's file type list.
+void ChooseFileType(CFileDialogExt* dialog, int filterIndex) {
+    if (filterIndex <= 0)
+        return;
+    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        ChooseComboIndex(types, filterIndex - 1);
+    else
+        dialog->SetFilterIndex(filterIndex);
+}
+
+void TypeFileNames(CFileDialogExt* dialog, const QStringList& paths) {
+    dialog->setDirectory(QFileInfo(paths.front()).absolutePath());
+    QStringList names;
+    for (const QString& path : paths)
+        names << (paths.size() > 1 ? QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName())
+                                   : QFileInfo(path).fileName());
+    if (auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        nameBox->setText(names.join(QLatin1Char(' ')));
+    else
+        dialog->selectFile(paths.front());
+}
+
+} // namespace
+
+std::unique_ptr<ModalWatcher> AnswerFileDialog(const QStringList& paths, int filterIndex) {
+    return WhenModal<CFileDialogExt>([paths, filterIndex](CFileDialogExt* dialog) {
+        ChooseFileType(dialog, filterIndex);
+        if (paths.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        TypeFileNames(dialog, paths);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+QString SaveScreenshot(QWidget* widget, const QString& fileName) {
+    QString folder = qEnvironmentVariable("WELLDATA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        folder = QStringLiteral(WELLDATA_SCREENSHOT_DEFAULT_DIR);
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).absoluteFilePath(fileName);
+    EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
+    return path;
+}
+
+} // namespace uitest
