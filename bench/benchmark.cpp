@@ -9,10 +9,10 @@
 
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
-#include "platform/Utf8.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/CLoadData.h"
 #include "welldata/MessageBox.h"
+#include "welldata/Utf8.h"
 
 #include <chrono>
 #include <cstdio>

@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
+
+#include <mutex>
 
 namespace welldata {
 
@@ -52,25 +55,46 @@ MessageResult FromQtButton(int button) {
     }
 }
 
-// Registered while the library loads, so that a host gets message boxes without
-// doing anything.
-const bool g_installed = (InstallQtPresenters(), true);
+bool OnGuiThread() {
+    return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// Runs `show` on the GUI thread and waits for it; at once when this is the GUI
+// thread.
+template <class Show> void ShowOnGuiThread(Show show) {
+    if (OnGuiThread())
+        show();
+    else
+        QMetaObject::invokeMethod(QCoreApplication::instance(), show, Qt::BlockingQueuedConnection);
+}
+
+// The wait cursor belongs to the GUI thread; a load elsewhere shows none.
+bool ShowsWaitCursor() {
+    return HasWidgetApplication() && OnGuiThread();
+}
 
 } // namespace
 
+void InstallGuiPresenters() {
+    InstallQtPresenters();
+}
+
 void InstallQtPresenters() {
-    SetGuiMessagePresenter(PresentMessageBox);
-    SetGuiUnitQuestionPresenter(PresentUnitQuestion);
-    WaitCursorHooks hooks;
-    hooks.begin = [] {
-        if (HasWidgetApplication())
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    };
-    hooks.end = [] {
-        if (HasWidgetApplication())
-            QApplication::restoreOverrideCursor();
-    };
-    SetWaitCursorHooks(std::move(hooks));
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        SetGuiMessagePresenter(PresentMessageBox);
+        SetGuiUnitQuestionPresenter(PresentUnitQuestion);
+        WaitCursorHooks hooks;
+        hooks.begin = [] {
+            if (ShowsWaitCursor())
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+        };
+        hooks.end = [] {
+            if (ShowsWaitCursor())
+                QApplication::restoreOverrideCursor();
+        };
+        SetWaitCursorHooks(std::move(hooks));
+    });
 }
 
 bool HasWidgetApplication() {
@@ -98,11 +122,13 @@ QWidget* OwnerWindow(MessageOwner owner) {
 bool PresentMessageBox(const MessageRequest& request, MessageResult& result) {
     if (!HasWidgetApplication())
         return false;
-    QMessageBox box(ToQtIcon(request.icon), QString::fromStdWString(request.caption),
-                    QString::fromStdWString(request.text), ToQtButtons(request.buttons),
-                    OwnerWindow(request.owner));
-    box.setProperty("welldataOwner", static_cast<int>(request.owner));
-    result = FromQtButton(box.exec());
+    ShowOnGuiThread([&request, &result] {
+        QMessageBox box(ToQtIcon(request.icon), QString::fromStdWString(request.caption),
+                        QString::fromStdWString(request.text), ToQtButtons(request.buttons),
+                        OwnerWindow(request.owner));
+        box.setProperty("welldataOwner", static_cast<int>(request.owner));
+        result = FromQtButton(box.exec());
+    });
     return true;
 }
 
@@ -110,16 +136,20 @@ bool PresentUnitQuestion(const std::wstring& filePath, UnitAnswer& answer, bool&
     asked = false;
     if (!HasWidgetApplication())
         return false;
-    CDlgBatchLoadWellLogUnitShow dialog(OwnerWindow(MessageOwner::FocusWindow));
-    dialog.SetFilePath(filePath);
-    dialog.SetUnits(answer.coorUnit, answer.depthUnit);
+    bool accepted = false;
+    ShowOnGuiThread([&filePath, &answer, &accepted] {
+        CDlgBatchLoadWellLogUnitShow dialog(OwnerWindow(MessageOwner::FocusWindow));
+        dialog.SetFilePath(filePath);
+        dialog.SetUnits(answer.coorUnit, answer.depthUnit);
+        accepted = dialog.exec() == QDialog::Accepted;
+        if (!accepted)
+            return;
+        answer.dontAskAgain = dialog.DontAskAgain();
+        answer.coorUnit = dialog.GetCoorUnit();
+        answer.depthUnit = dialog.GetDepthUnit();
+    });
     asked = true;
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    answer.dontAskAgain = dialog.DontAskAgain();
-    answer.coorUnit = dialog.GetCoorUnit();
-    answer.depthUnit = dialog.GetDepthUnit();
-    return true;
+    return accepted;
 }
 
 } // namespace welldata

@@ -1,5 +1,9 @@
 // The Qt side of the library's hooks: message boxes, the wait cursor and the
-// unit question, shown whenever the library runs inside a Qt application.
+// unit question, shown when the library runs inside a Qt application. The
+// entry points that may show a dialog install them (InstallGuiPresenters);
+// nothing is installed while the library loads. Widgets are only ever made on
+// the GUI thread: a message or question raised on another thread is shown by
+// the GUI thread while the raising thread waits for the answer.
 #pragma once
 
 #include "welldata/MessageBox.h"
@@ -9,7 +13,7 @@ class QWidget;
 
 namespace welldata {
 
-// Registers the presenters; done once when the library is loaded.
+// Registers the presenters; later calls change nothing.
 void InstallQtPresenters();
 
 // Whether a QApplication (widgets, not just a core application) is running.

@@ -8,6 +8,8 @@
 #include "loaders/CWellPath.h"
 #include "loaders/CurveKind.h"
 #include "platform/CWaitCursor.h"
+#include "platform/GuiPresenters.h"
+#include "platform/QuietMessages.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/UnitQuestion.h"
@@ -27,7 +29,7 @@ CLoadData::CLoadData(COMMON::LOAD_DATA_TYPE type, CProgressCtrl* progress) : m_p
     m_nFileType = 1;
     m_nDefaultFilterType = 1;
     m_stWellCurve = COMMON::STRUCT_WELL_CURVE();
-    m_stWellCurve.vecNullValues.assign(1, -9999.0f);
+    m_stWellCurve.vecNullValues.assign(1, welldata::kNullValue);
     m_stWellCurve.nGroupMode = 0;
     CreateWorkers();
     m_bUnitsSettled = false;
@@ -90,6 +92,8 @@ void CLoadData::CopyRecordsFrom(const CLoadData& other) {
     m_lstRockCoreAnalyse = other.m_lstRockCoreAnalyse;
     m_stRockCoreDescribe = other.m_stRockCoreDescribe;
     m_pProgress = other.m_pProgress;
+    m_lastFailure = other.m_lastFailure;
+    m_lasHeader = other.m_lasHeader;
 }
 
 void CLoadData::CopyWorkerSettingsFrom(const CLoadData& other) {
@@ -106,6 +110,10 @@ COMMON::LOAD_DATA_TYPE CLoadData::GetProcessLoadType() {
 }
 
 CLoadData::RowTable* CLoadData::GetData() {
+    return m_pReader ? &m_pReader->GetRows() : nullptr;
+}
+
+const CLoadData::RowTable* CLoadData::GetData() const {
     return m_pReader ? &m_pReader->GetRows() : nullptr;
 }
 
@@ -181,9 +189,13 @@ void CLoadData::DeleteRockCoreDescribe() {
     m_stRockCoreDescribe.lstItems.clear();
 }
 
-bool CLoadData::ReadFile(std::wstring& path) {
+bool CLoadData::ReadFile(const std::wstring& path) {
+    m_lastFailure = {};
+    m_lasHeader.clear();
     if (path.empty() || !m_pReader || !m_pWellLogLoader)
-        return false;
+        return Refuse(welldata::LoadError::NoFile, L"");
+    // The unit question and the reader's messages may show on the GUI.
+    welldata::InstallGuiPresenters();
     CWaitCursor waitCursor;
     m_stWellCurve.lstCurves.clear();
     m_pReader->SetProgressCtrl(m_pProgress);
@@ -202,8 +214,110 @@ bool CLoadData::ReadFile(std::wstring& path) {
         m_pWellLogLoader->SetConvertUnits(convert);
         result = m_pWellLogLoader->LoadLas();
     }
+    KeepLasHeader();
+    if (!result)
+        RecordFailure();
     m_pReader->Clear();
     return result;
+}
+
+void CLoadData::KeepLasHeader() {
+    const CLasSectionTable* sections = m_pReader->GetLasSections();
+    if (sections == nullptr)
+        return;
+    for (const CLasSection& section : sections->Sections()) {
+        welldata::LasHeaderSection kept;
+        kept.name = section.strName;
+        for (const CLasItem& item : section.items)
+            kept.items.push_back(
+                {item.strMnemonic, item.strUnit, item.strValue, item.strDescription});
+        m_lasHeader.push_back(std::move(kept));
+    }
+}
+
+bool CLoadData::Refuse(welldata::LoadError error, const wchar_t* message) {
+    m_lastFailure = {error, message};
+    return false;
+}
+
+void CLoadData::RecordFailure() {
+    m_lastFailure = m_pReader->GetFailure();
+    if (!m_lastFailure.Failed())
+        m_lastFailure.error = welldata::LoadError::NoData;
+}
+
+template <class Load>
+bool CLoadData::ReadTable(const std::wstring& path, bool headerSearch, bool keepRows, Load load) {
+    m_lastFailure = {};
+    if (path.empty())
+        return Refuse(welldata::LoadError::NoFile, L"");
+    m_strLoadFileName = path;
+    const welldata::QuietMessages quiet;
+    m_pReader->SetProgressCtrl(m_pProgress);
+    m_pReader->SetFilePath(path);
+    m_pReader->SetDataFormat(COMMON::WLDF_TEXT);
+    m_pReader->SetHeaderRow(true);
+    m_pReader->SetHeaderSearch(headerSearch);
+    const bool loaded = load();
+    if (!loaded && !m_lastFailure.Failed())
+        RecordFailure();
+    if (!keepRows)
+        m_pReader->Clear();
+    return loaded;
+}
+
+bool CLoadData::ReadFile(const std::wstring& path, const welldata::WellHeadChoices& choices) {
+    // A well head table load leaves its rows for GetData.
+    return ReadTable(path, false, true, [&] {
+        if (const wchar_t* problem = welldata::WellHeadChoicesProblem(choices))
+            return Refuse(welldata::LoadError::MissingColumn, problem);
+        m_lstWellHeads.clear();
+        m_pWellHeadLoader->TakeChoices(choices);
+        return m_pWellHeadLoader->Load();
+    });
+}
+
+bool CLoadData::ReadFile(const std::wstring& path,
+                         const welldata::PathColumnAssignment& assignment) {
+    return ReadTable(path, false, false, [&] {
+        if (const wchar_t* problem = welldata::PathAssignmentProblem(assignment))
+            return Refuse(welldata::LoadError::IncompletePath, problem);
+        m_pWellPathLoader->TakeChoices(assignment);
+        return m_pWellPathLoader->LoadPath();
+    });
+}
+
+bool CLoadData::ReadFile(const std::wstring& path, const welldata::WellLogChoices& choices) {
+    return ReadTable(path, true, false, [&] {
+        const int depthCurves = welldata::CountDepthCurves(choices.curves);
+        if (const wchar_t* problem = welldata::DepthCurveProblem(depthCurves))
+            return Refuse(welldata::LoadError::DepthCurveCount, problem);
+        // The dialog loads no path from incomplete columns; a host that asked
+        // for the path learns that it cannot be loaded.
+        if (choices.withWellPath) {
+            if (const wchar_t* problem = welldata::PathAssignmentProblem(choices.path))
+                return Refuse(welldata::LoadError::IncompletePath, problem);
+        }
+        m_pWellLogLoader->TakeChoices(choices);
+        return m_pWellLogLoader->LoadLog();
+    });
+}
+
+bool CLoadData::ReadFile(const std::wstring& path, const welldata::CoreAnalysisChoices& choices) {
+    return ReadTable(path, false, false, [&] {
+        m_lstRockCoreAnalyse.clear();
+        m_pRockCoreAnalyseLoader->TakeChoices(choices);
+        return m_pRockCoreAnalyseLoader->Load();
+    });
+}
+
+bool CLoadData::ReadFile(const std::wstring& path,
+                         const welldata::CoreDescriptionChoices& choices) {
+    return ReadTable(path, false, false, [&] {
+        m_stRockCoreDescribe.lstItems.clear();
+        m_pRockCoreDescribeLoader->TakeChoices(choices);
+        return m_pRockCoreDescribeLoader->Load();
+    });
 }
 
 void CLoadData::SettleLasUnits(const std::wstring& path) {

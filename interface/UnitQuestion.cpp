@@ -27,6 +27,13 @@ UnitQuestionHandler SetUnitQuestionHandler(UnitQuestionHandler handler) {
     return previous;
 }
 
+ScopedUnitQuestionHandler::ScopedUnitQuestionHandler(UnitQuestionHandler handler)
+    : m_previous(SetUnitQuestionHandler(std::move(handler))) {}
+
+ScopedUnitQuestionHandler::~ScopedUnitQuestionHandler() {
+    SetUnitQuestionHandler(std::move(m_previous));
+}
+
 void SetGuiUnitQuestionPresenter(GuiUnitQuestionPresenter presenter) {
     std::lock_guard<std::mutex> lock(Hooks().mutex);
     Hooks().guiPresenter = std::move(presenter);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <list>
 
@@ -15,6 +16,10 @@ public:
 
     // Replaces the item list by copies of `items`; an empty list changes nothing.
     void SetColumnList(const std::list<COMMON::STRUCT_CURVE_ITEM>& items);
+    // The rock core analysis dialog's hand-over: its column list.
+    void TakeChoices(const welldata::CoreAnalysisChoices& choices) {
+        SetColumnList(choices.columns);
+    }
     // Reads the whole file again and fills the values of every item.
     bool Load();
 

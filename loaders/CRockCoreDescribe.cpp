@@ -27,6 +27,17 @@ void CRockCoreDescribe::SetDescribeName(const std::wstring& name) {
     m_strDescribeName = name;
 }
 
+void CRockCoreDescribe::TakeChoices(const welldata::CoreDescriptionChoices& choices) {
+    if (choices.topColumn >= 0)
+        SetTopColumn(static_cast<std::uint16_t>(choices.topColumn));
+    if (choices.bottomColumn >= 0)
+        SetBottomColumn(static_cast<std::uint16_t>(choices.bottomColumn));
+    if (choices.descriptionColumn >= 0)
+        SetDescribeColumn(static_cast<std::uint16_t>(choices.descriptionColumn));
+    if (!choices.descriptionName.empty())
+        SetDescribeName(choices.descriptionName);
+}
+
 bool CRockCoreDescribe::Load() {
     if (!welldata::IsReadable(m_pReader) || !welldata::IsReadable(m_pRecord))
         return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <cstdint>
 #include <string>
@@ -20,6 +21,9 @@ public:
     void SetBottomColumn(std::uint16_t column) { m_nBottomColumn = column; }
     void SetDescribeColumn(std::uint16_t column) { m_nDescribeColumn = column; }
     void SetDescribeName(const std::wstring& name);
+    // The rock core description dialog's hand-over: the top, bottom and
+    // description columns that are chosen, then the name when it is not empty.
+    void TakeChoices(const welldata::CoreDescriptionChoices& choices);
 
     // Reads the whole file again and appends one interval per data row.
     bool Load();

@@ -61,6 +61,35 @@ void CWellHead::SetBottomDepthUnit(std::int32_t unit) {
         m_nBottomDepthUnit = unit;
 }
 
+void CWellHead::TakeChoices(const welldata::WellHeadChoices& choices) {
+    SetUnitsChosen(choices.unitsChosen);
+    SetSymbolUsed(choices.wellTypeUsed);
+    SetTopDepthUsed(choices.topDepthUsed);
+    SetBottomDepthUsed(choices.bottomDepthUsed);
+    SetKBUsed(choices.kbUsed);
+    if (choices.nameColumn >= 0)
+        SetNameColumn(choices.nameColumn);
+    if (choices.xColumn >= 0)
+        SetXColumn(choices.xColumn);
+    if (choices.yColumn >= 0)
+        SetYColumn(choices.yColumn);
+    if (choices.wellTypeUsed && choices.wellTypeColumn >= 0)
+        SetSymbolColumn(choices.wellTypeColumn);
+    if (choices.topDepthUsed && choices.topDepthColumn >= 0)
+        SetTopDepthColumn(choices.topDepthColumn);
+    if (choices.bottomDepthUsed && choices.bottomDepthColumn >= 0)
+        SetBottomDepthColumn(choices.bottomDepthColumn);
+    if (choices.kbUsed && choices.kbColumn >= 0)
+        SetKBColumn(choices.kbColumn);
+    if (!choices.unitsChosen)
+        return;
+    SetXUnit(choices.xUnit);
+    SetYUnit(choices.yUnit);
+    SetKBUnit(choices.kbUnit);
+    SetTopDepthUnit(choices.topDepthUnit);
+    SetBottomDepthUnit(choices.bottomDepthUnit);
+}
+
 void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD* record) {
     if (!welldata::IsReadable(record))
         return;

@@ -4,6 +4,7 @@
 
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <cstdint>
 #include <list>
@@ -38,6 +39,13 @@ public:
     void SetTopDepthUsed(bool used) { m_bTopDepthUsed = used; }
     void SetBottomDepthUsed(bool used) { m_bBottomDepthUsed = used; }
     void SetKBUsed(bool used) { m_bKBUsed = used; }
+
+    // Takes the well heads dialog's choices in the order it hands them over:
+    // the check boxes' flags (set as they are clicked), then on OK the name, X
+    // and Y columns, each used optional column that is chosen, and the five
+    // units when units are chosen. A column of -1 (nothing chosen) is not
+    // handed over.
+    void TakeChoices(const welldata::WellHeadChoices& choices);
 
     // Empties the strings and zeroes the numbers, nReserved excepted.
     static void ResetWellHead(COMMON::STRUCT_WELL_HEAD* record);

@@ -1,6 +1,7 @@
 #include "loaders/CWellLog.h"
 
 #include "loaders/CurveKind.h"
+#include "loaders/CurveUnitNormalizer.h"
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "platform/WideText.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kLoadedNull = -9999.0;
 constexpr double kNullTolerance = 0.001;
 
 using welldata::EqualsNoCase;
@@ -71,10 +71,64 @@ void CWellLog::SetSkipNullValues(bool skip) {
         m_pCurves->bSkipNullValues = skip;
 }
 
+void CWellLog::SetWithWellPath(bool withPath) {
+    if (m_pCurves != nullptr)
+        m_pCurves->bWithWellPath = withPath;
+}
+
+void CWellLog::TakeChoices(const welldata::WellLogChoices& choices) {
+    SetSkipNullValues(choices.skipNullValues);
+    std::list<COMMON::STRUCT_CURVE_ITEM> curves = choices.curves;
+    CurveUnitNormalizer(welldata::LogImport::SingleWell).Normalize(curves);
+    SetCurves(curves);
+    SetUserCurveList(true);
+    TakeSettingsPage(choices);
+    SetConvertUnits(choices.convertUnits);
+    if (choices.convertUnits) {
+        SetCoorUnit(choices.coordinateUnit);
+        SetDepthUnit(choices.depthUnit);
+    }
+    SetHasNullValue(choices.path.hasNullValue);
+    SetNullValue(choices.path.nullValue);
+    SetDataType(choices.path.dataType);
+    const bool loadPath = choices.withWellPath && welldata::IsAssignmentComplete(choices.path);
+    SetWithWellPath(loadPath);
+    if (loadPath)
+        TakePathColumns(choices.path);
+}
+
+void CWellLog::TakeMultiWellChoices(const welldata::WellLogChoices& choices) {
+    TakeSettingsPage(choices);
+    std::list<COMMON::STRUCT_CURVE_ITEM> curves = choices.curves;
+    CurveUnitNormalizer(welldata::LogImport::MultiWell).Normalize(curves);
+    SetCurves(curves);
+}
+
+void CWellLog::TakeSettingsPage(const welldata::WellLogChoices& choices) {
+    SetNullValues(choices.nullValues);
+    if (!choices.groupName.empty())
+        SetGroupName(choices.groupName);
+    SetGroupMode(choices.groupMode);
+    SetDepthReference(choices.depthReference);
+    if (choices.depthReference == DEPTH_REF_OTHER)
+        SetReferenceElevation(choices.referenceElevation);
+}
+
+void CWellLog::TakePathColumns(const welldata::PathColumnAssignment& path) {
+    // The MD of a TVD or X, Y, Z layout comes first; the MD of an MD, INCL,
+    // AZIM layout is among its own columns.
+    const bool separateMd = path.dataType >= PATH_TVD_DX_DY && path.dataType <= PATH_X_Y_Z;
+    if (separateMd)
+        SetMDColumn(LoaderColumn(path.Column(welldata::PathColumn::Md)));
+    // Another data type hands no columns and leaves the MD-present flag.
+    if (path.dataType != PATH_MD_INCL_AZIM && TakeLayoutColumns(path))
+        SetHasMD(true);
+}
+
 void CWellLog::ReplaceNull(double& value, const std::vector<float>& nullValues) {
     for (auto null = nullValues.rbegin(); null != nullValues.rend(); ++null) {
         if (std::fabs(value - static_cast<double>(*null)) <= kNullTolerance) {
-            value = kLoadedNull;
+            value = welldata::kNullValue;
             return;
         }
     }

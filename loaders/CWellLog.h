@@ -1,5 +1,5 @@
 // Turns the row table of a well log file (LAS 2.0 or a text table) into the load
-// object's curve group: one curve per column, nulls replaced by -9999, depth and
+// object's curve group: one curve per column, nulls replaced by the null value, depth and
 // coordinate curves converted to metres on request. A log file may also carry a
 // well path, which the inherited path loader reads from the same rows.
 #pragma once
@@ -32,9 +32,20 @@ public:
     void SetGroupName(const std::wstring& name);
     void SetGroupMode(std::int32_t mode);
     void SetSkipNullValues(bool skip);
+    void SetWithWellPath(bool withPath);
     // Set by an import dialog that has put the curves to load into the record.
     void SetUserCurveList(bool userList) { m_bUserCurveList = userList ? 1 : 0; }
     bool HasUserCurveList() const { return m_bUserCurveList != 0; }
+
+    // Takes the single well log dialog's choices in the order its OK hands
+    // them over, once exactly one curve is the depth: the skip flag, the
+    // curves with their units normalised (and the user curve list flag), the
+    // settings page, the unit page, the path's null value and data type, and
+    // when the path is asked for and complete, its columns with MD present.
+    void TakeChoices(const welldata::WellLogChoices& choices);
+    using CWellPath::TakeChoices;
+    // The multi-well dialog's hand-over: the settings page, then the curves.
+    void TakeMultiWellChoices(const welldata::WellLogChoices& choices);
 
     // Loads the curves of a LAS file: every curve of its "~C" section, or the
     // curves a dialog chose; nulls from the "~W" section's NULL item.
@@ -44,7 +55,8 @@ public:
     // The well path first when the file carries one, then the table's curves.
     bool LoadLog();
 
-    // Sets `value` to -9999 when it lies within 0.001 of one of `nullValues`.
+    // Sets `value` to the null value when it lies within 0.001 of one of
+    // `nullValues`.
     void ReplaceNull(double& value, const std::vector<float>& nullValues);
 
     void CopySettingsFrom(const CWellLog& other);
@@ -53,6 +65,8 @@ private:
     using NullReplacer = boost::function<void(double&)>;
 
     NullReplacer MakeNullReplacer(const std::vector<float>& nullValues);
+    void TakeSettingsPage(const welldata::WellLogChoices& choices);
+    void TakePathColumns(const welldata::PathColumnAssignment& path);
     void BuildCurvesFromLas(const CLasSection& curveSection);
     static std::vector<float> LasNullValues(const CLasSectionTable& sections);
     // Converts a LAS curve whose type names a depth or a coordinate to metres.

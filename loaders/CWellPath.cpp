@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double kLoadedNull = -9999.0;
 constexpr double kNullTolerance = 0.001;
 const wchar_t* const kNullInPathMessage = L"轨迹数据中含有空值，请检查之后重试。";
 
@@ -43,6 +42,52 @@ void CWellPath::CopySettingsFrom(const CWellPath& other) {
     m_pPath = path;
 }
 
+void CWellPath::TakeChoices(const welldata::PathColumnAssignment& assignment) {
+    using welldata::PathColumn;
+    SetAngleUnit(assignment.angleUnit);
+    SetConvertUnits(assignment.convertUnits != 0);
+    SetCoorUnit(assignment.coordinateUnit);
+    SetDepthUnit(assignment.depthUnit);
+    SetHasMD(assignment.hasMd);
+    SetHasNullValue(assignment.hasNullValue);
+    SetNullValue(assignment.nullValue);
+    SetDataType(assignment.dataType);
+    SetAzimuthToTrueNorth(assignment.azimuthTrueNorth);
+    if (assignment.hasMd)
+        SetMDColumn(LoaderColumn(assignment.Column(PathColumn::Md)));
+    TakeLayoutColumns(assignment);
+}
+
+bool CWellPath::TakeLayoutColumns(const welldata::PathColumnAssignment& assignment) {
+    using welldata::PathColumn;
+    const auto column = [&](PathColumn which) { return LoaderColumn(assignment.Column(which)); };
+    switch (assignment.dataType) {
+    case PATH_MD_INCL_AZIM:
+    case PATH_LOG_MD_INCL_AZIM:
+        SetINCLColumn(column(PathColumn::Incl));
+        SetAZIMColumn(column(PathColumn::Azim));
+        SetMDColumn(column(PathColumn::Md));
+        return true;
+    case PATH_TVD_DX_DY:
+        SetTVDColumn(column(PathColumn::Tvd));
+        SetDXColumn(column(PathColumn::Dx));
+        SetDYColumn(column(PathColumn::Dy));
+        return true;
+    case PATH_TVD_X_Y:
+        SetTVDColumn(column(PathColumn::Tvd));
+        SetXColumn(column(PathColumn::X));
+        SetYColumn(column(PathColumn::Y));
+        return true;
+    case PATH_X_Y_Z:
+        SetXColumn(column(PathColumn::X));
+        SetYColumn(column(PathColumn::Y));
+        SetZColumn(column(PathColumn::Z));
+        return true;
+    default:
+        return false;
+    }
+}
+
 double CWellPath::DepthFactor() const {
     return welldata::CoorUnitFactor(m_nDepthUnit);
 }
@@ -60,7 +105,7 @@ bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) co
         return false;
     if (m_pPath != nullptr && m_pPath->bHasNullValue &&
         std::fabs(value - static_cast<double>(m_pPath->fNullValue)) <= kNullTolerance)
-        value = kLoadedNull;
+        value = welldata::kNullValue;
     return true;
 }
 
@@ -194,10 +239,9 @@ bool CWellPath::LoadPath() {
         COMMON::STRUCT_WELL_PATH_POINT point;
         if (!ParseRow(rows[static_cast<size_t>(i)], point))
             continue;
-        if (!IsValidPathPoint(m_pPath->nDataType, point)) {
-            welldata::ShowInformation(kNullInPathMessage);
-            return false;
-        }
+        if (!IsValidPathPoint(m_pPath->nDataType, point))
+            return m_pReader->Fail(welldata::LoadError::NullInPath, kNullInPathMessage,
+                                   welldata::MessageOwner::FocusWindow, false);
         m_pPath->dqPoints.push_back(point);
     }
     return true;

@@ -5,26 +5,11 @@
 
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <cstdint>
 
 class CDataFileReader;
-
-// Which columns the points of a path hold.
-enum PathDataType : std::int32_t {
-    PATH_MD_INCL_AZIM = 0,
-    PATH_TVD_DX_DY = 1,
-    PATH_TVD_X_Y = 2,
-    PATH_X_Y_Z = 3,
-    PATH_LOG_MD_INCL_AZIM = 4, // MD, INCL, AZIM read out of a well log file
-};
-
-enum AngleUnit : std::int32_t { ANGLE_DEGREES = 0, ANGLE_RADIANS = 1 };
-enum DepthReference : std::int32_t {
-    DEPTH_REF_KELLY_BUSHING = 0,
-    DEPTH_REF_MEAN_SEA_LEVEL = 1,
-    DEPTH_REF_OTHER = 2,
-};
 
 class CWellPath {
 public:
@@ -57,11 +42,17 @@ public:
     void SetDepthUnit(std::int32_t unit) { m_nDepthUnit = unit; }
     void SetAzimuthToTrueNorth(bool toTrueNorth) { m_bAzimuthToTrueNorth = toTrueNorth; }
 
+    // Takes the well path dialog's choices in the order its OK hands them over:
+    // the units (even when not converting), the flags, the null value and the
+    // data type, then the MD column when there is one and the data type's
+    // columns, each less one (a column left at 0 arrives as 65535).
+    void TakeChoices(const welldata::PathColumnAssignment& assignment);
+
     // Reads one row into `point`; false only when the path's data type is above 3.
     virtual bool ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point);
 
     // One cell as a double (0 when missing or not a number, then false); a cell
-    // matching the user's null value becomes -9999.
+    // matching the user's null value becomes the null value.
     bool ReadCell(const Row& row, double& value, std::uint16_t column) const;
 
     // True when none of the point's input fields holds a null marker.
@@ -78,6 +69,13 @@ protected:
     CWellPath(const CWellPath&) = default;
     CWellPath& operator=(const CWellPath&) = default;
 
+    // Hands over the columns of the assignment's data type (INCL, AZIM and MD
+    // for an MD, INCL, AZIM layout); false, handing nothing, for another type.
+    bool TakeLayoutColumns(const welldata::PathColumnAssignment& assignment);
+    // A 1-based column of a choice as the loader keeps it.
+    static std::uint16_t LoaderColumn(std::uint16_t choice) {
+        return static_cast<std::uint16_t>(choice - 1);
+    }
     CDataFileReader* Reader() const { return m_pReader; }
     COMMON::STRUCT_WELL_PATH* PathRecord() const { return m_pPath; }
     std::uint16_t MDColumn() const { return m_nMDColumn; }

@@ -5,19 +5,21 @@
 #pragma once
 
 #include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
 
 #include <list>
 
 class CurveUnitNormalizer {
 public:
     // The single well and multi-well dialogs rewrite slightly different units.
-    enum class Dialog { SingleWell, MultiWell };
+    using Dialog = welldata::LogImport;
 
     explicit CurveUnitNormalizer(Dialog dialog) : m_dialog(dialog) {}
 
     // Rewrites `bLogarithmic`, `strDisplayName` and `strUnit` of every curve.
     void Normalize(std::list<COMMON::STRUCT_CURVE_ITEM>& curves) const;
 
+    static bool IsDepthCurve(const COMMON::STRUCT_CURVE_ITEM& curve);
     // Curves whose type is "depth" in any letter case.
     static int CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves);
     // The dialogs' message for a curve list with `depthCurves` depth curves;

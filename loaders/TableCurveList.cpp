@@ -26,11 +26,18 @@ void SetCurveKind(COMMON::STRUCT_CURVE_ITEM& curve, unsigned int id, TableCurveL
 
 std::list<COMMON::STRUCT_CURVE_ITEM> TableCurveList::Build(const CDataFileReader& reader,
                                                            const Row& names, Page page) {
+    return Build(
+        names, [&reader](int column) { return reader.IsNumericColumn(column); }, page);
+}
+
+std::list<COMMON::STRUCT_CURVE_ITEM>
+TableCurveList::Build(const Row& names, const std::function<bool(int)>& isNumericColumn,
+                      Page page) {
     std::list<COMMON::STRUCT_CURVE_ITEM> curves;
     ColumnRecognizer recognizer(WellAttributeSection::WellLog, true);
     for (size_t column = 0; column < names.size(); ++column) {
         const int index = static_cast<int>(column);
-        if (page == Page::SingleWell && !reader.IsNumericColumn(index))
+        if (page == Page::SingleWell && !isNumericColumn(index))
             continue;
         COMMON::STRUCT_CURVE_ITEM curve;
         curve.strName = names[column];

@@ -6,6 +6,7 @@
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
 
+#include <functional>
 #include <list>
 
 class CDataFileReader;
@@ -23,4 +24,8 @@ public:
     // the caller). `nColumn` is the 1-based column the pages show.
     static std::list<COMMON::STRUCT_CURVE_ITEM> Build(const CDataFileReader& reader,
                                                       const Row& names, Page page);
+    // The same with the columns the reader's table holds numbers in given by
+    // `isNumericColumn` (0-based).
+    static std::list<COMMON::STRUCT_CURVE_ITEM>
+    Build(const Row& names, const std::function<bool(int)>& isNumericColumn, Page page);
 };

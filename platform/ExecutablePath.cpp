@@ -1,6 +1,6 @@
 #include "platform/ExecutablePath.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <limits.h>
 #include <string>

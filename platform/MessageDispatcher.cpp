@@ -1,5 +1,6 @@
 #include "platform/GuiPresenters.h"
-#include "platform/Utf8.h"
+#include "platform/QuietMessages.h"
+#include "welldata/Utf8.h"
 
 #include <cstdio>
 #include <mutex>
@@ -24,13 +25,21 @@ Presenters& GetPresenters() {
     return presenters;
 }
 
-MessageResult WriteToStandardError(const MessageRequest& request) {
-    std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(), ToUtf8(request.text).c_str());
-    std::fflush(stderr);
+// The answer of a message nobody sees: the first button.
+MessageResult DefaultAnswer(const MessageRequest& request) {
     return request.buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
 }
 
+MessageResult WriteToStandardError(const MessageRequest& request) {
+    std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(), ToUtf8(request.text).c_str());
+    std::fflush(stderr);
+    return DefaultAnswer(request);
+}
+
 } // namespace
+
+// The Qt part's definition replaces this one when it is linked in.
+__attribute__((weak)) void InstallGuiPresenters() {}
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
     Presenters& presenters = GetPresenters();
@@ -46,7 +55,16 @@ void SetGuiMessagePresenter(GuiMessagePresenter presenter) {
     presenters.guiPresenter = std::move(presenter);
 }
 
+ScopedMessageHandler::ScopedMessageHandler(MessageHandler handler)
+    : m_previous(SetMessageHandler(std::move(handler))) {}
+
+ScopedMessageHandler::~ScopedMessageHandler() {
+    SetMessageHandler(std::move(m_previous));
+}
+
 MessageResult ShowMessage(const MessageRequest& request) {
+    if (QuietMessages::IsActive())
+        return DefaultAnswer(request);
     MessageHandler handler;
     GuiMessagePresenter presenter;
     {

@@ -1,8 +1,8 @@
 #include "platform/ProfileSection.h"
 
 #include "platform/MultiByteConverter.h"
-#include "platform/Utf8.h"
 #include "platform/WideText.h"
+#include "welldata/Utf8.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "platform/TextModeFile.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cstring>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 namespace welldata {
 

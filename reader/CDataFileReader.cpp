@@ -1,10 +1,11 @@
 #include "reader/CDataFileReader.h"
 
+#include "platform/FilePath.h"
 #include "platform/StepProgress.h"
 #include "platform/TextModeFile.h"
 #include "platform/WideText.h"
-#include "reader/CLasParser.h"
 #include "reader/CellSplitter.h"
+#include "reader/LasParser.h"
 #include "reader/RawLineSplitter.h"
 #include "reader/StrictNumber.h"
 #include "welldata/CProgressCtrl.h"
@@ -14,6 +15,8 @@
 #include <cstring>
 
 namespace {
+
+using welldata::LoadError;
 
 constexpr size_t kChunkSize = 2048;
 constexpr int kProgressRange = 200;
@@ -78,19 +81,33 @@ CDataFileReader& CDataFileReader::operator=(const CDataFileReader& other) {
     m_lasPreviewLines = other.m_lasPreviewLines;
     m_eDataFormat = other.m_eDataFormat;
     m_bBatchLoad = other.m_bBatchLoad;
+    m_failure = other.m_failure;
     return *this;
 }
 
 CDataFileReader::~CDataFileReader() = default;
 
 void CDataFileReader::SetFilePath(const std::wstring& path) {
-    if (!welldata::EqualsNoCase(path, m_strFilePath))
+    if (!welldata::IsSameFilePath(path, m_strFilePath))
         m_strFilePath = path;
 }
 
+bool CDataFileReader::Fail(LoadError error, const std::wstring& message,
+                           welldata::MessageOwner owner, bool batchSilent) {
+    m_failure = {error, message};
+    if (!message.empty() && !(batchSilent && m_bBatchLoad)) {
+        if (owner == welldata::MessageOwner::ApplicationBox)
+            welldata::ShowApplicationMessage(message);
+        else
+            welldata::ShowInformation(message, owner);
+    }
+    return false;
+}
+
 bool CDataFileReader::Read(int mode) {
+    m_failure = {};
     if (m_strFilePath.empty())
-        return false;
+        return Fail(LoadError::NoFile, L"");
     m_nReadMode = mode;
     if (!m_rows.empty())
         Clear();
@@ -120,10 +137,9 @@ CProgressCtrl* CDataFileReader::GetReadProgress() const {
 
 bool CDataFileReader::ReadRawLines() {
     welldata::TextModeFile file;
-    if (!file.Open(m_strFilePath)) {
-        welldata::ShowApplicationMessage(kOpenFailedMessage);
-        return false;
-    }
+    if (!file.Open(m_strFilePath))
+        return Fail(LoadError::CannotOpen, kOpenFailedMessage,
+                    welldata::MessageOwner::ApplicationBox, false);
     if (m_pProgress != nullptr && m_pProgress->HasWindow()) {
         m_pProgress->SetRange(0, kProgressRange);
         m_pProgress->SetStep(1);
@@ -156,9 +172,18 @@ bool CDataFileReader::ParseRawLines() {
     case COMMON::WLDF_TEXT:
         return ParseTextTable();
     case COMMON::WLDF_LAS:
-        return CLasParser(*this).Parse();
+        return ParseLasLines();
     }
-    return false;
+    return Fail(LoadError::NoData, L"");
+}
+
+bool CDataFileReader::ParseLasLines() {
+    if (m_rawLines.empty())
+        return Fail(LoadError::NoText, L"");
+    if (!m_pLasSections)
+        return Fail(LoadError::NoData, L"");
+    const LasParseResult result = ParseLas(m_rawLines, *m_pLasSections, m_rows, GetReadProgress());
+    return result.Ok() || Fail(result.error, result.message, result.owner);
 }
 
 size_t CDataFileReader::FindHeaderLine(bool& found) const {
@@ -175,13 +200,12 @@ size_t CDataFileReader::FindHeaderLine(bool& found) const {
 
 bool CDataFileReader::ParseTextTable() {
     if (m_rawLines.empty())
-        return false;
+        return Fail(LoadError::NoText, L"");
     bool found = false;
     const size_t headerLine = FindHeaderLine(found);
-    if (!found) {
-        welldata::ShowInformation(kNoDepthHeaderMessage);
-        return false;
-    }
+    if (!found)
+        return Fail(LoadError::NoDepthHeader, kNoDepthHeaderMessage,
+                    welldata::MessageOwner::FocusWindow, false);
 
     Row cells = welldata::SplitCells(m_rawLines[headerLine]);
     const size_t headerWidth = cells.size();

@@ -6,6 +6,8 @@
 #include "reader/CLasSectionTable.h"
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
+#include "welldata/LoadFailure.h"
+#include "welldata/MessageBox.h"
 
 #include <boost/function.hpp>
 #include <memory>
@@ -31,13 +33,15 @@ public:
     ~CDataFileReader();
 
     // Reads and parses the file in `mode`; false when the path is empty, the file
-    // cannot be opened or the parse fails.
+    // cannot be opened or the parse fails (GetFailure then says why).
     bool Read(int mode);
     // Drops the rows and the LAS section table.
     void Clear();
     // Creates an empty LAS section table when there is none.
     void EnsureSections();
 
+    // Replaces the path when it names another file, as the file system compares
+    // names.
     void SetFilePath(const std::wstring& path);
     const std::wstring& GetFilePath() const { return m_strFilePath; }
 
@@ -86,10 +90,20 @@ public:
     // Progress bar to drive during a read: the host's bar in mode 0, else none.
     CProgressCtrl* GetReadProgress() const;
 
+    // Why the last read failed, or the load that read it: set by the read and by
+    // a loader that stops on the rows; cleared by the next read.
+    const welldata::LoadFailure& GetFailure() const { return m_failure; }
+    // Records a failure and shows its message, unless the message is empty or
+    // the file is loaded in a batch. Returns false, for the caller's result.
+    bool Fail(welldata::LoadError error, const std::wstring& message,
+              welldata::MessageOwner owner = welldata::MessageOwner::FocusWindow,
+              bool batchSilent = true);
+
 private:
     bool ReadRawLines();
     bool ParseRawLines();
     bool ParseTextTable();
+    bool ParseLasLines();
     size_t FindHeaderLine(bool& found) const;
     int FirstDataRow() const { return m_bHeaderRow ? 1 : 0; }
 
@@ -104,4 +118,5 @@ private:
     std::vector<std::wstring> m_lasPreviewLines;
     COMMON::WELL_LOG_DATA_FORMAT m_eDataFormat = COMMON::WLDF_TEXT;
     bool m_bBatchLoad = false;
+    welldata::LoadFailure m_failure;
 };

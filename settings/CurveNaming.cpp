@@ -1,6 +1,7 @@
 #include "welldata/CurveNaming.h"
 
 #include "platform/ReadableMemory.h"
+#include "settings/ColumnRecognizer.h"
 #include "settings/CurveTable.h"
 #include "settings/WellAttributeLookup.h"
 
@@ -50,3 +51,11 @@ unsigned int get_curve_units(const wchar_t* name, std::vector<const wchar_t*>* u
         units->push_back(*unit);
     return static_cast<unsigned int>(units->size());
 }
+
+namespace welldata {
+
+unsigned int RecognizeName(WellAttributeSection section, const std::wstring& name) {
+    return ColumnRecognizer(section, section == WellAttributeSection::WellLog).Recognize(name);
+}
+
+} // namespace welldata

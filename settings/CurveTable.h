@@ -2,6 +2,8 @@
 // settings section its standard mnemonic and the unit texts accepted for it.
 #pragma once
 
+#include "welldata/CurveNaming.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,9 +21,6 @@ constexpr int kCurveTableRows = 38;
 
 // The row of curve `id`, null for an id the table does not hold (0 included).
 const CurveDefinition* FindCurveDefinition(std::uint32_t id);
-
-// The mnemonic of curve `id`, null when the table has no such curve.
-const wchar_t* GetCurveMnemonic(std::uint32_t id);
 
 // The first unit text of curve `id`. False (and an empty text) outside the
 // curves 17 to 43, the ones the curve pages give a unit; a curve without

@@ -5,18 +5,15 @@
 
 namespace welldata::fuzz {
 
-QuietSession::QuietSession() : m_previousCodePage(GetDataCodePage()) {
-    m_previousMessages = SetMessageHandler([this](const MessageRequest&) {
-        ++m_messages;
-        return MessageResult::Ok;
-    });
-    m_previousQuestion =
-        SetUnitQuestionHandler([](const std::wstring&, UnitAnswer&) { return false; });
-}
+QuietSession::QuietSession()
+    : m_messageHandler([this](const MessageRequest&) {
+          ++m_messages;
+          return MessageResult::Ok;
+      }),
+      m_questionHandler([](const std::wstring&, UnitAnswer&) { return false; }),
+      m_previousCodePage(GetDataCodePage()) {}
 
 QuietSession::~QuietSession() {
-    SetMessageHandler(std::move(m_previousMessages));
-    SetUnitQuestionHandler(std::move(m_previousQuestion));
     if (GetDataCodePage() != m_previousCodePage)
         SetDataCodePage(m_previousCodePage);
     if (m_settingsChanged)

@@ -23,8 +23,8 @@ public:
     int MessageCount() const { return m_messages; }
 
 private:
-    MessageHandler m_previousMessages;
-    UnitQuestionHandler m_previousQuestion;
+    ScopedMessageHandler m_messageHandler;
+    ScopedUnitQuestionHandler m_questionHandler;
     std::string m_previousCodePage;
     bool m_settingsChanged = false;
     int m_messages = 0;

@@ -1,6 +1,6 @@
 #include "fuzz/runners/ScratchFile.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,11 +1,20 @@
 // The load object a host builds for one kind of load. It owns a data file reader
 // and one loader of each kind, all bound to its own records; the host runs an
 // entry point and reads the records back by reference.
+//
+// A host without dialogs loads a text table with ReadFile and the choices an
+// import dialog would collect (welldata/LoadChoices.h; welldata/TablePreview.h
+// suggests them from the file): the choices go to the loader exactly as the
+// dialog's OK hands them over, nothing is shown, and GetLastFailure says why a
+// load failed.
 #pragma once
 
 #include "welldata/Common.h"
 #include "welldata/Export.h"
 #include "welldata/ILoadDataInterface.h"
+#include "welldata/LasHeader.h"
+#include "welldata/LoadChoices.h"
+#include "welldata/LoadFailure.h"
 
 #include <deque>
 #include <list>
@@ -36,18 +45,48 @@ public:
     ~CLoadData();
 
     // Loads one LAS 2.0 file by name with every curve it holds. May ask the unit
-    // question (see welldata/UnitQuestion.h); opens no other dialog.
-    bool ReadFile(std::wstring& path);
+    // question (see welldata/UnitQuestion.h) and shows the reader's messages
+    // (none in batch mode); opens no other dialog. Keeps the file's header
+    // sections for GetLasHeader.
+    bool ReadFile(const std::wstring& path);
+
+    // Headless loads of text tables. Each checks the choices as the dialog's
+    // OK does, hands them to its loader and loads; the records are those of
+    // the matching getter. They show nothing and ask nothing.
+    bool ReadFile(const std::wstring& path, const welldata::WellHeadChoices& choices);
+    bool ReadFile(const std::wstring& path, const welldata::PathColumnAssignment& assignment);
+    // A log table: its header is the first line that contains "depth". The
+    // well path the columns carry loads too when asked for.
+    bool ReadFile(const std::wstring& path, const welldata::WellLogChoices& choices);
+    bool ReadFile(const std::wstring& path, const welldata::CoreAnalysisChoices& choices);
+    bool ReadFile(const std::wstring& path, const welldata::CoreDescriptionChoices& choices);
+
+    // Why the last load of this object failed; no error after a success.
+    const welldata::LoadFailure& GetLastFailure() const { return m_lastFailure; }
+    // The header sections of the LAS file last read by name, in file order.
+    const std::vector<welldata::LasHeaderSection>& GetLasHeader() const { return m_lasHeader; }
 
     std::wstring& GetLoadFileName() { return m_strLoadFileName; }
+    const std::wstring& GetLoadFileName() const { return m_strLoadFileName; }
     COMMON::STRUCT_WELL_HEAD& GetSingleWellHead() { return m_stSingleWellHead; }
+    const COMMON::STRUCT_WELL_HEAD& GetSingleWellHead() const { return m_stSingleWellHead; }
     std::list<COMMON::STRUCT_WELL_HEAD>& GetWellHead() { return m_lstWellHeads; }
+    const std::list<COMMON::STRUCT_WELL_HEAD>& GetWellHead() const { return m_lstWellHeads; }
     COMMON::STRUCT_WELL_PATH& GetWellPath() { return m_stWellPath; }
+    const COMMON::STRUCT_WELL_PATH& GetWellPath() const { return m_stWellPath; }
     COMMON::STRUCT_WELL_CURVE& GetWellLog() { return m_stWellCurve; }
+    const COMMON::STRUCT_WELL_CURVE& GetWellLog() const { return m_stWellCurve; }
     std::list<COMMON::STRUCT_CURVE_ITEM>& GetRockCoreAnalyse() { return m_lstRockCoreAnalyse; }
+    const std::list<COMMON::STRUCT_CURVE_ITEM>& GetRockCoreAnalyse() const {
+        return m_lstRockCoreAnalyse;
+    }
     COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& GetRockCoreDescribe() { return m_stRockCoreDescribe; }
+    const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& GetRockCoreDescribe() const {
+        return m_stRockCoreDescribe;
+    }
     // The reader's row table; null when there is no reader.
     RowTable* GetData();
+    const RowTable* GetData() const;
 
     void SetDefaultFilterFileType(int type) { m_nDefaultFilterType = type; }
     void SetIsBatchLoadFile(bool batch);
@@ -73,12 +112,21 @@ public:
     static COMMON::LOAD_DATA_TYPE GetProcessLoadType();
 
 private:
-    void CreateWorkers();
-    void CopyRecordsFrom(const CLoadData& other);
-    void CopyWorkerSettingsFrom(const CLoadData& other);
+    WELLDATA_LOCAL void CreateWorkers();
+    WELLDATA_LOCAL void CopyRecordsFrom(const CLoadData& other);
+    WELLDATA_LOCAL void CopyWorkerSettingsFrom(const CLoadData& other);
     // Takes the units of the LAS file's depth and coordinate curves and asks the
     // unit question when they are not metres.
-    void SettleLasUnits(const std::wstring& path);
+    WELLDATA_LOCAL void SettleLasUnits(const std::wstring& path);
+    WELLDATA_LOCAL void KeepLasHeader();
+    // Points the reader at a text table and runs `load` with messages kept
+    // quiet; records why it failed. `keepRows` leaves the rows in the reader.
+    template <class Load>
+    WELLDATA_LOCAL bool ReadTable(const std::wstring& path, bool headerSearch, bool keepRows,
+                                  Load load);
+    WELLDATA_LOCAL bool Refuse(welldata::LoadError error, const wchar_t* message);
+    // Records why the load failed: the reader's failure, or no data.
+    WELLDATA_LOCAL void RecordFailure();
 
     std::wstring m_strLoadFileName;
     std::int32_t m_nFileType = 1;
@@ -99,4 +147,6 @@ private:
     std::unique_ptr<CWellLog> m_pWellLogLoader;
     std::unique_ptr<CRockCoreAnalyse> m_pRockCoreAnalyseLoader;
     std::unique_ptr<CRockCoreDescribe> m_pRockCoreDescribeLoader;
+    welldata::LoadFailure m_lastFailure;
+    std::vector<welldata::LasHeaderSection> m_lasHeader;
 };

@@ -14,4 +14,10 @@ namespace welldata {
 WELLDATA_API bool SetDataCodePage(const std::string& name);
 WELLDATA_API std::string GetDataCodePage();
 
+// The code page a host would choose for the data file at `path` without asking
+// its user: "UTF-8" when the file starts with a UTF-8 byte order mark or is
+// valid UTF-8 throughout (plain ASCII included), "GB18030" otherwise and for a
+// file that cannot be read.
+WELLDATA_API std::string DetectCodePage(const std::wstring& path);
+
 } // namespace welldata

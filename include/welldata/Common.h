@@ -10,6 +10,14 @@
 #include <string>
 #include <vector>
 
+namespace welldata {
+
+// The value a loaded record holds where the file had no data: every cell that
+// matches one of the file's or the user's null values.
+inline constexpr float kNullValue = -9999.0f;
+
+} // namespace welldata
+
 namespace COMMON {
 
 // Kind of load a CLoadData object performs.
@@ -97,7 +105,7 @@ struct STRUCT_CURVE_ITEM {
 struct STRUCT_WELL_CURVE {
     bool bReserved = true;
     bool bSkipNullValues = false;
-    std::vector<float> vecNullValues{-9999.0f};
+    std::vector<float> vecNullValues{welldata::kNullValue};
     bool bReserved2 = false;
     bool bWithWellPath = false;
     std::wstring strGroupName;

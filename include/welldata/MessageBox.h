@@ -1,6 +1,10 @@
 // Every message the library shows to its user goes through ShowMessage. A host
 // or a test installs a handler to receive them; without one, a Qt application
-// gets a message box and any other process gets a line on standard error.
+// that runs one of the library's dialog entry points gets a message box (a
+// message raised on another thread is shown by the GUI thread), and any other
+// process gets a line on standard error. Loads that take their choices from
+// the host (CLoadData::ReadFile with a choice record) show nothing: their
+// failure says why.
 #pragma once
 
 #include "welldata/Export.h"
@@ -40,6 +44,19 @@ WELLDATA_API extern const wchar_t* const kApplicationTitle;
 // Installs `handler` for every later message and returns the previous one. An
 // empty handler restores the default presentation.
 WELLDATA_API MessageHandler SetMessageHandler(MessageHandler handler);
+
+// Installs `handler` while it lives and puts the previous handler back at its
+// end: a host's or a test's handler for one stretch of work.
+class WELLDATA_API ScopedMessageHandler {
+public:
+    explicit ScopedMessageHandler(MessageHandler handler);
+    ~ScopedMessageHandler();
+    ScopedMessageHandler(const ScopedMessageHandler&) = delete;
+    ScopedMessageHandler& operator=(const ScopedMessageHandler&) = delete;
+
+private:
+    MessageHandler m_previous;
+};
 
 WELLDATA_API MessageResult ShowMessage(const MessageRequest& request);
 

@@ -27,6 +27,18 @@ using UnitQuestionHandler = std::function<bool(const std::wstring& filePath, Uni
 // empty handler restores the default.
 WELLDATA_API UnitQuestionHandler SetUnitQuestionHandler(UnitQuestionHandler handler);
 
+// Installs `handler` while it lives and puts the previous one back at its end.
+class WELLDATA_API ScopedUnitQuestionHandler {
+public:
+    explicit ScopedUnitQuestionHandler(UnitQuestionHandler handler);
+    ~ScopedUnitQuestionHandler();
+    ScopedUnitQuestionHandler(const ScopedUnitQuestionHandler&) = delete;
+    ScopedUnitQuestionHandler& operator=(const ScopedUnitQuestionHandler&) = delete;
+
+private:
+    UnitQuestionHandler m_previous;
+};
+
 WELLDATA_API bool AskUnitQuestion(const std::wstring& filePath, UnitAnswer& answer);
 
 } // namespace welldata

@@ -1,18 +1,26 @@
-// Inside a Qt application, the library's messages become message boxes with the
-// caption, text, icon and owner they were raised with, unless a handler takes them.
+// Inside a Qt application whose dialog entry points installed the presenters,
+// the library's messages become message boxes with the caption, text, icon and
+// owner they were raised with, unless a handler takes them; a message raised on
+// another thread is shown by the GUI thread.
 #include "dialogs/QtPresenters.h"
 #include "support/TestSupport.h"
 #include "uisupport/WidgetDriver.h"
+#include "welldata/CLoadData.h"
 #include "welldata/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 TEST(QtMessagePresenter, ShowsAnInformationBoxOwnedByTheOpenDialog) {
+    welldata::InstallQtPresenters();
     QDialog dialog;
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [&dialog, poll] {
@@ -39,6 +47,7 @@ TEST(QtMessagePresenter, ShowsAnInformationBoxOwnedByTheOpenDialog) {
 }
 
 TEST(QtMessagePresenter, QuestionsAreAnsweredWithTheButtonTheTestPicks) {
+    welldata::InstallQtPresenters();
     welldata::MessageRequest question;
     question.text = L"是否继续加载？";
     question.caption = welldata::kProductCaption;
@@ -54,4 +63,40 @@ TEST(QtMessagePresenter, QuestionsAreAnsweredWithTheButtonTheTestPicks) {
     EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::No);
     EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::Yes);
     EXPECT_EQ(messages.Count(), 2u);
+}
+
+TEST(QtMessagePresenter, AMessageFromAnotherThreadIsShownByTheGuiThread) {
+    welldata::InstallQtPresenters();
+    std::atomic<bool> done{false};
+    welldata::MessageResult result = welldata::MessageResult::Cancel;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(box->thread(), QApplication::instance()->thread());
+            box->button(QMessageBox::Ok)->click();
+        }
+        if (done)
+            loop.quit();
+    });
+    poll.start(10);
+    std::thread worker([&] {
+        result = welldata::ShowInformation(L"打开文件失败。");
+        done = true;
+    });
+    loop.exec();
+    worker.join();
+    EXPECT_EQ(result, welldata::MessageResult::Ok);
+}
+
+TEST(QtMessagePresenter, AHeadlessLoadShowsNothingAndSaysWhy) {
+    welldata::InstallQtPresenters();
+    CLoadData load(COMMON::LDT_WELL_PATH);
+    welldata::PathColumnAssignment assignment;
+    assignment.Column(welldata::PathColumn::Md) = 1;
+    assignment.Column(welldata::PathColumn::Incl) = 2;
+    assignment.Column(welldata::PathColumn::Azim) = 3;
+    EXPECT_FALSE(load.ReadFile(L"/nonexistent/path.txt", assignment)); // a box would hang here
+    EXPECT_EQ(load.GetLastFailure().error, welldata::LoadError::CannotOpen);
+    EXPECT_EQ(load.GetLastFailure().message, L"打开文件失败。");
 }

@@ -21,21 +21,16 @@ static const STRUCT_CURVE_ITEM& Curve(CLoadData& data, const std::wstring& name)
 
 class ReadLasByName : public testing::Test {
 protected:
-    void SetUp() override {
-        previous = welldata::SetUnitQuestionHandler(
-            [this](const std::wstring&, welldata::UnitAnswer& answer) {
-                questions.push_back(answer);
-                answer = reply;
-                return acceptReply;
-            });
-    }
-    void TearDown() override { welldata::SetUnitQuestionHandler(previous); }
-
     testing_support::ScratchDir dir;
     std::vector<welldata::UnitAnswer> questions;
     welldata::UnitAnswer reply;
     bool acceptReply = true;
-    welldata::UnitQuestionHandler previous;
+    welldata::ScopedUnitQuestionHandler handler{
+        [this](const std::wstring&, welldata::UnitAnswer& answer) {
+            questions.push_back(answer);
+            answer = reply;
+            return acceptReply;
+        }};
 };
 
 TEST_F(ReadLasByName, FeetAskOnceAndTheAnswerCarriesToTheNextObject) {

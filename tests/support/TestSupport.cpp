@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "platform/Utf8.h"
+#include "welldata/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -76,12 +76,11 @@ std::string LasWithData(const std::string& data, const std::string& wrap) {
            "~Curve\n DEPT.M : depth\n GR  .API : gamma\n RT  .OHMM : resistivity\n~A\n" + data;
 }
 
-MessageCapture::MessageCapture() {
-    m_previous = welldata::SetMessageHandler([this](const welldata::MessageRequest& request) {
-        m_messages.push_back(request);
-        return Answer(request);
-    });
-}
+MessageCapture::MessageCapture()
+    : m_handler([this](const welldata::MessageRequest& request) {
+          m_messages.push_back(request);
+          return Answer(request);
+      }) {}
 
 welldata::MessageResult MessageCapture::Answer(const welldata::MessageRequest& request) {
     if (m_answers.empty())
@@ -90,10 +89,6 @@ welldata::MessageResult MessageCapture::Answer(const welldata::MessageRequest& r
     const welldata::MessageResult answer = m_answers.front();
     m_answers.pop_front();
     return answer;
-}
-
-MessageCapture::~MessageCapture() {
-    welldata::SetMessageHandler(m_previous);
 }
 
 std::wstring MessageCapture::Single() const {

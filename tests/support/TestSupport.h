@@ -64,9 +64,6 @@ std::string LasWithData(const std::string& data, const std::string& wrap = "NO")
 class MessageCapture {
 public:
     MessageCapture();
-    ~MessageCapture();
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
 
     const std::vector<welldata::MessageRequest>& Messages() const { return m_messages; }
     size_t Count() const { return m_messages.size(); }
@@ -80,7 +77,7 @@ private:
 
     std::vector<welldata::MessageRequest> m_messages;
     std::deque<welldata::MessageResult> m_answers;
-    welldata::MessageHandler m_previous;
+    welldata::ScopedMessageHandler m_handler;
 };
 
 class FakeProgressCtrl : public CProgressCtrl {
