@@ -43,6 +43,7 @@ public:
     // settings page, the unit page, the path's null value and data type, and
     // when the path is asked for and complete, its columns with MD present.
     void TakeChoices(const welldata::WellLogChoices& choices);
+    using CWellPath::TakeChoices;
     // The multi-well dialog's hand-over: the settings page, then the curves.
     void TakeMultiWellChoices(const welldata::WellLogChoices& choices);
 

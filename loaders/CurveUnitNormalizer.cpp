@@ -49,10 +49,12 @@ const wchar_t* CurveUnitNormalizer::ReplacementUnit(const std::wstring& unit) co
     return nullptr;
 }
 
+bool CurveUnitNormalizer::IsDepthCurve(const COMMON::STRUCT_CURVE_ITEM& curve) {
+    return welldata::EqualsNoCase(curve.strType, L"depth");
+}
+
 int CurveUnitNormalizer::CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves) {
-    return static_cast<int>(std::count_if(curves.begin(), curves.end(), [](const auto& curve) {
-        return welldata::EqualsNoCase(curve.strType, L"depth");
-    }));
+    return static_cast<int>(std::count_if(curves.begin(), curves.end(), IsDepthCurve));
 }
 
 const wchar_t* CurveUnitNormalizer::DepthCurveProblem(int depthCurves) {

@@ -19,6 +19,7 @@ public:
     // Rewrites `bLogarithmic`, `strDisplayName` and `strUnit` of every curve.
     void Normalize(std::list<COMMON::STRUCT_CURVE_ITEM>& curves) const;
 
+    static bool IsDepthCurve(const COMMON::STRUCT_CURVE_ITEM& curve);
     // Curves whose type is "depth" in any letter case.
     static int CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves);
     // The dialogs' message for a curve list with `depthCurves` depth curves;

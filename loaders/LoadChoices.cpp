@@ -35,6 +35,48 @@ const wchar_t* PathAssignmentProblem(const PathColumnAssignment& assignment) {
                                             : L"井轨迹数据不完整，请重新选择或校正数据文件。";
 }
 
+std::vector<PathColumn> PathPointColumns(std::int32_t dataType, bool withMd) {
+    std::vector<PathColumn> columns = RequiredPathColumns(dataType);
+    const bool ownMd = dataType == PATH_MD_INCL_AZIM || dataType == PATH_LOG_MD_INCL_AZIM;
+    if (!ownMd && !columns.empty() && columns.front() == PathColumn::Md)
+        columns.erase(columns.begin());
+    if (!ownMd && !columns.empty() && withMd)
+        columns.insert(columns.begin(), PathColumn::Md);
+    return columns;
+}
+
+bool IsDoublePathColumn(std::int32_t dataType, PathColumn column) {
+    return (dataType == PATH_TVD_X_Y || dataType == PATH_X_Y_Z) &&
+           (column == PathColumn::X || column == PathColumn::Y);
+}
+
+double PathPointValue(const COMMON::STRUCT_WELL_PATH_POINT& point, std::int32_t dataType,
+                      PathColumn column) {
+    const std::vector<PathColumn> held = PathPointColumns(dataType, true);
+    if (std::find(held.begin(), held.end(), column) == held.end())
+        return 0.0;
+    switch (column) {
+    case PathColumn::Md:
+        return point.fMD;
+    case PathColumn::Incl:
+    case PathColumn::Tvd:
+    case PathColumn::Z:
+        return point.fInclOrDepth;
+    case PathColumn::Azim:
+    case PathColumn::Dx:
+    case PathColumn::X:
+        return IsDoublePathColumn(dataType, column) ? point.uAzimOrX.dValue : point.uAzimOrX.fValue;
+    case PathColumn::Dy:
+    case PathColumn::Y:
+        return IsDoublePathColumn(dataType, column) ? point.uY.dValue : point.uY.fValue;
+    }
+    return 0.0;
+}
+
+bool IsDepthCurve(const COMMON::STRUCT_CURVE_ITEM& curve) {
+    return CurveUnitNormalizer::IsDepthCurve(curve);
+}
+
 int CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves) {
     return CurveUnitNormalizer::CountDepthCurves(curves);
 }

@@ -1,5 +1,7 @@
 #include "loaders/PathNullMarker.h"
 
+#include "welldata/Common.h"
+
 #include <cmath>
 
 namespace welldata {
@@ -11,7 +13,7 @@ struct NullMarker {
 };
 
 constexpr NullMarker kNullMarkers[] = {
-    {-9999.0, 0.0},     {-999.0, 0.0},     {-999.25, 0.001},
+    {kNullValue, 0.0},  {-999.0, 0.0},     {-999.25, 0.001},
     {-999.125, 0.0001}, {-9999.25, 0.001}, {-9999.125, 0.0001},
 };
 

@@ -125,20 +125,21 @@ public:
 private:
     friend class CInteractiveLoad;
 
-    void CreateWorkers();
-    void CopyRecordsFrom(const CLoadData& other);
-    void CopyWorkerSettingsFrom(const CLoadData& other);
+    WELLDATA_LOCAL void CreateWorkers();
+    WELLDATA_LOCAL void CopyRecordsFrom(const CLoadData& other);
+    WELLDATA_LOCAL void CopyWorkerSettingsFrom(const CLoadData& other);
     // Takes the units of the LAS file's depth and coordinate curves and asks the
     // unit question when they are not metres.
-    void SettleLasUnits(const std::wstring& path);
-    void KeepLasHeader();
+    WELLDATA_LOCAL void SettleLasUnits(const std::wstring& path);
+    WELLDATA_LOCAL void KeepLasHeader();
     // Points the reader at a text table and runs `load` with messages kept
     // quiet; records why it failed. `keepRows` leaves the rows in the reader.
     template <class Load>
-    bool ReadTable(const std::wstring& path, bool headerSearch, bool keepRows, Load load);
-    bool Refuse(welldata::LoadError error, const wchar_t* message);
+    WELLDATA_LOCAL bool ReadTable(const std::wstring& path, bool headerSearch, bool keepRows,
+                                  Load load);
+    WELLDATA_LOCAL bool Refuse(welldata::LoadError error, const wchar_t* message);
     // Records why the load failed: the reader's failure, or no data.
-    void RecordFailure();
+    WELLDATA_LOCAL void RecordFailure();
 
     std::wstring m_strLoadFileName;
     std::int32_t m_nFileType = 1;

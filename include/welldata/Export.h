@@ -6,3 +6,6 @@
 #else
 #define WELLDATA_API
 #endif
+
+// The private helpers of an exported class, which hosts never call.
+#define WELLDATA_LOCAL __attribute__((visibility("hidden")))

@@ -128,6 +128,19 @@ WELLDATA_API bool IsAssignmentComplete(const PathColumnAssignment& assignment);
 // null for a complete one.
 WELLDATA_API const wchar_t* PathAssignmentProblem(const PathColumnAssignment& assignment);
 
+// The columns the points of a path of `dataType` hold, in the layout's order:
+// MD, INCL, AZIM; else the layout's three columns, after MD when `withMd`.
+WELLDATA_API std::vector<PathColumn> PathPointColumns(std::int32_t dataType, bool withMd);
+// What a point of a path of `dataType` holds in `column` (its slots hold a
+// 32-bit or a 64-bit float by the layout); 0 for a column it does not hold.
+WELLDATA_API double PathPointValue(const COMMON::STRUCT_WELL_PATH_POINT& point,
+                                   std::int32_t dataType, PathColumn column);
+// Whether `column` is a 64-bit float in that layout: X and Y of TVD, X, Y and
+// X, Y, Z. The others are 32-bit floats.
+WELLDATA_API bool IsDoublePathColumn(std::int32_t dataType, PathColumn column);
+
+// Whether a curve's type is "depth" in any letter case: the depth curve.
+WELLDATA_API bool IsDepthCurve(const COMMON::STRUCT_CURVE_ITEM& curve);
 // The curves whose type is "depth" in any letter case.
 WELLDATA_API int CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_ITEM>& curves);
 // The log dialogs' message for a curve list with `depthCurves` depth curves;

@@ -1,6 +1,10 @@
-// The installed welldata command, run as a user runs it.
+// The installed welldata command, run as a user runs it. The data it writes is
+// checked parsed, as CSV cells and JSON values.
 #include "support/TestSupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,6 +16,7 @@
 namespace {
 
 using Texts = std::vector<std::string>;
+using Csv = std::vector<std::vector<std::string>>;
 namespace ts = testing_support;
 
 struct CommandResult {
@@ -68,50 +73,132 @@ CommandResult Check(const Texts& arguments, int status, const Texts& out, const 
     return result;
 }
 
+// Rows of cells: "" quotes and doubled quotes inside them, one row per line.
+Csv ParseCsv(const std::string& text) {
+    Csv rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            rows.back().back() += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ',')
+            rows.back().emplace_back();
+        else if (!quoted && c == '\n')
+            rows.emplace_back(1);
+        else
+            rows.back().back() += c;
+    }
+    rows.pop_back(); // after the last line end
+    return rows;
+}
+
+QJsonObject ParseJson(const std::string& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+    return document.object();
+}
+
+const QJsonObject Json(const Texts& arguments) {
+    return ParseJson(Check(arguments, 0, {}).out);
+}
+
+// The column of a file's JSON object by its name.
+QJsonObject Column(const QJsonObject& file, const QString& name) {
+    for (const QJsonValue& column : file["columns"].toArray()) {
+        if (column["name"] == name)
+            return column.toObject();
+    }
+    ADD_FAILURE() << "no column " << name.toStdString();
+    return {};
+}
+
+struct Sample {
+    const char* command;
+    const char* file;
+    const char* kind;
+    int rows;
+    int columns;
+    // One column with its unit, minimum and maximum.
+    const char* name;
+    const char* unit;
+    double min;
+    double max;
+};
+
 TEST(WelldataCommand, LoadsEveryBundledSample) {
-    const std::pair<Texts, Texts> cases[] = {
-        {{"las", "well_log.las"}, {"well_log.las: LAS well log, 9 curves, 240 samples", "OHMM"}},
-        {{"las", "well_log_wrapped.las", "-q"},
-         {"well_log_wrapped.las: LAS well log, 9 curves, 240 samples", "2179.875"}},
-        {{"las", "well_log_feet.las"}, {"4 curves, 24 samples", "ft, converted to m", "2149.7544"}},
-        {{"log", "well_log.txt"}, {"well log table, 10 curves, 240 samples", "CALI   CAL", "Ω·M"}},
-        {{"path", "well_path.txt"},
-         {"well path, 4 columns, 24 points", "layout: TVD, X, Y", "1113.825", "20512530.4"}},
-        {{"heads", "well_heads.txt"}, {"well heads, 7 columns, 12 wells", "20514619.98"}},
-        {{"core-analysis", "rock_core_analysis.txt"},
-         {"rock core analysis, 5 columns, 30 samples", "842.018"}},
-        {{"core-describe", "rock_core_describe.txt"},
-         {"rock core description, 3 columns, 12 intervals", "description column: 岩性"}},
-        {{"curve-name", "gr", "--display"}, {"自然伽马\n"}},
-        {{"curve-units", "GR"}, {"API\tGAPI\t微伦琴/小时\n"}},
+    const Sample samples[] = {
+        {"las", "well_log.las", "LAS well log", 240, 9, "RT", "OHMM", 23.3933, 152.987},
+        {"las", "well_log_wrapped.las", "LAS well log", 240, 9, "DEPTH", "M", 2150, 2179.875},
+        {"las", "well_log_feet.las", "LAS well log", 24, 4, "DEPTH", "M", 2149.7544, 2153.2595},
+        {"log", "well_log.txt", "well log table", 240, 10, "RI", "Ω·M", 20.267, 127.451},
+        {"path", "well_path.txt", "well path", 24, 4, "X", "m", 20512345.25, 20512530.4},
+        {"heads", "well_heads.txt", "well heads", 12, 7, "X", "m", 20508965.23, 20514619.98},
+        {"core-analysis", "rock_core_analysis.txt", "rock core analysis", 30, 5, "PERM", "", 0.361,
+         842.018},
+        {"core-describe", "rock_core_describe.txt", "rock core description", 12, 3, "TOP", "m",
+         1601, 1622.1},
     };
-    for (const auto& [arguments, out] : cases)
-        Check(arguments, 0, out);
+    for (const auto& [command, name, kind, rows, columns, column, unit, min, max] : samples) {
+        SCOPED_TRACE(name);
+        const QJsonObject file = Json({command, name, "--json"})["files"][0].toObject();
+        EXPECT_EQ(file["kind"], kind);
+        EXPECT_EQ(file["rows"], rows);
+        EXPECT_EQ(file["columns"].toArray().size(), columns);
+        const QJsonObject found = Column(file, column);
+        EXPECT_EQ(found["unit"], QString::fromUtf8(unit));
+        EXPECT_EQ(found["min"], min);
+        EXPECT_EQ(found["max"], max);
+    }
+    Check({"las", "well_log_feet.las"}, 0,
+          {"4 curves, 24 samples", "depth unit: ft, converted to m"});
+    Check({"core-describe", "rock_core_describe.txt"}, 0, {"description column: 岩性"});
+    Check({"curve-name", "gr", "--display"}, 0, {"自然伽马\n"});
+    Check({"curve-units", "GR"}, 0, {"API\tGAPI\t微伦琴/小时\n"});
 }
 
 TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     const ts::ScratchDir dir;
-    const Texts heads{
-        "NAME,TYPE,X,Y,KB,TOP,BOTTOM\nA1,oil,20512345.25,4376210.5,1193.63,0,2010.5\n"};
-    EXPECT_EQ(Count(Check({"heads", "well_heads.txt", "--csv"}, 0, heads).out, "\n"), 13u);
+    const Csv heads = ParseCsv(Check({"heads", "well_heads.txt", "--csv"}, 0, {}).out);
+    ASSERT_EQ(heads.size(), 13u);
+    EXPECT_EQ(heads[0], (Texts{"NAME", "TYPE", "X", "Y", "KB", "TOP", "BOTTOM"}));
+    EXPECT_EQ(heads[1], (Texts{"A1", "oil", "20512345.25", "4376210.5", "1193.63", "0", "2010.5"}));
 
-    // Nulls: stored -9999 in CSV, JSON null; two files share one CSV table.
+    // Two files share one CSV table under a FILE column; nulls stay -9999.
     const std::string csv = dir.Path() + "/logs.csv";
     EXPECT_EQ(Check({"las", "well_log_feet.las", "well_log.las", "--csv", "-o", csv}, 0, {}).out,
               "");
-    const std::string table = ReadFile(csv);
-    EXPECT_EQ(table.rfind("FILE,DEPTH,GR,DEN,RT,SP,AC,CNL,RXO,CAL\n", 0), 0u);
-    EXPECT_TRUE(Holds(table, "\nwell_log_feet.las,2149.7544,66.1988,2.4379,41.4285,,,,,\n"));
-    EXPECT_TRUE(Holds(table, "\nwell_log.las,2150,72.6498,-9999,36.2882,-44.7669,"));
-    const std::string json =
-        Check({"las", "well_log.las", "--json"}, 0,
-              {"\"name\": \"DEN\", \"type\": \"DEN\", \"unit\": \"G/CM3\"", "\"nulls\": 3",
-               "\"values\": [null, null, null, 2.435,", "\"failed\": []"})
-            .out;
+    const Csv table = ParseCsv(ReadFile(csv));
+    ASSERT_EQ(table.size(), 1u + 24 + 240);
+    EXPECT_EQ(table[0],
+              (Texts{"FILE", "DEPTH", "GR", "DEN", "RT", "SP", "AC", "CNL", "RXO", "CAL"}));
+    EXPECT_EQ(table[1], (Texts{"well_log_feet.las", "2149.7544", "66.1988", "2.4379", "41.4285", "",
+                               "", "", "", ""}));
+    EXPECT_EQ(table[25][0], "well_log.las");
+    EXPECT_EQ(table[25][3], "-9999");
+
+    // JSON writes the null value as null.
+    const std::string jsonText = Check({"las", "well_log.las", "--json"}, 0, {}).out;
+    const QJsonObject json = ParseJson(jsonText);
+    const QJsonObject den = Column(json["files"][0].toObject(), "DEN");
+    EXPECT_EQ(den["type"], "DEN");
+    EXPECT_EQ(den["unit"], "G/CM3");
+    EXPECT_EQ(den["nulls"], 3);
+    const QJsonArray values = den["values"].toArray();
+    EXPECT_TRUE(values[0].isNull() && values[2].isNull());
+    EXPECT_EQ(values[3], 2.435);
+    EXPECT_TRUE(json["failed"].toArray().isEmpty());
     // Options before the command, after the files, and "--"; standard input as a file.
-    EXPECT_EQ(RunWelldata({"--json", "las", "--", "well_log.las"}).out, json);
-    Check({"heads", "-"}, 0, {"(standard input): well heads, 7 columns, 12 wells"}, {},
-          ReadFile(WELLDATA_SOURCE_DIR "/samples/well_heads.txt"));
+    EXPECT_EQ(RunWelldata({"--json", "las", "--", "well_log.las"}).out, jsonText);
+    const QJsonObject input =
+        ParseJson(Check({"heads", "-", "--json"}, 0, {}, {},
+                        ReadFile(WELLDATA_SOURCE_DIR "/samples/well_heads.txt"))
+                      .out)["files"][0]
+            .toObject();
+    EXPECT_EQ(input["file"], "(standard input)");
+    EXPECT_EQ(input["rows"], 12);
 
     // Plots, drawn without a display; one per file when there are several.
     const std::string plot = dir.Path() + "/plot.png";
@@ -125,6 +212,24 @@ TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     }
 }
 
+TEST(WelldataCommand, ShowsTheLasHeaderOnRequest) {
+    const QJsonObject file =
+        Json({"las", "well_log.las", "--header", "--json"})["files"][0].toObject();
+    const QJsonArray header = file["header"].toArray();
+    ASSERT_EQ(header.size(), 5);
+    EXPECT_EQ(header[1]["section"], "~W");
+    const QJsonObject well = header[1]["items"][5].toObject();
+    EXPECT_EQ(well["mnemonic"], "WELL");
+    EXPECT_EQ(well["value"], "HD-12");
+    EXPECT_EQ(well["description"], " WELL");
+    EXPECT_EQ(header[3]["items"][1]["unit"], "MM");
+    EXPECT_TRUE(header[4]["items"].toArray().isEmpty()) << "~O keeps no items";
+    EXPECT_FALSE(Json({"las", "well_log.las", "--json"})["files"][0].toObject().contains("header"));
+    Check({"las", "well_log.las", "--header"}, 0,
+          {"\n  ~W\n    STRT  M  2150.0000", "\n    WELL     HD-12                : WELL\n"});
+    Check({"las", "well_log.las", "--header", "--csv"}, 2, {}, {"not in CSV"});
+}
+
 TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     const ts::ScratchDir dir;
     const std::string text = "顶深 底深 岩性\r\n1601 1603.5 灰色细砂岩\r\n1603.5 1604 泥岩\r\n";
@@ -132,14 +237,19 @@ TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     const std::string utf8 = ts::Narrow(dir.Write("u.txt", text)); // only the bytes tell
     // GB18030, the default, mis-decodes a UTF-8 file: nothing is recognised.
     Check({"core-describe", bom}, 0, {"2 intervals"}, {"no column recognised for --top"});
-    Check({"core-describe", bom, "--encoding", "utf-8", "--csv"}, 0,
-          {"TOP,BOTTOM,岩性\n1601,1603.5,灰色细砂岩\n"});
-    const std::string both = "rock_core_describe.txt";
-    const std::string json = Check({"core-describe", utf8, both, "--encoding", "auto", "--json"}, 0,
-                                   {"\"description_column\": \"岩性\"", "\"泥岩\"",
-                                    "\"values\": [1601, 1603.5, 1604.7,", "\"黑色碳质泥岩\"]"})
-                                 .out;
-    EXPECT_EQ(json.find("\xEF\xBF\xBD"), std::string::npos) << "mis-decoded text";
+    const Csv csv =
+        ParseCsv(Check({"core-describe", bom, "--encoding", "utf-8", "--csv"}, 0, {}).out);
+    EXPECT_EQ(csv, (Csv{{"TOP", "BOTTOM", "岩性"},
+                        {"1601", "1603.5", "灰色细砂岩"},
+                        {"1603.5", "1604", "泥岩"}}));
+    const QJsonObject json =
+        Json({"core-describe", utf8, "rock_core_describe.txt", "--encoding", "auto", "--json"});
+    for (const QJsonValue file : json["files"].toArray()) {
+        EXPECT_EQ(file["properties"]["description_column"], "岩性");
+        EXPECT_EQ(file["columns"][0]["values"][1], 1603.5);
+    }
+    EXPECT_EQ(json["files"][0]["columns"][2]["values"][1], "泥岩");
+    EXPECT_EQ(json["files"][1]["columns"][2]["values"][11], "黑色碳质泥岩");
 }
 
 TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
@@ -151,6 +261,7 @@ TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
         {{"path", "well_path.txt", "--type", "md-incl-azim"}, 1, {"needs --incl, --azim"}},
         {{"log", "well_log.txt", "--type", "AC=DEPTH"}, 1, {"有且仅有一个深度道"}},
         {{"log", "well_log.txt", "--curves", "GR,AC"}, 1, {"添加井曲线时,必须有深度"}},
+        {{"log", "well_log.txt", "--path", "tvd-x-y"}, 1, {"needs --tvd, --x, --y"}},
         {{"las", "well_log.las", "--depth-unit", "furlong"}, 2, {"'furlong' for --depth-unit"}},
         {{"heads", "well_heads.txt", "--kb-unit", "yd"}, 2, {"unknown unit 'yd'"}},
         {{"path", "well_path.txt", "--null", "none"}, 2, {"--null none: not a number"}},
@@ -201,29 +312,45 @@ TEST(WelldataCommand, LoadsTwoHundredLasFilesAndReportsTheBadOnes) {
          {"well50.las: 下列深度的数据有问题", "well120.las: 解释数据时没有找到数据开始标记“~A”",
           "well180.las: 解释数据时没有找到相应的数据段"})
         EXPECT_EQ(Count(err, reason), 2u) << reason << " shown once and listed once";
-    const std::string json = ReadFile(dir.Path() + "/all.json");
-    EXPECT_EQ(Count(json, "\"kind\": \"LAS well log\""), 197u);
-    EXPECT_EQ(Count(json, "\"reason\": "), 3u);
+    const QJsonObject json = ParseJson(ReadFile(dir.Path() + "/all.json"));
+    const QJsonArray files = json["files"].toArray();
+    ASSERT_EQ(files.size(), 197);
+    EXPECT_EQ(json["failed"].toArray().size(), 3);
+    EXPECT_TRUE(json["failed"][0]["file"].toString().endsWith("well50.las"));
     // Each file's own depth unit: well9 is in feet, well10 in metres.
-    EXPECT_TRUE(Holds(json, "well9.las\",\n      \"kind\": \"LAS well log\",\n      \"rows\": 22,\n"
-                            "      \"properties\": {\"depth_unit\": \"ft, converted to m\"}"));
-    EXPECT_TRUE(Holds(json, "\"min\": 1010, \"max\": 1021,"));
+    for (const QJsonValue file : files) {
+        const QString name = file["file"].toString();
+        if (!name.endsWith("/well9.las") && !name.endsWith("/well10.las"))
+            continue;
+        const bool feet = name.endsWith("/well9.las");
+        EXPECT_EQ(file["rows"], feet ? 22 : 23);
+        EXPECT_EQ(file["properties"]["depth_unit"].toString(), feet ? "ft, converted to m" : "");
+        const float min = static_cast<float>(file["columns"][0]["min"].toDouble());
+        EXPECT_EQ(min, feet ? 1009 * 0.3048f : 1010.0f);
+    }
 }
 
 TEST(WelldataCommand, AsksForUnitsAndCarriesTheAnswerFromFileToFile) {
     const auto las = [](auto... more) {
         return Texts{"las", "well_log_feet.las", "well_log.las", "--csv", "--depth-unit", more...};
     };
+    // The first cell of well_log.las, after the 24 rows of the feet file.
+    const auto metreFileDepth = [](const CommandResult& result) {
+        const Csv csv = ParseCsv(result.out);
+        return csv.size() > 25 ? csv[25][1] : std::string();
+    };
     // Answered once and kept: the metre file is taken as feet too.
-    const CommandResult asked = Check(las("ask", "--progress"), 0, {"\nwell_log.las,655.32,"},
-                                      {"[2/2] well_log.las", "%"}, "ft\n\ny\n");
+    const CommandResult asked =
+        Check(las("ask", "--progress"), 0, {}, {"[2/2] well_log.las", "%"}, "ft\n\ny\n");
+    EXPECT_EQ(metreFileDepth(asked), "655.32");
     EXPECT_EQ(Count(asked.err, "Depth unit (m, in, ft, dm, cm) [ft]: "), 1u);
     // Not kept: each file asked, the second declares metres and is not asked.
-    Check(las("ask"), 0, {"\nwell_log.las,2150,"}, {"Depth unit"}, "ft\nm\nn\n");
+    EXPECT_EQ(metreFileDepth(Check(las("ask"), 0, {}, {"Depth unit"}, "ft\nm\nn\n")), "2150");
     // A unit given holds for every file, whatever it declares.
-    Check(las("ft", "-q", "--progress"), 0,
-          {"\nwell_log.las,655.32,", "\nwell_log_feet.las,2149.7544,"});
-    Check(las("m"), 0, {"\nwell_log_feet.las,7053,"});
+    const CommandResult given = Check(las("ft", "-q", "--progress"), 0, {});
+    EXPECT_EQ(metreFileDepth(given), "655.32");
+    EXPECT_EQ(ParseCsv(given.out)[1][1], "2149.7544");
+    EXPECT_EQ(ParseCsv(Check(las("m"), 0, {}).out)[1][1], "7053");
 }
 
 } // namespace

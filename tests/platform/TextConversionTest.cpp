@@ -1,5 +1,6 @@
 #include "platform/MultiByteConverter.h"
 #include "platform/WideText.h"
+#include "support/TestSupport.h"
 #include "welldata/CodePage.h"
 #include "welldata/Utf8.h"
 
@@ -36,4 +37,19 @@ TEST(WideText, CaseRulesCoverEveryLetterWhateverTheLocale) {
     EXPECT_EQ(ToUpper(L"dept ńé ж"), L"DEPT ŃÉ Ж");
     EXPECT_TRUE(EqualsNoCase(L"Ωmm", L"ωMM"));
     EXPECT_EQ(ToLower(L"井 GR"), L"井 gr");
+}
+
+TEST(DetectCodePage, Utf8WhenMarkedOrValidThroughoutElseGb18030) {
+    const testing_support::ScratchDir dir;
+    const std::string longAscii(20000, 'a'); // the decision spans the reads
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xEF\xBB\xBF\xD6\xD0", "UTF-8"},   // the mark decides
+        {longAscii + "井深", "UTF-8"},       // valid UTF-8 throughout
+        {longAscii + "\xBE\xAE", "GB18030"}, // GB18030 bytes past the first read
+        {"\xE4\xBA", "GB18030"},             // a character cut at the end
+        {"\xED\xA0\x80", "GB18030"},         // an encoded surrogate
+    };
+    for (const auto& [bytes, codePage] : cases)
+        EXPECT_EQ(DetectCodePage(dir.Write("f.txt", bytes)), codePage) << bytes.substr(0, 8);
+    EXPECT_EQ(DetectCodePage(dir.Write("none/f.txt", "")), "GB18030");
 }

@@ -1,6 +1,7 @@
 #include "LogTrackLayout.h"
 
 #include "welldata/CurveNaming.h"
+#include "welldata/LoadChoices.h"
 
 #include <QString>
 
@@ -65,7 +66,7 @@ bool LogTrackLayout::IsNull(float value) {
 
 const COMMON::STRUCT_CURVE_ITEM* LogTrackLayout::FindDepth(const COMMON::STRUCT_WELL_CURVE& log) {
     for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves) {
-        if (Upper(curve.strType) == L"DEPTH")
+        if (welldata::IsDepthCurve(curve))
             return &curve;
     }
     return log.lstCurves.empty() ? nullptr : &log.lstCurves.front();

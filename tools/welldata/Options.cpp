@@ -35,12 +35,15 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
 
 } // namespace
 
-void Arguments::AddFlag(const std::string& name, char shortName) {
-    m_options.push_back({name, shortName, false});
-}
-
-void Arguments::AddValue(const std::string& name, char shortName) {
-    m_options.push_back({name, shortName, true});
+void Arguments::Declare(const std::string& flags, const std::string& values) {
+    for (const bool takesValue : {false, true}) {
+        std::istringstream names(takesValue ? values : flags);
+        for (std::string name; names >> name;) {
+            const size_t bar = name.find('|');
+            const char shortName = bar == std::string::npos ? 0 : name[bar + 1];
+            m_options.push_back({name.substr(0, bar), shortName, takesValue});
+        }
+    }
 }
 
 const Arguments::Option& Arguments::Recognise(const std::string& argument,
@@ -62,10 +65,12 @@ const Arguments::Option& Arguments::Recognise(const std::string& argument,
     throw UsageError("unknown option '" + (isLong ? "--" + name : argument.substr(0, 2)) + "'");
 }
 
-void Arguments::Parse(const std::vector<std::string>& arguments) {
+size_t Arguments::Parse(const std::vector<std::string>& arguments, bool leadingOnly) {
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (leadingOnly && (!IsOptionLike(argument) || argument == "--"))
+            return i;
         if (optionsEnded || !IsOptionLike(argument)) {
             m_operands.push_back(argument);
             continue;
@@ -85,94 +90,55 @@ void Arguments::Parse(const std::vector<std::string>& arguments) {
         }
         m_values[option.name].push_back(value.value_or(""));
     }
+    return arguments.size();
 }
 
-size_t Arguments::CountLeadingOptions(const std::vector<std::string>& arguments) const {
-    size_t count = 0;
-    while (count < arguments.size() && IsOptionLike(arguments[count]) && arguments[count] != "--") {
-        std::optional<std::string> value;
-        count += Recognise(arguments[count], value).takesValue && !value ? 2 : 1;
-    }
-    return std::min(count, arguments.size());
+void common::Declare(Arguments& arguments, bool withPlot, const std::string& flags,
+                     const std::string& values) {
+    arguments.Declare(
+        "csv json quiet|q progress help|h " + flags,
+        (withPlot ? "encoding settings output|o plot " : "encoding settings output|o ") + values);
 }
 
-std::optional<std::string> Arguments::Value(const std::string& name) const {
-    const auto found = m_values.find(name);
-    if (found == m_values.end())
-        return std::nullopt;
-    return found->second.back();
-}
-
-std::vector<std::string> Arguments::Values(const std::string& name) const {
-    const auto found = m_values.find(name);
-    return found == m_values.end() ? std::vector<std::string>() : found->second;
-}
-
-void CommonOptions::Declare(Arguments& arguments, bool withPlot) {
-    arguments.AddValue("encoding");
-    arguments.AddValue("settings");
-    arguments.AddValue("output", 'o');
-    arguments.AddFlag("csv");
-    arguments.AddFlag("json");
-    arguments.AddFlag("quiet", 'q');
-    arguments.AddFlag("progress");
-    arguments.AddFlag("help", 'h');
-    if (withPlot)
-        arguments.AddValue("plot");
-}
-
-const char* CommonOptions::Help() {
+const char* common::Help() {
     return R"(Output and common options:
-  --csv              write the full data as CSV (one line per row)
-  --json             write the full data as JSON
-                     (default: a summary per file: per column its unit,
-                     samples, nulls, min and max)
+  --csv, --json      the full data as CSV or JSON instead of a summary (per
+                     column: unit, samples, nulls, min, max)
   -o, --output FILE  write to FILE instead of standard output ('-')
-  --encoding E       code page of the data files: gb18030 (default), utf-8,
-                     or auto (UTF-8 when a file starts with a UTF-8 byte order
-                     mark or is valid UTF-8 throughout, GB18030 otherwise)
-  --settings FILE    column-name settings file (default: welldata.well_attri.ini
+  --encoding E       the files' code page: gb18030 (default), utf-8 or auto
+                     (UTF-8 for valid or marked UTF-8, GB18030 otherwise)
+  --settings FILE    column-name settings (default: welldata.well_attri.ini
                      beside the program)
-  -q, --quiet        no progress bar
-  --progress         progress bar even when standard error is not a terminal
+  -q, --quiet        no progress bar; --progress one even without a terminal
   -h, --help         show this help
 )";
 }
 
-const char* CommonOptions::PlotHelp() {
-    return R"(  --plot FILE.png    draw the curves as a log plot: tracks side by side on a
-                     shared depth axis, depth increasing downwards, nulls as
-                     gaps, logarithmic scale for resistivity curves; with
-                     several files one picture each (FILE-<name>.png)
+const char* common::PlotHelp() {
+    return R"(  --plot FILE.png    draw a log plot: tracks on a shared depth axis, nulls as
+                     gaps, resistivities on a logarithmic scale; with several
+                     files one picture each (FILE-<name>.png)
 )";
 }
 
-CommonOptions::CommonOptions(const Arguments& arguments) {
-    if (const auto value = arguments.Value("encoding")) {
-        encoding = Lower(*value) == "utf8" ? "utf-8" : Lower(*value);
-        if (encoding != "gb18030" && encoding != "utf-8" && encoding != "auto")
-            throw UsageError("unknown encoding '" + *value + "' (use gb18030, utf-8 or auto)");
-    }
-    settingsPath = arguments.Value("settings");
+void common::Check(const Arguments& arguments) {
+    const std::string encoding = Lower(arguments.Value("encoding").value_or("gb18030"));
+    if (encoding != "gb18030" && encoding != "utf-8" && encoding != "utf8" && encoding != "auto")
+        throw UsageError("unknown encoding '" + *arguments.Value("encoding") +
+                         "' (use gb18030, utf-8 or auto)");
     if (arguments.Has("csv") && arguments.Has("json"))
         throw UsageError("choose one of --csv and --json");
-    format = arguments.Has("csv")    ? OutputFormat::Csv
-             : arguments.Has("json") ? OutputFormat::Json
-                                     : OutputFormat::Summary;
-    outputPath = arguments.Value("output").value_or("-");
-    quiet = arguments.Has("quiet");
-    forceProgress = arguments.Has("progress");
-    plotPath = arguments.Value("plot").value_or("");
 #if !defined(WELLDATA_WITH_PLOT)
-    if (!plotPath.empty())
+    if (arguments.Has("plot"))
         throw UsageError("this welldata was built without Qt and cannot draw plots");
 #endif
 }
 
-std::string CommonOptions::CodePageFor(const std::wstring& path) const {
+std::string common::CodePageFor(const Arguments& arguments, const std::wstring& path) {
+    const std::string encoding = Lower(arguments.Value("encoding").value_or("gb18030"));
     if (encoding == "auto")
         return welldata::DetectCodePage(path);
-    return encoding == "utf-8" ? "UTF-8" : "GB18030";
+    return encoding == "gb18030" ? "GB18030" : "UTF-8";
 }
 
 void ApplySettingsFile(const std::optional<std::string>& path) {
@@ -191,17 +157,12 @@ std::optional<COMMON::ENUM_COOR_UNIT> FindUnit(const std::string& name) {
     return std::nullopt;
 }
 
-COMMON::ENUM_COOR_UNIT ParseUnit(const std::string& name, const std::string& option) {
-    if (const auto unit = FindUnit(name))
-        return *unit;
-    throw UsageError("unknown unit '" + name + "' for --" + option + " (use " + kUnitNames + ")");
-}
-
 std::optional<COMMON::ENUM_COOR_UNIT> UnitOption(const Arguments& arguments,
                                                  const std::string& option) {
-    if (const auto value = arguments.Value(option))
-        return ParseUnit(*value, option);
-    return std::nullopt;
+    const auto value = arguments.Value(option);
+    if (!value || FindUnit(*value))
+        return value ? FindUnit(*value) : std::nullopt;
+    throw UsageError("unknown unit '" + *value + "' for --" + option + " (use " + kUnitNames + ")");
 }
 
 const char* UnitName(COMMON::ENUM_COOR_UNIT unit) {
@@ -224,11 +185,16 @@ std::vector<float> ParseNumbers(const std::string& commaSeparated, const std::st
     return numbers;
 }
 
-std::pair<std::string, std::wstring> ParsePair(const std::string& text, const std::string& option) {
-    const size_t equals = text.find('=');
-    if (equals == std::string::npos || equals == 0)
-        throw UsageError("--" + option + " " + text + ": expected COLUMN=VALUE");
-    return {text.substr(0, equals), welldata::FromUtf8(text.substr(equals + 1))};
+std::vector<std::pair<std::string, std::wstring>> PairOptions(const Arguments& arguments,
+                                                              const std::string& option) {
+    std::vector<std::pair<std::string, std::wstring>> pairs;
+    for (const std::string& text : arguments.Values(option)) {
+        const size_t equals = text.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw UsageError("--" + option + " " + text + ": expected COLUMN=VALUE");
+        pairs.emplace_back(text.substr(0, equals), welldata::FromUtf8(text.substr(equals + 1)));
+    }
+    return pairs;
 }
 
 std::string ColumnList(const std::vector<std::wstring>& names) {

@@ -13,36 +13,36 @@
 #include <utility>
 #include <vector>
 
-// A mistake on the command line: the command stops before loading anything,
-// with exit status 2.
-class UsageError : public std::runtime_error {
-public:
+// A mistake on the command line: nothing is loaded, the exit status is 2.
+struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 // Why one file cannot be loaded, when the command finds out itself (a column
 // the file does not have): the command reports it and goes on.
-class LoadProblem : public std::runtime_error {
-public:
+struct LoadProblem : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 class Arguments {
 public:
-    void AddFlag(const std::string& name, char shortName = 0);
-    // An option with a value; given twice, the last value counts unless the
-    // command reads all of them.
-    void AddValue(const std::string& name, char shortName = 0);
-
+    // Declares options, blank-separated, a short form after a "|" ("quiet|q"):
+    // `flags` take no value, `values` take one (the last one given counts,
+    // unless the command reads them all).
+    void Declare(const std::string& flags, const std::string& values);
     // Throws UsageError for an unknown option, a missing value or a value
-    // given to a flag.
-    void Parse(const std::vector<std::string>& arguments);
-    // How many leading arguments are options declared here (with their values).
-    size_t CountLeadingOptions(const std::vector<std::string>& arguments) const;
+    // given to a flag. `leadingOnly` stops at the first operand or "--";
+    // returns how many arguments were taken.
+    size_t Parse(const std::vector<std::string>& arguments, bool leadingOnly = false);
 
     bool Has(const std::string& name) const { return m_values.count(name) != 0; }
-    std::optional<std::string> Value(const std::string& name) const;
-    std::vector<std::string> Values(const std::string& name) const;
+    std::optional<std::string> Value(const std::string& name) const {
+        const auto found = m_values.find(name);
+        return found == m_values.end() ? std::nullopt : std::optional(found->second.back());
+    }
+    std::vector<std::string> Values(const std::string& name) const {
+        return Has(name) ? m_values.at(name) : std::vector<std::string>();
+    }
     const std::vector<std::string>& Operands() const { return m_operands; }
 
 private:
@@ -52,54 +52,54 @@ private:
         bool takesValue;
     };
     // The option an argument names; throws UsageError for an unknown one.
-    const Option& Recognise(const std::string& argument,
-                            std::optional<std::string>& inlineValue) const;
+    const Option& Recognise(const std::string& argument, std::optional<std::string>& value) const;
 
     std::vector<Option> m_options;
     std::map<std::string, std::vector<std::string>> m_values;
     std::vector<std::string> m_operands;
 };
 
-enum class OutputFormat { Summary, Csv, Json };
+// The options every load command shares: the code page, the settings file,
+// the output and its form, the progress bar and the plot.
+namespace common {
+// Declares them (--plot `withPlot`), and the command's own `flags` and `values`.
+void Declare(Arguments& arguments, bool withPlot, const std::string& flags = "",
+             const std::string& values = "");
+const char* Help();
+const char* PlotHelp();
+// Throws UsageError for a wrong value or two output forms at once.
+void Check(const Arguments& arguments);
+// The code page to read `path` in.
+std::string CodePageFor(const Arguments& arguments, const std::wstring& path);
+} // namespace common
 
-// The options every load command shares.
-struct CommonOptions {
-    static void Declare(Arguments& arguments, bool withPlot);
-    static const char* Help();
-    static const char* PlotHelp();
-    // Throws UsageError for a wrong value or two output forms at once.
-    explicit CommonOptions(const Arguments& arguments);
-
-    // The code page to read `path` in.
-    std::string CodePageFor(const std::wstring& path) const;
-
-    std::string encoding = "gb18030"; // gb18030, utf-8 or auto
-    std::optional<std::string> settingsPath;
-    OutputFormat format = OutputFormat::Summary;
-    std::string outputPath = "-";
-    bool quiet = false;
-    bool forceProgress = false;
-    std::string plotPath;
-};
-
-// Makes the library read the settings file at `path`, if any; throws
-// std::runtime_error when it cannot be read.
+// Makes the library read the settings file at `path`, if one is given;
+// throws std::runtime_error when it cannot be read.
 void ApplySettingsFile(const std::optional<std::string>& path);
 
 // The length units by name, in the dialogs' order: m, in, ft, dm, cm.
+inline const char* const kUnitNames = "m, in, ft, dm, cm";
 std::optional<COMMON::ENUM_COOR_UNIT> FindUnit(const std::string& name);
-// Throws UsageError naming `option` for an unknown unit.
-COMMON::ENUM_COOR_UNIT ParseUnit(const std::string& name, const std::string& option);
+const char* UnitName(COMMON::ENUM_COOR_UNIT unit);
+// The unit an option gives, if any; throws UsageError for an unknown unit.
 std::optional<COMMON::ENUM_COOR_UNIT> UnitOption(const Arguments& arguments,
                                                  const std::string& option);
-const char* UnitName(COMMON::ENUM_COOR_UNIT unit);
-inline const char* const kUnitNames = "m, in, ft, dm, cm";
+// The units --coord-unit and --depth-unit give (m without them); whether one is given.
+template <class Choices> void TakeUnitOptions(const Arguments& arguments, Choices& choices) {
+    const auto coordinate = UnitOption(arguments, "coord-unit");
+    const auto depth = UnitOption(arguments, "depth-unit");
+    choices.convertUnits = coordinate || depth;
+    choices.coordinateUnit = coordinate.value_or(COMMON::COOR_UNIT_M);
+    choices.depthUnit = depth.value_or(COMMON::COOR_UNIT_M);
+}
 
 // The whole text must be a number; throws UsageError naming `option`.
 float ParseNumber(const std::string& text, const std::string& option);
 std::vector<float> ParseNumbers(const std::string& commaSeparated, const std::string& option);
-// COL=VALUE: the text before the first "=" and the wide text after it.
-std::pair<std::string, std::wstring> ParsePair(const std::string& text, const std::string& option);
+// Every COL=VALUE an option gives: the text before the first "=" and the
+// wide text after it.
+std::vector<std::pair<std::string, std::wstring>> PairOptions(const Arguments& arguments,
+                                                              const std::string& option);
 
 // "1:NAME 2:MD ..." as the dialogs list a table's columns.
 std::string ColumnList(const std::vector<std::wstring>& names);

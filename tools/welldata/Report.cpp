@@ -2,9 +2,9 @@
 
 #include "welldata/Utf8.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -12,31 +12,18 @@ using Point = COMMON::STRUCT_WELL_PATH_POINT;
 using Head = COMMON::STRUCT_WELL_HEAD;
 using Interval = COMMON::STRUCT_ROCK_CORE_DESCRIBE;
 
-template <class Number> std::string ShortestText(Number value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-// One field of every item as a column.
+// One field of every item as a column of `table`.
 template <class Items, class Field>
-Column Extract(const std::wstring& name, const std::wstring& unit, const Items& items,
+void AddColumn(Table& table, const std::wstring& name, const std::wstring& unit, const Items& items,
                Field field) {
-    using Value = decltype(field(*items.begin()));
-    std::vector<std::decay_t<Value>> values;
+    std::vector<std::decay_t<std::invoke_result_t<Field, decltype(*items.begin())>>> values;
     values.reserve(items.size());
     for (const auto& item : items)
-        values.push_back(field(item));
-    Column column(name, std::move(values));
-    column.unit = unit;
-    return column;
+        values.push_back(std::invoke(field, item));
+    table.columns.emplace_back(name, std::move(values)).unit = unit;
 }
 
 } // namespace
-
-size_t Column::Size() const {
-    return std::visit([](const auto& list) { return list.size(); }, values);
-}
 
 bool Column::IsNull(size_t row) const {
     if (const auto* texts = std::get_if<std::vector<std::wstring>>(&values))
@@ -59,41 +46,6 @@ std::string Column::Text(size_t row) const {
     if (const auto* doubles = std::get_if<std::vector<double>>(&values))
         return NumberText((*doubles)[row]);
     return welldata::ToUtf8(std::get<std::vector<std::wstring>>(values)[row]);
-}
-
-ColumnSummary::ColumnSummary(const Column& column) : samples(column.Size()) {
-    for (size_t row = 0; row < samples; ++row) {
-        if (column.IsNull(row)) {
-            ++nulls;
-            continue;
-        }
-        if (column.IsText())
-            continue;
-        const double value = column.Number(row);
-        if (!minRow || value < column.Number(*minRow))
-            minRow = row;
-        if (!maxRow || value > column.Number(*maxRow))
-            maxRow = row;
-    }
-}
-
-size_t Table::RowCount() const {
-    size_t rows = 0;
-    for (const Column& column : columns)
-        rows = std::max(rows, column.Size());
-    return rows;
-}
-
-void Table::AddProperty(std::string key, Property::Value value) {
-    properties.push_back({std::move(key), std::move(value)});
-}
-
-std::string NumberText(float value) {
-    return ShortestText(value);
-}
-
-std::string NumberText(double value) {
-    return ShortestText(value);
 }
 
 std::wstring PathLayoutName(int dataType) {
@@ -127,61 +79,44 @@ Table WellLogTable(const std::wstring& file, const std::string& kind,
 
 Table WellPathTable(const std::wstring& file, const std::string& kind,
                     const COMMON::STRUCT_WELL_PATH& record, bool hasMd) {
+    using welldata::PathColumn;
     Table table(file, kind, "columns", "points");
     table.AddProperty("layout", PathLayoutName(record.nDataType));
     if (record.bHasNullValue)
         table.AddProperty("null_value", static_cast<double>(record.fNullValue));
-    const auto& points = record.dqPoints;
-    const std::wstring angle = record.nAngleUnit == ANGLE_RADIANS ? L"rad" : L"deg";
-    const auto md = [](const Point& p) { return p.fMD; };
-    const auto inclOrDepth = [](const Point& p) { return p.fInclOrDepth; };
-    const auto xFloat = [](const Point& p) { return p.uAzimOrX.fValue; };
-    const auto yFloat = [](const Point& p) { return p.uY.fValue; };
-    const auto xDouble = [](const Point& p) { return p.uAzimOrX.dValue; };
-    const auto yDouble = [](const Point& p) { return p.uY.dValue; };
-    auto& columns = table.columns;
     const int type = record.nDataType;
-    if (type == PATH_MD_INCL_AZIM || type == PATH_LOG_MD_INCL_AZIM) {
-        columns.push_back(Extract(L"MD", L"m", points, md));
-        columns.push_back(Extract(L"INCL", angle, points, inclOrDepth));
-        columns.push_back(Extract(L"AZIM", angle, points, xFloat));
-        return table;
+    const std::wstring angle = record.nAngleUnit == ANGLE_RADIANS ? L"rad" : L"deg";
+    const wchar_t* names[] = {L"MD", L"INCL", L"AZIM", L"TVD", L"DX", L"DY", L"X", L"Y", L"Z"};
+    for (PathColumn column : welldata::PathPointColumns(type, hasMd)) {
+        const auto value = [&](const Point& p) {
+            return welldata::PathPointValue(p, type, column);
+        };
+        const auto single = [&](const Point& p) { return static_cast<float>(value(p)); };
+        const std::wstring unit =
+            column == PathColumn::Incl || column == PathColumn::Azim ? angle : L"m";
+        const wchar_t* name = names[static_cast<int>(column)];
+        if (welldata::IsDoublePathColumn(type, column))
+            AddColumn(table, name, unit, record.dqPoints, value);
+        else
+            AddColumn(table, name, unit, record.dqPoints, single);
     }
-    if (type < PATH_TVD_DX_DY || type > PATH_X_Y_Z)
-        return table;
-    if (hasMd)
-        columns.push_back(Extract(L"MD", L"m", points, md));
-    if (type != PATH_X_Y_Z)
-        columns.push_back(Extract(L"TVD", L"m", points, inclOrDepth));
-    if (type == PATH_TVD_DX_DY) {
-        columns.push_back(Extract(L"DX", L"m", points, xFloat));
-        columns.push_back(Extract(L"DY", L"m", points, yFloat));
-    } else {
-        columns.push_back(Extract(L"X", L"m", points, xDouble));
-        columns.push_back(Extract(L"Y", L"m", points, yDouble));
-    }
-    if (type == PATH_X_Y_Z)
-        columns.push_back(Extract(L"Z", L"m", points, inclOrDepth));
     return table;
 }
 
 Table WellHeadsTable(const std::wstring& file, const std::list<Head>& heads,
                      const welldata::WellHeadChoices& used) {
     Table table(file, "well heads", "columns", "wells");
-    auto& columns = table.columns;
-    columns.push_back(Extract(L"NAME", L"", heads, [](const Head& h) { return h.strWellName; }));
+    AddColumn(table, L"NAME", L"", heads, &Head::strWellName);
     if (used.wellTypeUsed)
-        columns.push_back(
-            Extract(L"TYPE", L"", heads, [](const Head& h) { return h.strWellType; }));
-    columns.push_back(Extract(L"X", L"m", heads, [](const Head& h) { return h.dX; }));
-    columns.push_back(Extract(L"Y", L"m", heads, [](const Head& h) { return h.dY; }));
+        AddColumn(table, L"TYPE", L"", heads, &Head::strWellType);
+    AddColumn(table, L"X", L"m", heads, &Head::dX);
+    AddColumn(table, L"Y", L"m", heads, &Head::dY);
     if (used.kbUsed)
-        columns.push_back(Extract(L"KB", L"m", heads, [](const Head& h) { return h.fKB; }));
+        AddColumn(table, L"KB", L"m", heads, &Head::fKB);
     if (used.topDepthUsed)
-        columns.push_back(Extract(L"TOP", L"m", heads, [](const Head& h) { return h.fTopDepth; }));
+        AddColumn(table, L"TOP", L"m", heads, &Head::fTopDepth);
     if (used.bottomDepthUsed)
-        columns.push_back(
-            Extract(L"BOTTOM", L"m", heads, [](const Head& h) { return h.fBottomDepth; }));
+        AddColumn(table, L"BOTTOM", L"m", heads, &Head::fBottomDepth);
     return table;
 }
 
@@ -199,11 +134,9 @@ Table CoreDescriptionTable(const std::wstring& file,
     if (!record.strColumnName.empty())
         table.AddProperty("description_column", record.strColumnName);
     const auto& items = record.lstItems;
-    table.columns.push_back(Extract(L"TOP", L"m", items, [](const Interval& i) { return i.fTop; }));
-    table.columns.push_back(
-        Extract(L"BOTTOM", L"m", items, [](const Interval& i) { return i.fBottom; }));
-    const std::wstring name = record.strColumnName.empty() ? L"DESCRIPTION" : record.strColumnName;
-    table.columns.push_back(
-        Extract(name, L"", items, [](const Interval& i) { return i.strDescribe; }));
+    AddColumn(table, L"TOP", L"m", items, &Interval::fTop);
+    AddColumn(table, L"BOTTOM", L"m", items, &Interval::fBottom);
+    AddColumn(table, record.strColumnName.empty() ? L"DESCRIPTION" : record.strColumnName, L"",
+              items, &Interval::strDescribe);
     return table;
 }

@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "Commands.h"
 
 #include "welldata/CodePage.h"
 #include "welldata/Utf8.h"
@@ -8,10 +8,11 @@
 #endif
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -22,20 +23,15 @@ const wchar_t* const kStandardInputName = L"(standard input)";
 // when the file failed.
 constexpr size_t kReasonWidth = 120;
 
-// A message's lines, trimmed and joined by blanks.
+// A message on one line: its white space runs become single blanks.
 std::wstring OneLine(const std::wstring& text) {
     std::wstring line;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = std::min(text.find(L'\n', start), text.size());
-        std::wstring piece = text.substr(start, end - start);
-        piece.erase(0, piece.find_first_not_of(L" \t\r"));
-        piece.erase(piece.find_last_not_of(L" \t\r") + 1);
-        if (!piece.empty())
-            line += (line.empty() ? L"" : L" ") + piece;
-        start = end + 1;
+    for (wchar_t c : text) {
+        const bool blank = c == L' ' || c == L'\n' || c == L'\r' || c == L'\t';
+        if (!blank || (!line.empty() && line.back() != L' '))
+            line += blank ? L' ' : c;
     }
-    return line;
+    return line.erase(line.find_last_not_of(L' ') + 1);
 }
 
 std::wstring FileNameOf(const std::wstring& path) {
@@ -45,16 +41,9 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 // "plot.png" with "-<stem of file>" inserted before its extension.
 std::string PlotPathFor(const std::string& plotPath, const std::wstring& file) {
-    std::string stem = welldata::ToUtf8(FileNameOf(file));
-    const size_t stemDot = stem.find_last_of('.');
-    if (stemDot != std::string::npos && stemDot > 0)
-        stem.erase(stemDot);
-    const size_t slash = plotPath.find_last_of('/');
-    const size_t dot = plotPath.find_last_of('.');
-    const size_t at = dot != std::string::npos && (slash == std::string::npos || dot > slash)
-                          ? dot
-                          : plotPath.size();
-    return plotPath.substr(0, at) + "-" + stem + plotPath.substr(at);
+    std::filesystem::path path(plotPath);
+    const std::string stem = std::filesystem::path(welldata::ToUtf8(file)).stem().string();
+    return path.replace_filename(path.stem().string() + "-" + stem + path.extension().string());
 }
 
 // Standard input saved to a scratch file: the library reads files by name.
@@ -63,17 +52,12 @@ std::wstring SaveStandardInput() {
     std::string name = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") +
                        "/welldata-stdin-XXXXXX";
     const int descriptor = mkstemp(name.data());
-    if (descriptor < 0)
-        throw std::runtime_error(std::string("cannot save standard input: ") +
-                                 std::strerror(errno));
-    std::FILE* file = fdopen(descriptor, "wb");
-    bool written = file != nullptr;
-    char buffer[8192];
-    for (size_t got; written && (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)
-        written = std::fwrite(buffer, 1, got, file) == got;
-    if (file == nullptr)
+    if (descriptor >= 0)
         close(descriptor);
-    if ((file != nullptr && std::fclose(file) != 0) || !written) {
+    std::ofstream copy(name, std::ios::binary);
+    if (std::cin.peek() != std::char_traits<char>::eof())
+        copy << std::cin.rdbuf();
+    if (descriptor < 0 || !copy.flush()) {
         std::remove(name.c_str());
         throw std::runtime_error("cannot save standard input to '" + name + "'");
     }
@@ -83,16 +67,16 @@ std::wstring SaveStandardInput() {
 } // namespace
 
 int LoadCommand::Run(const Arguments& arguments) {
-    const CommonOptions options(arguments);
+    m_arguments = &arguments;
+    common::Check(arguments);
     ReadOptions(arguments);
     const std::vector<std::string>& files = arguments.Operands();
     if (files.empty())
         throw UsageError("no file given");
     if (std::count(files.begin(), files.end(), "-") > 1)
         throw UsageError("standard input ('-') can be read only once");
-    ApplySettingsFile(options.settingsPath);
-    Session session(options, files.size());
-    BeginFiles(session);
+    ApplySettingsFile(arguments.Value("settings"));
+    Session session(arguments, files.size());
     for (size_t index = 0; index < files.size(); ++index) {
         const std::wstring path = session.BeginFile(files[index], index);
         try {
@@ -100,9 +84,7 @@ int LoadCommand::Run(const Arguments& arguments) {
         } catch (const LoadProblem& problem) {
             session.Failed(welldata::FromUtf8(problem.what()));
         }
-        session.EndFile();
     }
-    EndFiles();
     return session.Finish();
 }
 
@@ -114,13 +96,13 @@ struct Session::Plotter {
 struct Session::Plotter {};
 #endif
 
-Session::Session(const CommonOptions& options, size_t fileCount)
-    : m_options(options), m_fileCount(fileCount),
-      m_progress(options.quiet || (!options.forceProgress && isatty(STDERR_FILENO) == 0)
+Session::Session(const Arguments& arguments, size_t fileCount)
+    : m_arguments(arguments), m_fileCount(fileCount),
+      m_progress(arguments.Has("quiet") ||
+                         (!arguments.Has("progress") && isatty(STDERR_FILENO) == 0)
                      ? nullptr
-                     : std::make_unique<TerminalProgressBar>(stderr)),
-      m_messages(m_progress.get()), m_output(options.outputPath),
-      m_writer(ReportWriter::Create(options.format, m_output)) {}
+                     : std::make_unique<TerminalProgressBar>()),
+      m_messages(m_progress.get()), m_writer(ReportWriter::Create(arguments)) {}
 
 Session::~Session() {
     if (!m_standardInput.empty())
@@ -136,7 +118,7 @@ std::wstring Session::BeginFile(const std::string& operand, size_t index) {
         path = m_standardInput;
         m_fileName = kStandardInputName;
     }
-    welldata::SetDataCodePage(m_options.CodePageFor(path));
+    welldata::SetDataCodePage(common::CodePageFor(m_arguments, path));
     m_messages.SetFile(m_fileName);
     if (m_progress) {
         std::wstring label = FileNameOf(m_fileName);
@@ -156,55 +138,41 @@ bool Session::Preview(const std::wstring& path, welldata::TableKind kind,
     return !preview.failure.Failed();
 }
 
-void Session::Loaded(Table table, const COMMON::STRUCT_WELL_CURVE* log) {
-    if (log != nullptr && !m_options.plotPath.empty())
-        Plot(*log, table);
-    m_writer->Add(std::move(table));
-}
-
-void Session::Plot([[maybe_unused]] const COMMON::STRUCT_WELL_CURVE& log,
-                   [[maybe_unused]] const Table& table) {
+void Session::Loaded(Table table, [[maybe_unused]] const COMMON::STRUCT_WELL_CURVE* log) {
+    if (m_progress)
+        m_progress->Erase(); // before the results, which may go to the same terminal
 #if defined(WELLDATA_WITH_PLOT)
-    if (!m_plotter)
+    const std::string plotPath = m_arguments.Value("plot").value_or("");
+    if (!m_plotter && log != nullptr && !plotPath.empty())
         m_plotter = std::make_unique<Plotter>();
-    const std::string path =
-        m_fileCount <= 1 ? m_options.plotPath : PlotPathFor(m_options.plotPath, table.file);
     std::string error;
-    if (!m_plotter->plotter.Plot(log, table.file, welldata::FromUtf8(table.kind), path, error)) {
+    const std::string path = m_fileCount <= 1 ? plotPath : PlotPathFor(plotPath, table.file);
+    if (m_plotter && log != nullptr &&
+        !m_plotter->plotter.Plot(*log, table.file, welldata::FromUtf8(table.kind), path, error)) {
         m_messages.Print("cannot draw the plot: " + error);
         m_outputFailed = true;
     }
 #endif
+    m_writer->Add(std::move(table));
 }
 
 void Session::Failed(const welldata::LoadFailure& failure, const std::string& hint) {
-    const std::wstring message =
-        failure.message.empty() ? welldata::DescribeLoadError(failure.error) : failure.message;
-    m_messages.PrintOnce(message);
-    if (hint.empty()) {
-        m_writer->AddFailure(m_fileName, m_messages.LastMessage());
-        m_failures.emplace_back(m_fileName, m_messages.LastMessage());
-    } else {
-        Failed(welldata::FromUtf8(hint));
-    }
+    m_messages.PrintOnce(failure.message.empty() ? welldata::DescribeLoadError(failure.error)
+                                                 : failure.message);
+    if (!hint.empty())
+        m_messages.Print(hint);
+    m_failures.emplace_back(m_fileName, m_messages.LastMessage());
 }
 
 void Session::Failed(const std::wstring& reason) {
     m_messages.Print(reason);
-    m_writer->AddFailure(m_fileName, m_messages.LastMessage());
     m_failures.emplace_back(m_fileName, m_messages.LastMessage());
 }
 
-void Session::EndFile() {
-    if (m_progress)
-        m_progress->Erase();
-    m_messages.SetFile(L"");
-}
-
 int Session::Finish() {
-    m_writer->Finish();
+    m_messages.SetFile(L""); // and the progress bar is erased before any message
     try {
-        m_output.Close();
+        m_writer->Finish(m_failures);
     } catch (const std::runtime_error& failure) {
         m_messages.Print(failure.what());
         m_outputFailed = true;
@@ -213,7 +181,7 @@ int Session::Finish() {
         std::wstring list = std::to_wstring(m_failures.size()) + L" of " +
                             std::to_wstring(m_fileCount) + L" files could not be loaded:";
         for (const auto& [file, reason] : m_failures)
-            list += L"\n" + file + L": " + terminal::KeepStart(OneLine(reason), kReasonWidth);
+            list += L"\n" + file + L": " + terminal::Fit(OneLine(reason), kReasonWidth);
         m_messages.Print(list);
     }
     return m_failures.empty() && !m_outputFailed ? kExitSuccess : kExitLoadFailed;

@@ -1,4 +1,4 @@
-#include "Writers.h"
+#include "Report.h"
 
 #include "Terminal.h"
 #include "welldata/Utf8.h"
@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iostream>
 #include <map>
 #include <stdexcept>
 
@@ -15,31 +17,16 @@ namespace {
 std::string Utf8JsonString(std::string_view utf8) {
     std::string out = "\"";
     for (char c : utf8) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
+        const char* named = c == '"'    ? "\\\""
+                            : c == '\\' ? "\\\\"
+                            : c == '\n' ? "\\n"
+                            : c == '\r' ? "\\r"
+                            : c == '\t' ? "\\t"
+                                        : nullptr;
+        char escape[8] = {c, '\0'};
+        if (named == nullptr && static_cast<unsigned char>(c) < 0x20)
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+        out += named != nullptr ? named : escape;
     }
     return out + "\"";
 }
@@ -48,8 +35,37 @@ std::string Member(const std::string& name, const std::string& json) {
     return Utf8JsonString(name) + ": " + json;
 }
 
-std::string Bool(bool value) {
-    return value ? "true" : "false";
+// How many values a column holds, how many are null, and the rows of the
+// smallest and largest of the others.
+struct ColumnSummary {
+    explicit ColumnSummary(const Column& column) : samples(column.Size()) {
+        for (size_t row = 0; row < samples; ++row) {
+            if (column.IsNull(row)) {
+                ++nulls;
+                continue;
+            }
+            if (column.IsText())
+                continue;
+            const double value = column.Number(row);
+            if (!minRow || value < column.Number(*minRow))
+                minRow = row;
+            if (!maxRow || value > column.Number(*maxRow))
+                maxRow = row;
+        }
+    }
+
+    size_t samples = 0;
+    size_t nulls = 0;
+    std::optional<size_t> minRow;
+    std::optional<size_t> maxRow;
+};
+
+// {"name": json, ...} on one line.
+std::string Object(std::initializer_list<std::pair<const char*, std::string>> members) {
+    std::string text;
+    for (const auto& [name, json] : members)
+        text += (text.empty() ? "{" : ", ") + Member(name, json);
+    return text + "}";
 }
 
 // A property's value as the summary shows it and as JSON holds it.
@@ -61,7 +77,9 @@ struct PropertyText {
     std::string operator()(double number) const {
         return json ? JsonNumber(number, NumberText(number)) : NumberText(number);
     }
-    std::string operator()(bool flag) const { return json ? Bool(flag) : flag ? "yes" : "no"; }
+    std::string operator()(bool flag) const {
+        return flag ? (json ? "true" : "yes") : (json ? "false" : "no");
+    }
     std::string operator()(const std::vector<float>& numbers) const {
         std::string text;
         for (float number : numbers)
@@ -74,37 +92,32 @@ struct PropertyText {
 // samples, nulls, minimum and maximum.
 class SummaryWriter : public ReportWriter {
 public:
-    explicit SummaryWriter(OutputStream& out) : m_out(out) {}
-
     void Add(Table table) override {
         if (m_wroteTable)
-            m_out.Write("\n");
+            Write("\n");
         m_wroteTable = true;
-        m_out.Write(table.file);
-        m_out.Write(": " + table.kind + ", " + std::to_string(table.columns.size()) + " " +
-                    table.columnNoun + ", " + std::to_string(table.RowCount()) + " " +
-                    table.rowNoun + "\n");
+        Write(table.file);
+        Write(": " + table.kind + ", " + std::to_string(table.columns.size()) + " " +
+              table.columnNoun + ", " + std::to_string(table.RowCount()) + " " + table.rowNoun +
+              "\n");
         for (const Property& property : table.properties) {
             std::string label = property.key;
             std::replace(label.begin(), label.end(), '_', ' ');
-            m_out.Write("  " + label + ": " + std::visit(PropertyText{false}, property.value) +
-                        "\n");
+            Write("  " + label + ": " + std::visit(PropertyText{false}, property.value) + "\n");
         }
         WriteHeader(table.header);
         WriteColumns(table);
     }
-    void AddFailure(const std::wstring&, const std::wstring&) override {}
-    void Finish() override {}
 
 private:
     using Line = std::vector<std::wstring>;
 
     void WriteHeader(const std::vector<welldata::LasHeaderSection>& header) {
         for (const welldata::LasHeaderSection& section : header) {
-            m_out.Write(L"\n  " + section.name + L"\n");
+            Write(L"\n  " + section.name + L"\n");
             std::vector<Line> lines;
             for (const welldata::LasHeaderItem& item : section.items)
-                lines.push_back({item.mnemonic, item.unit, item.value, L": " + item.description});
+                lines.push_back({item.mnemonic, item.unit, item.value, L":" + item.description});
             WriteAligned(lines, {false, false, false, false}, L"    ");
         }
     }
@@ -135,7 +148,7 @@ private:
         }
         std::vector<bool> rightAligned(heading.size(), true);
         std::fill(rightAligned.begin(), rightAligned.begin() + (types ? 3 : 2), false);
-        m_out.Write("\n");
+        Write("\n");
         WriteAligned(lines, rightAligned, L"  ");
     }
 
@@ -150,15 +163,15 @@ private:
             std::wstring text;
             for (size_t cell = 0; cell < line.size(); ++cell) {
                 text += cell == 0 ? indent : L"  ";
-                text += rightAligned[cell] ? terminal::PadLeft(line[cell], widths[cell])
-                                           : terminal::PadRight(line[cell], widths[cell]);
+                text += terminal::Pad(line[cell], widths[cell], rightAligned[cell]);
             }
             text.erase(text.find_last_not_of(L' ') + 1);
-            m_out.Write(text + L"\n");
+            Write(text + L"\n");
         }
     }
 
-    OutputStream& m_out;
+    void WriteEnd(const Failures&) override {}
+
     bool m_wroteTable = false;
 };
 
@@ -167,55 +180,44 @@ private:
 // there are several tables.
 class CsvWriter : public ReportWriter {
 public:
-    explicit CsvWriter(OutputStream& out) : m_out(out) {}
-
     void Add(Table table) override { m_tables.push_back(std::move(table)); }
-    void AddFailure(const std::wstring&, const std::wstring&) override {}
 
-    void Finish() override {
+private:
+    void WriteEnd(const Failures&) override {
         if (m_tables.empty())
             return;
-        const bool withFile = m_tables.size() > 1;
-        // A column is known by its name and its place among the equally named.
+        const size_t offset = m_tables.size() > 1 ? 1 : 0; // the FILE column
+        // A column is known by its name and its place among the equally named
+        // columns of its table.
         std::vector<std::pair<std::wstring, int>> shared;
+        std::vector<std::vector<size_t>> places; // per table, per column
         for (const Table& table : m_tables) {
-            for (const auto& key : Keys(table)) {
-                if (std::find(shared.begin(), shared.end(), key) == shared.end())
-                    shared.push_back(key);
+            std::map<std::wstring, int> seen;
+            places.emplace_back();
+            for (const Column& column : table.columns) {
+                const std::pair key(column.name, seen[column.name]++);
+                auto found = std::find(shared.begin(), shared.end(), key);
+                if (found == shared.end())
+                    found = shared.insert(shared.end(), key);
+                places.back().push_back(offset + static_cast<size_t>(found - shared.begin()));
             }
         }
-        std::vector<std::string> header;
-        if (withFile)
-            header.push_back("FILE");
+        std::vector<std::string> header(offset, "FILE");
         for (const auto& [name, occurrence] : shared)
             header.push_back(welldata::ToUtf8(name));
         WriteLine(header);
-        for (const Table& table : m_tables) {
-            const auto keys = Keys(table);
-            const size_t offset = withFile ? 1 : 0;
+        for (size_t t = 0; t < m_tables.size(); ++t) {
+            const Table& table = m_tables[t];
             for (size_t row = 0; row < table.RowCount(); ++row) {
                 std::vector<std::string> cells(shared.size() + offset);
-                if (withFile)
+                if (offset > 0)
                     cells[0] = welldata::ToUtf8(table.file);
-                for (size_t i = 0; i < table.columns.size(); ++i) {
-                    const size_t place =
-                        std::find(shared.begin(), shared.end(), keys[i]) - shared.begin();
-                    if (row < table.columns[i].Size())
-                        cells[offset + place] = table.columns[i].Text(row);
-                }
+                for (size_t i = 0; i < table.columns.size(); ++i)
+                    cells[places[t][i]] =
+                        row < table.columns[i].Size() ? table.columns[i].Text(row) : "";
                 WriteLine(cells);
             }
         }
-        m_tables.clear();
-    }
-
-private:
-    static std::vector<std::pair<std::wstring, int>> Keys(const Table& table) {
-        std::map<std::wstring, int> seen;
-        std::vector<std::pair<std::wstring, int>> keys;
-        for (const Column& column : table.columns)
-            keys.emplace_back(column.name, seen[column.name]++);
-        return keys;
     }
 
     static std::string Quoted(const std::string& cell) {
@@ -233,20 +235,17 @@ private:
         std::string line;
         for (size_t i = 0; i < cells.size(); ++i)
             line += (i > 0 ? "," : "") + Quoted(cells[i]);
-        m_out.Write(line + "\n");
+        Write(line + "\n");
     }
 
-    OutputStream& m_out;
     std::vector<Table> m_tables;
 };
 
 // {"files": [...], "failed": [...]}, written file by file.
 class JsonWriter : public ReportWriter {
 public:
-    explicit JsonWriter(OutputStream& out) : m_out(out) {}
-
     void Add(Table table) override {
-        m_out.Write(m_started ? ",\n" : "{\n  \"files\": [\n");
+        Write(m_started ? ",\n" : "{\n  \"files\": [\n");
         m_started = true;
         std::string text = "    {\n";
         text += "      " + Member("file", JsonString(table.file)) + ",\n";
@@ -259,23 +258,19 @@ public:
         for (size_t i = 0; i < table.columns.size(); ++i)
             text += (i > 0 ? ",\n        " : "\n        ") + ColumnJson(table.columns[i]);
         text += table.columns.empty() ? "]\n    }" : "\n      ]\n    }";
-        m_out.Write(text);
-    }
-
-    void AddFailure(const std::wstring& file, const std::wstring& reason) override {
-        m_failures.push_back("{" + Member("file", JsonString(file)) + ", " +
-                             Member("reason", JsonString(reason)) + "}");
-    }
-
-    void Finish() override {
-        m_out.Write(m_started ? "\n  ],\n" : "{\n  \"files\": [],\n");
-        std::string text = "  \"failed\": [";
-        for (size_t i = 0; i < m_failures.size(); ++i)
-            text += (i > 0 ? ",\n    " : "\n    ") + m_failures[i];
-        m_out.Write(text + (m_failures.empty() ? "]\n}\n" : "\n  ]\n}\n"));
+        Write(text);
     }
 
 private:
+    void WriteEnd(const Failures& failures) override {
+        Write(m_started ? "\n  ],\n" : "{\n  \"files\": [],\n");
+        std::string text = "  \"failed\": [";
+        for (const auto& [file, reason] : failures)
+            text += (&file == &failures.front().first ? "\n    " : ",\n    ") +
+                    Object({{"file", JsonString(file)}, {"reason", JsonString(reason)}});
+        Write(text + (failures.empty() ? "]\n}\n" : "\n  ]\n}\n"));
+    }
+
     static std::string Properties(const Table& table) {
         std::string text;
         for (const Property& property : table.properties)
@@ -289,14 +284,13 @@ private:
         for (const welldata::LasHeaderSection& section : header) {
             std::string items;
             for (const welldata::LasHeaderItem& item : section.items)
-                items += (items.empty() ? "" : ", ") + std::string("{") +
-                         Member("mnemonic", JsonString(item.mnemonic)) + ", " +
-                         Member("unit", JsonString(item.unit)) + ", " +
-                         Member("value", JsonString(item.value)) + ", " +
-                         Member("description", JsonString(item.description)) + "}";
-            text += (text.empty() ? "" : ", ") + std::string("{") +
-                    Member("section", JsonString(section.name)) + ", " +
-                    Member("items", "[" + items + "]") + "}";
+                items += (items.empty() ? "" : ", ") +
+                         Object({{"mnemonic", JsonString(item.mnemonic)},
+                                 {"unit", JsonString(item.unit)},
+                                 {"value", JsonString(item.value)},
+                                 {"description", JsonString(item.description)}});
+            text += (text.empty() ? "" : ", ") +
+                    Object({{"section", JsonString(section.name)}, {"items", "[" + items + "]"}});
         }
         return "[" + text + "]";
     }
@@ -312,71 +306,60 @@ private:
             values += column.IsText() ? Utf8JsonString(column.Text(row))
                                       : JsonNumber(column.Number(row), column.Text(row));
         }
-        return "{" + Member("name", JsonString(column.name)) + ", " +
-               Member("type", JsonString(column.type)) + ", " +
-               Member("unit", JsonString(column.unit)) + ", " +
-               Member("display_name", JsonString(column.displayName)) + ", " +
-               Member("logarithmic", Bool(column.logarithmic)) + ", " +
-               Member("samples", std::to_string(summary.samples)) + ", " +
-               Member("nulls", std::to_string(summary.nulls)) + ", " +
-               Member("min", extreme(summary.minRow)) + ", " +
-               Member("max", extreme(summary.maxRow)) + ",\n         " +
-               Member("values", "[" + values + "]") + "}";
+        std::string text = Object({{"name", JsonString(column.name)},
+                                   {"type", JsonString(column.type)},
+                                   {"unit", JsonString(column.unit)},
+                                   {"display_name", JsonString(column.displayName)},
+                                   {"logarithmic", column.logarithmic ? "true" : "false"},
+                                   {"samples", std::to_string(summary.samples)},
+                                   {"nulls", std::to_string(summary.nulls)},
+                                   {"min", extreme(summary.minRow)},
+                                   {"max", extreme(summary.maxRow)}});
+        text.pop_back(); // the values go on a line of their own
+        return text + ",\n         " + Member("values", "[" + values + "]") + "}";
     }
 
-    OutputStream& m_out;
     bool m_started = false;
-    std::vector<std::string> m_failures;
 };
 
 } // namespace
 
-OutputStream::OutputStream(const std::string& path) : m_path(path) {
-    if (path == "-") {
-        m_file = stdout;
-        return;
-    }
-    m_file = std::fopen(path.c_str(), "wb");
-    if (m_file == nullptr)
+std::unique_ptr<ReportWriter> ReportWriter::Create(const Arguments& arguments) {
+    std::unique_ptr<ReportWriter> writer;
+    if (arguments.Has("csv"))
+        writer = std::make_unique<CsvWriter>();
+    else if (arguments.Has("json"))
+        writer = std::make_unique<JsonWriter>();
+    else
+        writer = std::make_unique<SummaryWriter>();
+    writer->m_path = arguments.Value("output").value_or("-");
+    writer->m_stream = OpenOutput(writer->m_path);
+    return writer;
+}
+
+void ReportWriter::Finish(const Failures& failures) {
+    WriteEnd(failures);
+    FlushOutput(*m_stream, m_path);
+}
+
+std::unique_ptr<std::ostream> OpenOutput(const std::string& path) {
+    std::unique_ptr<std::ostream> out;
+    if (path == "-")
+        out = std::make_unique<std::ostream>(std::cout.rdbuf());
+    else
+        out = std::make_unique<std::ofstream>(path, std::ios::binary);
+    if (!*out)
         throw std::runtime_error("cannot write '" + path + "': " + std::strerror(errno));
-    m_ownsFile = true;
+    return out;
 }
 
-OutputStream::~OutputStream() {
-    if (m_ownsFile && m_file != nullptr)
-        std::fclose(m_file);
+void FlushOutput(std::ostream& out, const std::string& path) {
+    if (!out.flush())
+        throw std::runtime_error("cannot write '" + path + "': " + std::strerror(errno));
 }
 
-void OutputStream::Write(std::string_view utf8) {
-    std::fwrite(utf8.data(), 1, utf8.size(), m_file);
-}
-
-void OutputStream::Write(std::wstring_view text) {
+void ReportWriter::Write(std::wstring_view text) {
     Write(welldata::ToUtf8(text));
-}
-
-void OutputStream::Close() {
-    if (m_file == nullptr)
-        return;
-    const bool failed = std::fflush(m_file) != 0 || std::ferror(m_file) != 0;
-    const int error = errno;
-    if (m_ownsFile)
-        std::fclose(m_file);
-    m_file = nullptr;
-    if (failed)
-        throw std::runtime_error("cannot write '" + m_path + "': " + std::strerror(error));
-}
-
-std::unique_ptr<ReportWriter> ReportWriter::Create(OutputFormat format, OutputStream& out) {
-    switch (format) {
-    case OutputFormat::Csv:
-        return std::make_unique<CsvWriter>(out);
-    case OutputFormat::Json:
-        return std::make_unique<JsonWriter>(out);
-    case OutputFormat::Summary:
-        break;
-    }
-    return std::make_unique<SummaryWriter>(out);
 }
 
 std::string JsonString(std::wstring_view text) {

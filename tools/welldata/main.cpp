@@ -2,36 +2,33 @@
 // library's installed API as any host does.
 #include "Commands.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
 struct CommandEntry {
     const char* name;
     const char* summary; // its line in the overview
-    std::unique_ptr<Command> (*make)();
+    std::unique_ptr<Command> (*make)(std::string_view name);
 };
 
 const CommandEntry kCommands[] = {
     {"las", "load LAS 2.0 files by name", MakeLasCommand},
-    {"log", "load well log text tables", MakeLogCommand},
-    {"path", "load well path (deviation survey) tables", MakePathCommand},
-    {"heads", "load well head tables", MakeHeadsCommand},
-    {"core-analysis", "load rock core analysis tables", MakeCoreAnalysisCommand},
-    {"core-describe", "load rock core description tables", MakeCoreDescribeCommand},
-    {"curve-name", "standard or display name of a curve", MakeCurveNameCommand},
-    {"curve-units", "unit texts accepted for a curve", MakeCurveUnitsCommand},
+    {"log", "load well log text tables", MakeWellCommand},
+    {"path", "load well path (deviation survey) tables", MakeWellCommand},
+    {"heads", "load well head tables", MakeWellCommand},
+    {"core-analysis", "load rock core analysis tables", MakeCoreCommand},
+    {"core-describe", "load rock core description tables", MakeCoreCommand},
+    {"curve-name", "standard or display name of a curve", MakeLookupCommand},
+    {"curve-units", "unit texts accepted for a curve", MakeLookupCommand},
 };
 
 const CommandEntry* Find(const std::string& name) {
-    for (const CommandEntry& entry : kCommands) {
-        if (name == entry.name)
-            return &entry;
-    }
-    return nullptr;
+    const auto found =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [&name](const CommandEntry& entry) { return name == entry.name; });
+    return found == std::end(kCommands) ? nullptr : found;
 }
 
 std::string Overview() {
@@ -63,7 +60,7 @@ int Write(std::FILE* stream, const std::string& text, int status) {
 int RunCommand(const CommandEntry& entry, const std::vector<std::string>& arguments) {
     const std::string name = entry.name;
     try {
-        const std::unique_ptr<Command> command = entry.make();
+        const std::unique_ptr<Command> command = entry.make(entry.name);
         Arguments parsed;
         command->Declare(parsed);
         parsed.Parse(arguments);
@@ -86,12 +83,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Options may come before the command.
     Arguments leading;
-    CommonOptions::Declare(leading, true);
-    leading.AddFlag("version");
+    common::Declare(leading, true, "version", "");
     size_t count = 0;
     try {
-        count = leading.CountLeadingOptions(arguments);
-        leading.Parse(std::vector<std::string>(arguments.begin(), arguments.begin() + count));
+        count = leading.Parse(arguments, true);
     } catch (const UsageError& error) {
         return Write(stderr, std::string("welldata: ") + error.what() + "\n" + Overview(),
                      kExitUsage);
@@ -105,7 +100,8 @@ int main(int argc, char** argv) {
     if (name == "help") {
         const CommandEntry* entry =
             count + 1 < arguments.size() ? Find(arguments[count + 1]) : nullptr;
-        return Write(stdout, entry != nullptr ? entry->make()->Help() : Overview(), kExitSuccess);
+        return Write(stdout, entry != nullptr ? entry->make(entry->name)->Help() : Overview(),
+                     kExitSuccess);
     }
     const CommandEntry* entry = Find(name);
     if (entry == nullptr)

@@ -1,0 +1,148 @@
+// The loaders take the dialogs' choice records in the order and with the
+// conditions of the dialogs' OK: what is handed over shows in what loads.
+#include "loaders/CRockCoreDescribe.h"
+#include "loaders/CWellHead.h"
+#include "loaders/CWellLog.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace COMMON;
+using welldata::PathColumn;
+
+namespace {
+
+struct ChoiceHandover : testing::Test {
+    testing_support::ScratchFile file;
+    STRUCT_WELL_PATH path;
+    STRUCT_WELL_CURVE curves;
+    CWellLog log{&file.reader, &path, &curves};
+};
+
+TEST_F(ChoiceHandover, PathColumnsLessOneAndUnitsEvenWithoutConversion) {
+    file.Write("MD INCL AZIM\n100 1 300\n");
+    welldata::PathColumnAssignment assignment;
+    assignment.columns = {1, 2, 3}; // MD, INCL, AZIM; MD goes over whatever hasMd says
+    assignment.depthUnit = COOR_UNIT_FT;
+    log.TakeChoices(assignment);
+    ASSERT_TRUE(log.LoadPath());
+    const STRUCT_WELL_PATH_POINT& point = path.dqPoints.front();
+    EXPECT_EQ(std::make_tuple(point.fMD, point.fInclOrDepth, point.uAzimOrX.fValue),
+              std::make_tuple(100.0f, 1.0f, 300.0f))
+        << "handed over, not applied";
+    assignment.convertUnits = 1;
+    log.TakeChoices(assignment);
+    ASSERT_TRUE(log.LoadPath());
+    EXPECT_FLOAT_EQ(path.dqPoints.front().fMD, 30.48f);
+}
+
+TEST_F(ChoiceHandover, ALogPathOnlyWhenCompleteAndThenWithItsMd) {
+    file.reader.SetHeaderSearch(true);
+    file.Write("DEPTH INCL AZIM\n100 1 300\n");
+    welldata::WellLogChoices choices;
+    choices.curves.resize(1);
+    choices.curves.front().nColumn = 1;
+    choices.curves.front().strType = L"DEPTH";
+    choices.withWellPath = true;
+    choices.path.dataType = PATH_LOG_MD_INCL_AZIM;
+    choices.path.columns = {1, 2};
+    log.TakeChoices(choices);
+    EXPECT_FALSE(curves.bWithWellPath) << "AZIM missing: no path, and no message";
+    choices.path.Column(PathColumn::Azim) = 3;
+    log.TakeChoices(choices);
+    ASSERT_TRUE(curves.bWithWellPath);
+    ASSERT_TRUE(log.LoadLog());
+    const STRUCT_WELL_PATH_POINT& point = path.dqPoints.front();
+    EXPECT_EQ(std::make_tuple(point.fMD, point.fInclOrDepth, point.uAzimOrX.fValue),
+              std::make_tuple(100.0f, 1.0f, 300.0f));
+    EXPECT_EQ(curves.lstCurves.front().vecValues, std::vector<float>{100});
+}
+
+TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
+    curves.strGroupName = L"earlier";
+    welldata::WellLogChoices choices;
+    choices.curves.resize(1);
+    log.TakeChoices(choices);
+    EXPECT_EQ(curves.strGroupName, L"earlier");
+    EXPECT_EQ(curves.nGroupMode, 1);
+    EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
+    EXPECT_TRUE(log.HasUserCurveList());
+    choices.groupName = L"新组";
+    choices.groupMode = 0;
+    log.TakeMultiWellChoices(choices);
+    EXPECT_EQ(curves.strGroupName, L"新组");
+    EXPECT_EQ(curves.nGroupMode, 0);
+}
+
+TEST(WellHeadHandover, OptionalColumnsWhenUsedUnitsWhenChosen) {
+    testing_support::ScratchFile file;
+    file.Write("N X Y KB TOP\nA 100 200 10 5\n");
+    std::list<STRUCT_WELL_HEAD> heads;
+    CWellHead loader(&file.reader, &heads);
+    welldata::WellHeadChoices choices;
+    choices.nameColumn = 0;
+    choices.xColumn = 1;
+    choices.yColumn = 2;
+    choices.kbColumn = 3; // chosen but not used
+    choices.topDepthColumn = 4;
+    choices.topDepthUsed = true;
+    choices.xUnit = choices.topDepthUnit = COOR_UNIT_FT; // not handed without unitsChosen
+    loader.TakeChoices(choices);
+    ASSERT_TRUE(loader.Load());
+    EXPECT_EQ(std::make_tuple(heads.front().dX, heads.front().fKB, heads.front().fTopDepth),
+              std::make_tuple(100.0, 0.0f, 5.0f));
+    heads.clear();
+    choices.unitsChosen = true;
+    loader.TakeChoices(choices);
+    ASSERT_TRUE(loader.Load());
+    EXPECT_DOUBLE_EQ(heads.front().dX, 30.48);
+    EXPECT_FLOAT_EQ(heads.front().fTopDepth, 1.524f);
+    EXPECT_EQ(welldata::WellHeadChoicesProblem(choices), nullptr);
+    choices.xColumn = -1;
+    EXPECT_EQ(std::wstring(welldata::WellHeadChoicesProblem(choices)), L"请指定井的X坐标。");
+}
+
+TEST(CoreDescriptionHandover, UnchosenColumnsAndAnEmptyNameAreNotHandedOver) {
+    testing_support::ScratchFile file;
+    file.Write("T B TEXT\n1 2 sand\n");
+    STRUCT_ROCK_CORE_DESCRIBE_ALL record;
+    record.strColumnName = L"kept";
+    CRockCoreDescribe loader(&file.reader, &record);
+    welldata::CoreDescriptionChoices choices;
+    choices.bottomColumn = 1;
+    loader.TakeChoices(choices);
+    ASSERT_TRUE(loader.Load());
+    const STRUCT_ROCK_CORE_DESCRIBE& interval = record.lstItems.front();
+    EXPECT_EQ(std::make_tuple(interval.fTop, interval.fBottom, interval.strDescribe),
+              std::make_tuple(0.0f, 2.0f, std::wstring()));
+    EXPECT_EQ(record.strColumnName, L"kept");
+}
+
+TEST(PathRules, RequiredColumnsAndThePointSlotsOfEachLayout) {
+    using C = PathColumn;
+    const std::tuple<int, std::vector<C>, std::vector<C>> cases[] = {
+        {PATH_MD_INCL_AZIM, {C::Md, C::Incl, C::Azim}, {C::Md, C::Incl, C::Azim}},
+        {PATH_TVD_DX_DY, {C::Md, C::Tvd, C::Dx, C::Dy}, {C::Tvd, C::Dx, C::Dy}},
+        {PATH_TVD_X_Y, {C::Md, C::Tvd, C::X, C::Y}, {C::Tvd, C::X, C::Y}},
+        {PATH_X_Y_Z, {C::X, C::Y, C::Z}, {C::X, C::Y, C::Z}},
+        {PATH_LOG_MD_INCL_AZIM, {C::Md, C::Incl, C::Azim}, {C::Md, C::Incl, C::Azim}},
+        {7, {}, {}},
+    };
+    for (const auto& [type, required, heldWithoutMd] : cases) {
+        EXPECT_EQ(welldata::RequiredPathColumns(type), required) << type;
+        EXPECT_EQ(welldata::PathPointColumns(type, false), heldWithoutMd) << type;
+    }
+    STRUCT_WELL_PATH_POINT point;
+    point.fMD = 1;
+    point.fInclOrDepth = 2;
+    point.uAzimOrX.dValue = 3.25;
+    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::X), 3.25);
+    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::Z), 2);
+    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::Tvd), 0) << "not in the layout";
+    EXPECT_TRUE(welldata::IsDoublePathColumn(PATH_TVD_X_Y, C::Y));
+    EXPECT_FALSE(welldata::IsDoublePathColumn(PATH_TVD_DX_DY, C::Dx));
+    point.uAzimOrX.fValue = 7;
+    EXPECT_EQ(welldata::PathPointValue(point, PATH_TVD_DX_DY, C::Dx), 7);
+}
+
+} // namespace
