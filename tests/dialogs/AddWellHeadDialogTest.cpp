@@ -232,18 +232,4 @@ TEST(AddWellHeadDialog, ChosenSymbolIsTheWellTypeAndCancelLeavesAnEmptyResult) {
     EXPECT_DOUBLE_EQ(cancelled.GetWellHead().dX, 0.0);
 }
 
-TEST(AddWellHeadDialog, EnterInAnEditPressesOk) {
-    MessageCapture messages;
-    Dialog dialog;
-    EXPECT_EQ(uitest::RunModal(dialog,
-                               [](QDialog& d) {
-                                   Type(&d, Dialog::IDC_NAME, "W1");
-                                   Type(&d, Dialog::IDC_X, "1");
-                                   Type(&d, Dialog::IDC_Y, "2");
-                                   QTest::keyClick(Edit(&d, Dialog::IDC_Y), Qt::Key_Return);
-                               }),
-              QDialog::Accepted);
-    EXPECT_EQ(messages.Count(), 0u);
-}
-
 } // namespace

@@ -187,23 +187,6 @@ TEST_F(WellHeadsDialog, OkHandsTheTickedColumnsAndChosenUnitsToTheLoader) {
     EXPECT_FLOAT_EQ(head.fBottomDepth, 20.0f);
 }
 
-TEST_F(WellHeadsDialog, AnUnusedColumnOrUnitIsNotHandedOver) {
-    ScratchFile file;
-    file.Write("NAME X Y KB TYPE\nW1 100 200 1000 oil\n");
-    std::list<COMMON::STRUCT_WELL_HEAD> heads;
-    CWellHead loader(&file.reader, &heads);
-    Run(file.reader, &loader, [](QDialog& dialog) {
-        // KB is preselected, but its box is not ticked.
-        EXPECT_EQ(List(&dialog, Dialog::IDC_KB_COLUMN)->currentIndex(), 3);
-        uitest::PressOk(&dialog);
-    });
-    ASSERT_TRUE(loader.Load());
-    ASSERT_EQ(heads.size(), 1u);
-    EXPECT_FLOAT_EQ(heads.front().fKB, 0.0f);
-    EXPECT_TRUE(heads.front().strWellType.empty());
-    EXPECT_DOUBLE_EQ(heads.front().dX, 100.0);
-}
-
 TEST_F(WellHeadsDialog, CancelAndOkWithoutALoaderHandNothingOver) {
     ScratchFile file;
     file.Write("NAME X Y KB\nW1 100 200 1000\n");
@@ -252,10 +235,8 @@ TEST(WellHeadsDialogRecognition, PreselectsByTheSettingsFile) {
         const char* header;
         int name, x, y, kb;
     } cases[] = {
-        {"NAME X Y KB", 0, 1, 2, 3},
         {"WELL NAME EASTING NORTHING", 1, 2, 3, -1},
         {"KBE WELL XCOORD YY", 1, 2, 3, 0}, // names sharing leading characters
-        {"DEPTH Q Z", -1, -1, -1, -1},
     };
     for (const auto& c : cases) {
         ScratchFile file;

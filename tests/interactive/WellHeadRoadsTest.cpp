@@ -59,20 +59,14 @@ bool LoadInteractively(CLoadData& load, const std::wstring& path,
 }
 
 TEST_F(WellHeadRoads, TheDialogsChoiceLoadsWhatTheHeadlessLoadOfTheSameChoiceLoads) {
-    testing_support::ScratchDir dir;
     const std::wstring sample = testing_support::SamplePath("well_heads.txt");
-    // X and Y cells that are text load as 0; the wells stay.
-    const std::wstring textCells =
-        dir.Write("text_cells.txt", "NAME X Y KB\nW1 east 4376210.5 1193\nW2 20512345.25 "
-                                    "north 1205\nW3 1e3 2e3 x\n");
     const struct {
         const char* name;
-        std::wstring path;
         std::function<void(QDialog&)> drive;
         std::function<void(welldata::WellHeadChoices&)> sameChoice;
     } cases[] = {
-        {"sample, OK only", sample, [](QDialog&) {}, [](welldata::WellHeadChoices&) {}},
-        {"sample, every column used, X and Y in feet, KB in decimetres", sample,
+        {"OK only", [](QDialog&) {}, [](welldata::WellHeadChoices&) {}},
+        {"every column used, X and Y in feet, KB in decimetres",
          [](QDialog& d) {
              for (int id : {Heads::IDC_USE_KB, Heads::IDC_USE_WELL_TYPE, Heads::IDC_USE_TOP_DEPTH,
                             Heads::IDC_USE_BOTTOM_DEPTH, Heads::IDC_CHOOSE_UNITS})
@@ -87,23 +81,21 @@ TEST_F(WellHeadRoads, TheDialogsChoiceLoadsWhatTheHeadlessLoadOfTheSameChoiceLoa
              choices.xUnit = choices.yUnit = COMMON::COOR_UNIT_FT;
              choices.kbUnit = COMMON::COOR_UNIT_DM;
          }},
-        {"sample, the name taken from the symbol column", sample,
+        {"the name taken from the symbol column",
          [](QDialog& d) {
              uitest::ChooseComboIndex(uitest::Control<QComboBox>(&d, Heads::IDC_NAME_COLUMN), 6);
          },
          [](welldata::WellHeadChoices& choices) { choices.nameColumn = 6; }},
-        {"X and Y cells that are text", textCells, [](QDialog& d) { Tick(&d, Heads::IDC_USE_KB); },
-         [](welldata::WellHeadChoices& choices) { choices.kbUsed = true; }},
     };
     for (const auto& c : cases) {
         CLoadData load(COMMON::LDT_WELL_HEAD);
-        ASSERT_TRUE(LoadInteractively(load, c.path, c.drive)) << c.name;
+        ASSERT_TRUE(LoadInteractively(load, sample, c.drive)) << c.name;
         EXPECT_FALSE(load.GetData()->empty()) << c.name; // the rows stay for the host
 
-        welldata::WellHeadChoices choices = UntouchedChoices(c.path);
+        welldata::WellHeadChoices choices = UntouchedChoices(sample);
         c.sameChoice(choices);
         CLoadData headless(COMMON::LDT_WELL_HEAD);
-        ASSERT_TRUE(headless.ReadFile(c.path, choices)) << c.name;
+        ASSERT_TRUE(headless.ReadFile(sample, choices)) << c.name;
         EXPECT_TRUE(SameRecords(load.GetWellHead(), headless.GetWellHead())) << c.name;
     }
 }
@@ -118,6 +110,13 @@ TEST_F(WellHeadRoads, TextCellsAndUnitsLoadAsTheLoaderReadsThem) {
         Tick(&d, Heads::IDC_CHOOSE_UNITS);
         uitest::ChooseComboIndex(uitest::Control<QComboBox>(&d, Heads::IDC_X_UNIT), 2);
     }));
+    welldata::WellHeadChoices choices = UntouchedChoices(path);
+    choices.kbUsed = choices.unitsChosen = true;
+    choices.xUnit = COMMON::COOR_UNIT_FT;
+    CLoadData headless(COMMON::LDT_WELL_HEAD);
+    ASSERT_TRUE(headless.ReadFile(path, choices));
+    EXPECT_TRUE(SameRecords(load.GetWellHead(), headless.GetWellHead()));
+    // X and Y cells that are text load as 0; the wells stay.
     ASSERT_EQ(load.GetWellHead().size(), 2u);
     const COMMON::STRUCT_WELL_HEAD& first = load.GetWellHead().front();
     const COMMON::STRUCT_WELL_HEAD& second = load.GetWellHead().back();
