@@ -2,6 +2,7 @@
 // without dialogs.
 #include "welldata/TablePreview.h"
 
+#include "interface/HeaderSuggestions.h"
 #include "loaders/TableCurveList.h"
 #include "platform/QuietMessages.h"
 #include "platform/WideText.h"
@@ -68,10 +69,9 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
         preview.failure = reader.GetFailure();
         return preview;
     }
-    const Row header = reader.GetFirstRow();
-    for (size_t column = 0; column < header.size(); ++column) {
+    preview.names = HeaderNames(reader.GetFirstRow(), kind);
+    for (size_t column = 0; column < preview.names.size(); ++column) {
         const int index = static_cast<int>(column);
-        preview.names.push_back(CleanName(header[column], column == 0, kind == TableKind::WellLog));
         preview.numericFirstCell.push_back(reader.IsNumericCell(index));
         preview.numericColumn.push_back(reader.IsNumericColumn(index));
     }
@@ -82,9 +82,21 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     return preview;
 }
 
+std::vector<std::wstring> HeaderNames(const Row& header, TableKind kind) {
+    std::vector<std::wstring> names;
+    names.reserve(header.size());
+    for (size_t column = 0; column < header.size(); ++column)
+        names.push_back(CleanName(header[column], column == 0, kind == TableKind::WellLog));
+    return names;
+}
+
 WellHeadChoices SuggestWellHeadChoices(const TablePreview& preview) {
+    return SuggestWellHeadChoices(preview.names);
+}
+
+WellHeadChoices SuggestWellHeadChoices(const std::vector<std::wstring>& names) {
     const auto recognised =
-        ColumnRecognizer(WellAttributeSection::WellHead, false).FindColumns(preview.names);
+        ColumnRecognizer(WellAttributeSection::WellHead, false).FindColumns(names);
     WellHeadChoices choices;
     choices.nameColumn = ColumnOf(recognised, WAI_WELL_NAME);
     choices.xColumn = ColumnOf(recognised, WAI_WELL_X);
@@ -144,10 +156,14 @@ WellLogChoices SuggestWellLogChoices(const TablePreview& preview) {
 }
 
 CoreAnalysisChoices SuggestCoreAnalysisChoices(const TablePreview& preview) {
+    return SuggestCoreAnalysisChoices(preview.names);
+}
+
+CoreAnalysisChoices SuggestCoreAnalysisChoices(const std::vector<std::wstring>& names) {
     CoreAnalysisChoices choices;
-    for (size_t column = 0; column < preview.names.size(); ++column) {
+    for (size_t column = 0; column < names.size(); ++column) {
         COMMON::STRUCT_CURVE_ITEM item;
-        item.strName = preview.names[column];
+        item.strName = names[column];
         item.nColumn = static_cast<std::int32_t>(column);
         choices.columns.push_back(std::move(item));
     }
@@ -155,14 +171,18 @@ CoreAnalysisChoices SuggestCoreAnalysisChoices(const TablePreview& preview) {
 }
 
 CoreDescriptionChoices SuggestCoreDescriptionChoices(const TablePreview& preview) {
+    return SuggestCoreDescriptionChoices(preview.names);
+}
+
+CoreDescriptionChoices SuggestCoreDescriptionChoices(const std::vector<std::wstring>& names) {
     const auto recognised =
-        ColumnRecognizer(WellAttributeSection::RockCore, false).FindColumns(preview.names);
+        ColumnRecognizer(WellAttributeSection::RockCore, false).FindColumns(names);
     CoreDescriptionChoices choices;
     choices.topColumn = ColumnOf(recognised, WAI_CORE_TOP_DEPTH);
     choices.bottomColumn = ColumnOf(recognised, WAI_CORE_BOTTOM_DEPTH);
     choices.descriptionColumn = ColumnOf(recognised, WAI_CORE_DESCRIPTION);
-    if (!preview.names.empty())
-        choices.descriptionName = preview.names.back();
+    if (!names.empty())
+        choices.descriptionName = names.back();
     return choices;
 }
 

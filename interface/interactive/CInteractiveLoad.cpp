@@ -1,7 +1,15 @@
 #include "interface/interactive/CInteractiveLoad.h"
 
 #include "controls/CFileDialogExt.h"
+#include "dialogs/CDlgAddWellHead.h"
+#include "dialogs/CDlgImportWellHeads.h"
+#include "dialogs/CDlgRockCoreAnalyse.h"
+#include "dialogs/CDlgRockCoreDescribe.h"
 #include "dialogs/QtPresenters.h"
+#include "loaders/CRockCoreAnalyse.h"
+#include "loaders/CRockCoreDescribe.h"
+#include "loaders/CWellHead.h"
+#include "platform/CWaitCursor.h"
 #include "reader/CDataFileReader.h"
 
 #include <algorithm>
@@ -93,12 +101,48 @@ bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
 
 // The roads below are filled in with their import dialogs.
 
+namespace {
+
+// Runs the import dialog of a well head or rock core table on `reader`, given
+// `loader`, and on OK the loader under the wait cursor. The tables are plain
+// text tables whose first line is their header, whatever an earlier load on the
+// same object left set. The reader's rows stay only when `keepRows` is set.
+template <class Dialog, class Loader>
+bool RunTableImport(CDataFileReader& reader, Loader& loader, bool keepRows) {
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    reader.SetHeaderRow(true);
+    reader.SetHeaderSearch(false);
+    bool loaded = false;
+    {
+        Dialog dialog(&reader);
+        dialog.SetLoader(&loader);
+        if (dialog.exec() == QDialog::Accepted) {
+            const CWaitCursor waitCursor;
+            loaded = loader.Load();
+        }
+    }
+    if (!keepRows)
+        reader.Clear();
+    return loaded;
+}
+
+} // namespace
+
 bool CInteractiveLoad::LoadNewWellHead() {
-    return false;
+    COMMON::STRUCT_WELL_HEAD& wellHead = m_load.m_stSingleWellHead;
+    CDlgAddWellHead dialog;
+    dialog.Preset(wellHead.strWellName, wellHead.dX, wellHead.dY, wellHead.fKB, wellHead.fTopDepth,
+                  wellHead.fBottomDepth);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    wellHead = dialog.GetWellHead();
+    return true;
 }
 
 bool CInteractiveLoad::LoadWellHeads() {
-    return false;
+    m_load.DeleteWellHead();
+    // The rows stay in the reader for the host's GetData.
+    return RunTableImport<CDlgImportWellHeads>(*m_load.m_pReader, *m_load.m_pWellHeadLoader, true);
 }
 
 bool CInteractiveLoad::LoadWellPath() {
@@ -110,11 +154,15 @@ bool CInteractiveLoad::LoadWellLogTable() {
 }
 
 bool CInteractiveLoad::LoadCoreAnalysis() {
-    return false;
+    m_load.DeleteRockCoreAnalyse();
+    return RunTableImport<CDlgRockCoreAnalyse>(*m_load.m_pReader, *m_load.m_pRockCoreAnalyseLoader,
+                                               false);
 }
 
 bool CInteractiveLoad::LoadCoreDescription() {
-    return false;
+    m_load.DeleteRockCoreDescribe();
+    return RunTableImport<CDlgRockCoreDescribe>(*m_load.m_pReader,
+                                                *m_load.m_pRockCoreDescribeLoader, false);
 }
 
 bool CInteractiveLoad::LoadLasFile() {
