@@ -1,7 +1,10 @@
 #include "interface/interactive/CInteractiveLoad.h"
 
 #include "controls/CFileDialogExt.h"
+#include "dialogs/CDlgImportSingleWellPath.h"
 #include "dialogs/QtPresenters.h"
+#include "loaders/CWellPath.h"
+#include "platform/CWaitCursor.h"
 #include "reader/CDataFileReader.h"
 
 #include <algorithm>
@@ -102,7 +105,23 @@ bool CInteractiveLoad::LoadWellHeads() {
 }
 
 bool CInteractiveLoad::LoadWellPath() {
-    return false;
+    m_load.m_lastFailure = {};
+    m_load.DeleteWellPath();
+    CDataFileReader* reader = m_load.m_pReader.get();
+    CWellPath* loader = m_load.m_pWellPathLoader.get();
+    CDlgImportSingleWellPath dialog(reader);
+    dialog.SetLoader(loader);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    bool loaded = false;
+    {
+        CWaitCursor waitCursor;
+        loaded = loader->LoadPath();
+    }
+    if (!loaded)
+        m_load.RecordFailure();
+    reader->Clear();
+    return loaded;
 }
 
 bool CInteractiveLoad::LoadWellLogTable() {
