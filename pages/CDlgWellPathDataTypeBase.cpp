@@ -6,12 +6,10 @@
 #include "reader/TableColumnNames.h"
 #include "settings/PathColumnRecognizer.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace {
 
@@ -42,14 +40,6 @@ std::uint16_t RecordColumn(std::int32_t column) {
 
 QString EntryText(int column, const std::wstring& name) {
     return QStringLiteral("%1:%2").arg(column + 1).arg(QString::fromStdWString(name));
-}
-
-// The opened list is at least as wide as its longest entry, so that long
-// column names are read whole.
-void FitDropDownWidth(QComboBox* list) {
-    QAbstractItemView* view = list->view();
-    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 } // namespace
@@ -217,7 +207,6 @@ void CDlgWellPathDataTypeBase::FillColumnChoices() {
         list->clear();
         list->addItems(entries);
         list->setCurrentIndex(-1);
-        FitDropDownWidth(list);
     }
     ShowColumnChoices();
 }

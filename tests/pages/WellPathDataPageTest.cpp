@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 #include "uisupport/WidgetDriver.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -312,4 +313,21 @@ TEST_F(WellPathDataPage, OutsideAnImportDialogNothingIsListedOrChosen) {
     Control<QRadioButton>(page, Page::IDC_MD_INCL_AZIM)->click();
     EXPECT_EQ(page->GetDataType(), PATH_MD_INCL_AZIM);
     EXPECT_EQ(page->GetColumns(), (std::array<std::int32_t, 4>{-1, -1, -1, -1}));
+}
+
+TEST_F(WellPathDataPage, LongColumnNamesAreReadWholeInTheOpenedList) {
+    Page* page = Open(welldata::MultiByteConverter("GB18030").ToMultiByte(
+        L"MEASURED_DEPTH_BELOW_KELLY_BUSHING TRUE_VERTICAL_DEPTH_SUBSEA 东西位移累计值\n"
+        L"1000 999 1\n"));
+    host->ShowPage(page);
+    QComboBox* list = List(page, Page::IDC_ROW1_COLUMN);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QFontMetrics metrics(view->font());
+    for (int entry = 0; entry < list->count(); ++entry)
+        EXPECT_GT(view->viewport()->width(), metrics.horizontalAdvance(list->itemText(entry)))
+            << list->itemText(entry).toStdString();
+    uitest::SaveScreenshot(view->window(), "page-well-path-data-long-names.png");
+    list->hidePopup();
 }
