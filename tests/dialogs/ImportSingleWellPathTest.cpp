@@ -137,31 +137,6 @@ TEST_F(ImportSingleWellPath, OkHandsTheLoaderEveryChoiceOfThePages) {
     EXPECT_FALSE(handed.azimuthTrueNorth);
     EXPECT_EQ(loader.GetDataType(), PATH_TVD_X_Y);
     EXPECT_TRUE(loader.GetConvertUnits());
-
-    // The loader loads what the user chose: depths in feet, X and Y in metres.
-    ASSERT_TRUE(loader.LoadPath());
-    ASSERT_EQ(record.dqPoints.size(), 2u);
-    EXPECT_FLOAT_EQ(record.dqPoints[1].fMD, static_cast<float>(1010 * 0.3048));
-    EXPECT_FLOAT_EQ(record.dqPoints[1].fInclOrDepth, static_cast<float>(1009.4f * 0.3048));
-    EXPECT_DOUBLE_EQ(record.dqPoints[1].uAzimOrX.dValue, 20512346.65);
-    EXPECT_EQ(record.nAngleUnit, ANGLE_RADIANS);
-    EXPECT_TRUE(record.bHasNullValue);
-}
-
-TEST_F(ImportSingleWellPath, MdInclAzimHandsItsMdColumnWhateverMdExistsSays) {
-    const int result = Run("MD INCL AZIM\n1000 1.5 300\n1010 2.5 301\n", [](Dlg& d) {
-        ShowTab(d, 1);
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_MD_EXISTS); // unticked
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_MD_INCL_AZIM);
-        uitest::PressOk(&d);
-    });
-    ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_TRUE(dialog->GetHandedOver()->hasMd);
-    ASSERT_TRUE(loader.LoadPath());
-    ASSERT_EQ(record.dqPoints.size(), 2u);
-    EXPECT_FLOAT_EQ(record.dqPoints[0].fMD, 1000.0f);
-    EXPECT_FLOAT_EQ(record.dqPoints[0].fInclOrDepth, 1.5f);
-    EXPECT_FLOAT_EQ(record.dqPoints[0].uAzimOrX.fValue, 300.0f);
 }
 
 TEST_F(ImportSingleWellPath, UnitsTakenBackBeforeOkAreNotHandedOver) {

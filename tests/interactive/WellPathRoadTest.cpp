@@ -135,8 +135,10 @@ TEST_F(WellPathRoad, EachLayoutLoadsAsTheHeadlessLoadDoes) {
     };
     const auto ok = [](Dlg& d) { uitest::PressOk(&d); };
     const Case cases[] = {
-        {"MD, INCL, AZIM",
+        {"MD, INCL, AZIM, whose MD is read whatever 存在MD says",
          [&](Dlg& d) {
+             ShowTab(d, 1);
+             uitest::PressButton(d.GetDataPage(), DataPage::IDC_MD_EXISTS);
              ChooseLayout(d, DataPage::IDC_MD_INCL_AZIM);
              ok(d);
          },

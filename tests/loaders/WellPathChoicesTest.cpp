@@ -59,21 +59,3 @@ TEST_F(WellPathChoices, XYZWithoutMdLeavesTheLoadersMdColumnAsItWas) {
     loader.TakeChoices(Assignment(PATH_X_Y_Z, {}, true));
     EXPECT_EQ(loader.MDColumn(), 65535);
 }
-
-TEST_F(WellPathChoices, TheLayoutsColumnsAreTheOnesLoaded) {
-    file.Write("A B C D\n10 20 30 40\n");
-    loader.TakeChoices(Assignment(PATH_TVD_X_Y,
-                                  {{PathColumn::Md, 4},
-                                   {PathColumn::Tvd, 3},
-                                   {PathColumn::X, 2},
-                                   {PathColumn::Y, 1},
-                                   {PathColumn::Z, 4},
-                                   {PathColumn::Dx, 4}}, // not of this layout: not handed over
-                                  true));
-    ASSERT_TRUE(loader.LoadPath());
-    const COMMON::STRUCT_WELL_PATH_POINT& point = path.dqPoints.at(0);
-    EXPECT_EQ(point.fMD, 40.0f);
-    EXPECT_EQ(point.fInclOrDepth, 30.0f);
-    EXPECT_EQ(point.uAzimOrX.dValue, 20.0);
-    EXPECT_EQ(point.uY.dValue, 10.0);
-}

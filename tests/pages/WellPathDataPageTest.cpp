@@ -201,13 +201,6 @@ TEST_F(WellPathDataPage, AColumnWhoseFirstValueIsTextIsNotPreselected) {
     EXPECT_FALSE(page->IsAssignmentComplete());
 }
 
-TEST_F(WellPathDataPage, ALaterColumnStandingForTheSameQuantityIsPreselected) {
-    Page* page = Open("MD DEPTH TVD X Y\n1000 1000 999 5 6\n");
-    host->ShowPage(page);
-    Click(page, Page::IDC_TVD_X_Y);
-    EXPECT_EQ(List(page, Page::IDC_MD_COLUMN)->currentText(), "2:DEPTH");
-}
-
 TEST_F(WellPathDataPage, TheUsersChoicesAreWhatItReports) {
     Page* page = Open("P Q R S U\n1 2 3 4 5\n");
     host->ShowPage(page);
