@@ -5,6 +5,7 @@
 #include "dialogs/ColumnChoiceList.h"
 #include "interface/HeaderSuggestions.h"
 #include "reader/CDataFileReader.h"
+#include "reader/TableColumnNames.h"
 
 #include <QLabel>
 #include <QStyle>
@@ -54,7 +55,7 @@ std::vector<std::wstring> CDlgDescreteDataBase::HeaderNames() const {
     if (m_pReader == nullptr)
         return {};
     // Both rock core tables name their columns alike.
-    return welldata::HeaderNames(m_pReader->GetFirstRow(), welldata::TableKind::CoreAnalysis);
+    return welldata::TableColumnNames(m_pReader->GetFirstRow(), false);
 }
 
 QString CDlgDescreteDataBase::HeaderTitle(int number, const QString& name) const {

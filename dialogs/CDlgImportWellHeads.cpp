@@ -6,6 +6,7 @@
 #include "interface/HeaderSuggestions.h"
 #include "loaders/CWellHead.h"
 #include "platform/ReadableMemory.h"
+#include "reader/TableColumnNames.h"
 #include "ui_CDlgImportWellHeads.h"
 #include "welldata/MessageBox.h"
 
@@ -59,8 +60,7 @@ bool CDlgImportWellHeads::OnInitDialog() {
 }
 
 void CDlgImportWellHeads::OnHeaderRow(Row row) {
-    const std::vector<std::wstring> names =
-        welldata::HeaderNames(row, welldata::TableKind::WellHead);
+    const std::vector<std::wstring> names = welldata::TableColumnNames(row, false);
     const QStringList entries = welldata::NumberedColumnEntries(names);
     for (const Attribute& attribute : m_attributes)
         welldata::FillColumnChoiceList(attribute.column, entries);

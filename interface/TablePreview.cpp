@@ -5,49 +5,15 @@
 #include "interface/HeaderSuggestions.h"
 #include "loaders/TableCurveList.h"
 #include "platform/QuietMessages.h"
-#include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
+#include "reader/TableColumnNames.h"
 #include "settings/ColumnRecognizer.h"
+#include "settings/PathColumnRecognizer.h"
 #include "settings/WellAttributeId.h"
 
 namespace welldata {
 
 namespace {
-
-// The "well_path" attribute each path column stands for.
-unsigned int PathColumnId(PathColumn column) {
-    switch (column) {
-    case PathColumn::Md:
-        return WAI_PATH_MD;
-    case PathColumn::Incl:
-        return WAI_PATH_INCL;
-    case PathColumn::Azim:
-        return WAI_PATH_AZIM;
-    case PathColumn::Tvd:
-        return WAI_PATH_TVD;
-    case PathColumn::Dx:
-        return WAI_PATH_DX;
-    case PathColumn::Dy:
-        return WAI_PATH_DY;
-    case PathColumn::X:
-        return WAI_PATH_X;
-    case PathColumn::Y:
-        return WAI_PATH_Y;
-    case PathColumn::Z:
-        return WAI_PATH_Z;
-    }
-    return WAI_NONE;
-}
-
-std::wstring CleanName(std::wstring_view cell, bool first, bool dropCommentMark) {
-    // A UTF-8 file with a byte order mark carries it into its first cell.
-    if (first && !cell.empty() && cell.front() == L'\xFEFF')
-        cell.remove_prefix(1);
-    std::wstring name = Trim(cell);
-    if (dropCommentMark && name.size() > 1 && name.front() == L'#')
-        name.erase(0, 1);
-    return name;
-}
 
 // The 0-based column recognised as `id`, -1 for none.
 int ColumnOf(const std::map<unsigned int, int>& recognised, unsigned int id) {
@@ -69,7 +35,7 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
         preview.failure = reader.GetFailure();
         return preview;
     }
-    preview.names = HeaderNames(reader.GetFirstRow(), kind);
+    preview.names = TableColumnNames(reader);
     for (size_t column = 0; column < preview.names.size(); ++column) {
         const int index = static_cast<int>(column);
         preview.numericFirstCell.push_back(reader.IsNumericCell(index));
@@ -80,14 +46,6 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     if (preview.names.empty())
         preview.failure.error = LoadError::NoData;
     return preview;
-}
-
-std::vector<std::wstring> HeaderNames(const Row& header, TableKind kind) {
-    std::vector<std::wstring> names;
-    names.reserve(header.size());
-    for (size_t column = 0; column < header.size(); ++column)
-        names.push_back(CleanName(header[column], column == 0, kind == TableKind::WellLog));
-    return names;
 }
 
 WellHeadChoices SuggestWellHeadChoices(const TablePreview& preview) {
@@ -114,19 +72,10 @@ WellHeadChoices SuggestWellHeadChoices(const std::vector<std::wstring>& names) {
 
 PathColumnAssignment SuggestPathAssignment(const TablePreview& preview, std::int32_t dataType) {
     // Only columns whose first value is a number are offered, as on the page.
-    const auto recognised = ColumnRecognizer(WellAttributeSection::WellPath, false)
-                                .FindColumns(preview.names, [&preview](int column) {
-                                    return preview.numericFirstCell[static_cast<size_t>(column)];
-                                });
-    PathColumnAssignment assignment;
-    assignment.dataType = dataType;
-    std::vector<PathColumn> columns = RequiredPathColumns(dataType);
-    columns.push_back(PathColumn::Md);
-    for (PathColumn column : columns)
-        assignment.Column(column) =
-            static_cast<std::uint16_t>(ColumnOf(recognised, PathColumnId(column)) + 1);
-    assignment.hasMd = assignment.Column(PathColumn::Md) > 0;
-    return assignment;
+    return PathColumnRecognizer::Recognise(
+        preview.names,
+        [&preview](int column) { return preview.numericFirstCell[static_cast<size_t>(column)]; },
+        dataType);
 }
 
 bool DetectPathLayout(const TablePreview& preview, PathColumnAssignment& assignment) {

@@ -2,6 +2,7 @@
 
 #include "controls/CFileDialogExt.h"
 #include "dialogs/CDlgAddWellHead.h"
+#include "dialogs/CDlgImportSingleWellPath.h"
 #include "dialogs/CDlgImportWellHeads.h"
 #include "dialogs/CDlgRockCoreAnalyse.h"
 #include "dialogs/CDlgRockCoreDescribe.h"
@@ -9,6 +10,7 @@
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
+#include "loaders/CWellPath.h"
 #include "platform/CWaitCursor.h"
 #include "reader/CDataFileReader.h"
 
@@ -101,32 +103,30 @@ bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
 
 // The roads below are filled in with their import dialogs.
 
-namespace {
-
-// Runs the import dialog of a well head or rock core table on `reader`, given
-// `loader`, and on OK the loader under the wait cursor. The tables are plain
-// text tables whose first line is their header, whatever an earlier load on the
-// same object left set. The reader's rows stay only when `keepRows` is set.
+// The tables are plain text tables whose first line is their header, whatever
+// an earlier load on the same object left set.
 template <class Dialog, class Loader>
-bool RunTableImport(CDataFileReader& reader, Loader& loader, bool keepRows) {
+bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows) {
+    CDataFileReader& reader = *m_load.m_pReader;
     reader.SetDataFormat(COMMON::WLDF_TEXT);
     reader.SetHeaderRow(true);
     reader.SetHeaderSearch(false);
+    m_load.m_lastFailure = {};
     bool loaded = false;
     {
         Dialog dialog(&reader);
         dialog.SetLoader(&loader);
         if (dialog.exec() == QDialog::Accepted) {
             const CWaitCursor waitCursor;
-            loaded = loader.Load();
+            loaded = (loader.*load)();
+            if (!loaded)
+                m_load.RecordFailure();
         }
     }
     if (!keepRows)
         reader.Clear();
     return loaded;
 }
-
-} // namespace
 
 bool CInteractiveLoad::LoadNewWellHead() {
     COMMON::STRUCT_WELL_HEAD& wellHead = m_load.m_stSingleWellHead;
@@ -142,11 +142,13 @@ bool CInteractiveLoad::LoadNewWellHead() {
 bool CInteractiveLoad::LoadWellHeads() {
     m_load.DeleteWellHead();
     // The rows stay in the reader for the host's GetData.
-    return RunTableImport<CDlgImportWellHeads>(*m_load.m_pReader, *m_load.m_pWellHeadLoader, true);
+    return RunTableImport<CDlgImportWellHeads>(*m_load.m_pWellHeadLoader, &CWellHead::Load, true);
 }
 
 bool CInteractiveLoad::LoadWellPath() {
-    return false;
+    m_load.DeleteWellPath();
+    return RunTableImport<CDlgImportSingleWellPath>(*m_load.m_pWellPathLoader, &CWellPath::LoadPath,
+                                                    false);
 }
 
 bool CInteractiveLoad::LoadWellLogTable() {
@@ -155,14 +157,14 @@ bool CInteractiveLoad::LoadWellLogTable() {
 
 bool CInteractiveLoad::LoadCoreAnalysis() {
     m_load.DeleteRockCoreAnalyse();
-    return RunTableImport<CDlgRockCoreAnalyse>(*m_load.m_pReader, *m_load.m_pRockCoreAnalyseLoader,
-                                               false);
+    return RunTableImport<CDlgRockCoreAnalyse>(*m_load.m_pRockCoreAnalyseLoader,
+                                               &CRockCoreAnalyse::Load, false);
 }
 
 bool CInteractiveLoad::LoadCoreDescription() {
     m_load.DeleteRockCoreDescribe();
-    return RunTableImport<CDlgRockCoreDescribe>(*m_load.m_pReader,
-                                                *m_load.m_pRockCoreDescribeLoader, false);
+    return RunTableImport<CDlgRockCoreDescribe>(*m_load.m_pRockCoreDescribeLoader,
+                                                &CRockCoreDescribe::Load, false);
 }
 
 bool CInteractiveLoad::LoadLasFile() {

@@ -40,5 +40,11 @@ private:
     bool LoadCoreDescription();
     bool LoadLasFile();
 
+    // Runs the import dialog of a text table on the load object's reader, given
+    // `loader`, and on OK `load` under the wait cursor, keeping why it failed.
+    // The reader's rows stay only when `keepRows` is set.
+    template <class Dialog, class Loader>
+    bool RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows);
+
     CLoadData& m_load;
 };
