@@ -1,3 +1,4 @@
+#include "loaders/CurveKind.h"
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
 #include "settings/ScopedSettingsFile.h"
@@ -41,6 +42,51 @@ TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     for (const auto& curve : multi)
         types.push_back(curve.strType);
     EXPECT_EQ(types, (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
+}
+
+// Each row as "name|column|type|unit|id".
+std::vector<std::wstring> Rows(const std::vector<TableCurveList::ListedCurve>& rows) {
+    std::vector<std::wstring> texts;
+    for (const auto& row : rows)
+        texts.push_back(row.name + L"|" + std::to_wstring(row.column) + L"|" + row.type + L"|" +
+                        row.unit + L"|" + std::to_wstring(row.curveId));
+    return texts;
+}
+
+TEST(TableCurveListTest, LasCurvesAreNamedAsLasCurvesAndKeepTheirUnits) {
+    ScopedSettingsFile settings(kSettings + "55=TOP\n");
+    testing_support::ScratchFile file;
+    // A curve named like no setting, a duplicate, an empty mnemonic, a
+    // rock core id (55) that is no curve, an unknown unit.
+    ASSERT_TRUE(file.ReadLas(testing_support::LasHeader() +
+                             "~Curve\n dept.M : depth\n gr .GAPI/m : gamma\n Rt .OHMM : r\n"
+                             " GR .API : again\n .M : nameless\n TOP .M : top\n POR . : p\n"
+                             "~A\n1 2 3 4 5 6 7\n"));
+    const auto rows = TableCurveList::ListLas(*file.Section(L"~C"));
+    EXPECT_EQ(Rows(rows), (std::vector<std::wstring>{
+                              L"DEPTH|1|DEPTH|M|17", L"GR|2|GR|GAPI/m|21", L"RT|3|RT|OHMM|30",
+                              L"GR|4|GR|API|21", L"|5||M|-1", L"TOP|6||M|-1", L"POR|7|POR||49"}));
+    // Collected on the single well page, a row without a type takes its name.
+    EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::SingleWell).strType, L"TOP");
+    EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::MultiWell).strType, L"");
+}
+
+TEST(TableCurveListTest, LasDepthAndCoordinateUnitsByTheirFirstLetter) {
+    testing_support::ScratchFile file;
+    const auto units = [&file](const std::string& curves) {
+        EXPECT_TRUE(file.ReadLas(testing_support::LasHeader() + "~Curve\n" + curves + "~A\n"));
+        auto depth = COMMON::COOR_UNIT_IN;
+        auto coordinate = COMMON::COOR_UNIT_IN; // kept when no curve of the kind is there
+        welldata::ReadLasCurveUnits(*file.Section(L"~C"), depth, coordinate);
+        return std::pair(depth, coordinate);
+    };
+    EXPECT_EQ(units(" DEPT.M : d\n GR.API : g\n"),
+              std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_IN));
+    EXPECT_EQ(units(" DEPT.M : d\n TVDSS.FT : t\n"),
+              std::pair(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN));
+    EXPECT_EQ(units(" md.cm : d\n x.Feet : x\n DY.dm : y\n"),
+              std::pair(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_DM));
+    EXPECT_EQ(units(" Z.km : z\n X. : x\n"), std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_M));
 }
 
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
