@@ -2,14 +2,18 @@
 
 #include "controls/CFileDialogExt.h"
 #include "dialogs/CDlgAddWellHead.h"
+#include "dialogs/CDlgImportMultiWellLogs.h"
+#include "dialogs/CDlgImportSingleWellLog.h"
 #include "dialogs/CDlgImportSingleWellPath.h"
 #include "dialogs/CDlgImportWellHeads.h"
 #include "dialogs/CDlgRockCoreAnalyse.h"
 #include "dialogs/CDlgRockCoreDescribe.h"
 #include "dialogs/QtPresenters.h"
+#include "interface/MultiWellHeader.h"
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
+#include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
 #include "platform/CWaitCursor.h"
 #include "reader/CDataFileReader.h"
@@ -111,6 +115,13 @@ bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bo
     reader.SetDataFormat(COMMON::WLDF_TEXT);
     reader.SetHeaderRow(true);
     reader.SetHeaderSearch(false);
+    return RunImportDialog<Dialog>(
+        loader, [&loader, load] { return (loader.*load)(); }, keepRows);
+}
+
+template <class Dialog, class Loader, class Load>
+bool CInteractiveLoad::RunImportDialog(Loader& loader, Load load, bool keepRows) {
+    CDataFileReader& reader = *m_load.m_pReader;
     m_load.m_lastFailure = {};
     bool loaded = false;
     {
@@ -118,7 +129,7 @@ bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bo
         dialog.SetLoader(&loader);
         if (dialog.exec() == QDialog::Accepted) {
             const CWaitCursor waitCursor;
-            loaded = (loader.*load)();
+            loaded = load();
             if (!loaded)
                 m_load.RecordFailure();
         }
@@ -152,7 +163,17 @@ bool CInteractiveLoad::LoadWellPath() {
 }
 
 bool CInteractiveLoad::LoadWellLogTable() {
-    return false;
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    // The header is the first line naming the depth; the first line of the
+    // table is its header whatever an earlier LAS load on the object left set.
+    reader.SetHeaderSearch(true);
+    reader.SetHeaderRow(true);
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunImportDialog<CDlgImportSingleWellLog>(
+        loader, [&loader] { return loader.LoadLog(); }, false);
 }
 
 bool CInteractiveLoad::LoadCoreAnalysis() {
@@ -168,7 +189,22 @@ bool CInteractiveLoad::LoadCoreDescription() {
 }
 
 bool CInteractiveLoad::LoadLasFile() {
-    return false;
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetDataFormat(COMMON::WLDF_LAS);
+    reader.SetHeaderRow(false);
+    // The preview is a LAS read too: after an earlier load's Clear it needs
+    // a section table as much as the load does.
+    reader.EnsureSections();
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunImportDialog<CDlgImportSingleWellLog>(
+        loader,
+        [&reader, &loader] {
+            reader.EnsureSections();
+            return loader.LoadLas();
+        },
+        false);
 }
 
 bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH>* sink) {
@@ -183,8 +219,48 @@ bool CInteractiveLoad::ReadFileWis(std::wstring& /*path*/) {
     return false;
 }
 
-bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& /*list*/,
-                                      bool /*listHoldsFiles*/) {
+bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& list, bool listHoldsFiles) {
     welldata::InstallQtPresenters();
-    return false;
+    if (CLoadData::GetProcessLoadType() != COMMON::LDT_MULTI_WELL_LOG)
+        return false;
+    CDataFileReader& reader = *m_load.m_pReader;
+    m_load.m_nFileType = 1;
+    reader.SetProgressCtrl(nullptr);
+    reader.SetHeaderSearch(true);
+    // The batch stays silent about bad LAS files for the object's life.
+    reader.SetBatchLoad(true);
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+
+    welldata::MultiWellHeader header;
+    if (!listHoldsFiles) {
+        header.AddNames(list);
+    } else {
+        if (!header.ReadFiles(reader, list, m_load.m_strLoadFileName)) {
+            reader.Clear();
+            return false;
+        }
+        if (!header.GetFailedFiles().empty())
+            welldata::ShowInformation(header.FailedFilesMessage(),
+                                      welldata::MessageOwner::FocusWindow);
+    }
+    // A header file that cannot be written is not reported: the dialog then
+    // reads what is there, or ends.
+    const std::wstring headerPath = welldata::MultiWellHeader::FilePath();
+    header.Write(headerPath);
+    m_load.m_strLoadFileName = headerPath;
+
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    reader.SetProgressCtrl(nullptr);
+    reader.SetHeaderSearch(true);
+    reader.Clear();
+    reader.SetFilePath(headerPath);
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    // Its only row is the header, whatever an earlier LAS load left set.
+    reader.SetHeaderRow(true);
+    reader.Clear();
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunImportDialog<CDlgImportMultiWellLogs>(
+        loader, [&loader] { return loader.LoadLog(); }, false);
 }

@@ -45,6 +45,10 @@ private:
     // The reader's rows stay only when `keepRows` is set.
     template <class Dialog, class Loader>
     bool RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows);
+    // The same on a reader the road has set up itself; `load` is any callable
+    // that loads and says whether it did.
+    template <class Dialog, class Loader, class Load>
+    bool RunImportDialog(Loader& loader, Load load, bool keepRows);
 
     CLoadData& m_load;
 };
