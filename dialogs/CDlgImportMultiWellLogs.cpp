@@ -4,21 +4,17 @@
 #include "loaders/CWellLog.h"
 #include "pages/CDlgMultiWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
-#include "platform/ReadableMemory.h"
 #include "ui_CDlgImportMultiWellLogs.h"
 #include "welldata/MessageBox.h"
 
-#include <QEvent>
-
 namespace {
 
-const wchar_t* const kLoaderUnreadable = L"设置用户数据时，程序异常。";
 const wchar_t* const kDepthProblemCaption = L"深度数据问题";
 
 } // namespace
 
 CDlgImportMultiWellLogs::CDlgImportMultiWellLogs(CDataFileReader* reader, QWidget* parent)
-    : CDlgImportBase(reader, IDC_PREVIEW, IDC_TABS, parent),
+    : CDlgImportWellLogBase(reader, IDC_PREVIEW, IDC_TABS, parent),
       m_ui(std::make_unique<Ui::CDlgImportMultiWellLogs>()),
       m_pDataPage(new CDlgMultiWellLogInputData(this)),
       m_pSettingPage(new CDlgSingleWellLogSetting(this)) {
@@ -34,25 +30,19 @@ void CDlgImportMultiWellLogs::InitPages() {
         tabs->ShowTabPage(m_pDataPage);
 }
 
-void CDlgImportMultiWellLogs::changeEvent(QEvent* event) {
-    CDlgImportBase::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && m_pDataPage->HasWindow() &&
-        m_pDataPage->isVisible())
-        m_pDataPage->update();
+QWidget* CDlgImportMultiWellLogs::DataPageWindow() const {
+    return m_pDataPage->HasWindow() ? m_pDataPage : nullptr;
 }
 
 void CDlgImportMultiWellLogs::accept() {
-    if (!welldata::IsReadable(m_pLoader)) {
-        welldata::ShowApplicationMessage(kLoaderUnreadable);
-        reject();
+    if (!CheckLoader())
         return;
-    }
     welldata::WellLogChoices choices;
     if (m_pDataPage->HasWindow())
         m_pDataPage->CollectCurves(choices.curves);
     if (m_pSettingPage->HasWindow())
         m_pSettingPage->GetChoices(choices, true);
-    if (!m_pLoader->TakeMultiWellChoices(choices)) {
+    if (!Loader()->TakeMultiWellChoices(choices)) {
         welldata::MessageRequest problem;
         problem.text = welldata::DepthCurveProblem(welldata::CountDepthCurves(choices.curves));
         problem.caption = kDepthProblemCaption;
@@ -60,6 +50,5 @@ void CDlgImportMultiWellLogs::accept() {
         welldata::ShowMessage(problem);
         return;
     }
-    m_handedOver = choices;
-    CDlgImportBase::accept();
+    HandOver(choices);
 }

@@ -16,13 +16,10 @@
 //   if (dialog.exec() == QDialog::Accepted) logLoader->LoadLog();
 #pragma once
 
-#include "dialogs/CDlgImportBase.h"
-#include "welldata/LoadChoices.h"
+#include "dialogs/CDlgImportWellLogBase.h"
 
 #include <memory>
-#include <optional>
 
-class CWellLog;
 class CDlgMultiWellLogInputData;
 class CDlgSingleWellLogSetting;
 
@@ -30,7 +27,7 @@ namespace Ui {
 class CDlgImportMultiWellLogs;
 }
 
-class CDlgImportMultiWellLogs : public CDlgImportBase {
+class CDlgImportMultiWellLogs : public CDlgImportWellLogBase {
     Q_OBJECT
 
 public:
@@ -40,14 +37,8 @@ public:
     explicit CDlgImportMultiWellLogs(CDataFileReader* reader, QWidget* parent = nullptr);
     ~CDlgImportMultiWellLogs() override;
 
-    // The loader that receives the choices on OK (borrowed); none at first.
-    void SetLoader(CWellLog* loader) { m_pLoader = loader; }
-
     CDlgMultiWellLogInputData* GetDataPage() const { return m_pDataPage; }
     CDlgSingleWellLogSetting* GetSettingPage() const { return m_pSettingPage; }
-
-    // The choices handed to the loader on OK; none before or without an OK.
-    const std::optional<welldata::WellLogChoices>& GetHandedOver() const { return m_handedOver; }
 
     // OK: validates, hands the choices over, then ends the dialog.
     void accept() override;
@@ -55,13 +46,10 @@ public:
 protected:
     // The curve page and the settings page on their tabs, the curve page shown.
     void InitPages() override;
-    // Coming back to the dialog repaints the curve page.
-    void changeEvent(QEvent* event) override;
+    QWidget* DataPageWindow() const override;
 
 private:
     std::unique_ptr<Ui::CDlgImportMultiWellLogs> m_ui;
     CDlgMultiWellLogInputData* m_pDataPage;
     CDlgSingleWellLogSetting* m_pSettingPage;
-    CWellLog* m_pLoader = nullptr;
-    std::optional<welldata::WellLogChoices> m_handedOver;
 };

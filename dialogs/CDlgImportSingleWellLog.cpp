@@ -6,20 +6,11 @@
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
 #include "pages/CDlgWellDataUnit.h"
-#include "platform/ReadableMemory.h"
 #include "ui_CDlgImportSingleWellLog.h"
 #include "welldata/MessageBox.h"
 
-#include <QEvent>
-
-namespace {
-
-const wchar_t* const kLoaderUnreadable = L"设置用户数据时，程序异常。";
-
-} // namespace
-
 CDlgImportSingleWellLog::CDlgImportSingleWellLog(CDataFileReader* reader, QWidget* parent)
-    : CDlgImportBase(reader, IDC_PREVIEW, IDC_TABS, parent),
+    : CDlgImportWellLogBase(reader, IDC_PREVIEW, IDC_TABS, parent),
       m_ui(std::make_unique<Ui::CDlgImportSingleWellLog>()),
       m_pHintsPage(new CDlgSingleWellLogHints(this)),
       m_pDataPage(new CDlgSingleWellLogInputData(this)),
@@ -47,31 +38,24 @@ void CDlgImportSingleWellLog::PresetUnitPage() {
 void CDlgImportSingleWellLog::OnTabSelChange(int index) {
     if (index == kUnitTab)
         PresetUnitPage();
-    CDlgImportBase::OnTabSelChange(index);
+    CDlgImportWellLogBase::OnTabSelChange(index);
 }
 
-void CDlgImportSingleWellLog::changeEvent(QEvent* event) {
-    CDlgImportBase::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && m_pDataPage->HasWindow() &&
-        m_pDataPage->isVisible())
-        m_pDataPage->update();
+QWidget* CDlgImportSingleWellLog::DataPageWindow() const {
+    return m_pDataPage->HasWindow() ? m_pDataPage : nullptr;
 }
 
 void CDlgImportSingleWellLog::accept() {
-    if (!welldata::IsReadable(m_pLoader)) {
-        welldata::ShowApplicationMessage(kLoaderUnreadable);
-        reject();
+    if (!CheckLoader())
         return;
-    }
     const welldata::WellLogChoices choices = CollectChoices();
-    if (!m_pLoader->TakeChoices(choices)) {
+    if (!Loader()->TakeChoices(choices)) {
         const int depthCurves = welldata::CountDepthCurves(choices.curves);
         welldata::ShowInformation(welldata::DepthCurveProblem(depthCurves),
                                   welldata::MessageOwner::Dialog);
         return;
     }
-    m_handedOver = choices;
-    CDlgImportBase::accept();
+    HandOver(choices);
 }
 
 welldata::WellLogChoices CDlgImportSingleWellLog::CollectChoices() {

@@ -16,14 +16,12 @@
 //   if (dialog.exec() == QDialog::Accepted) logLoader->LoadLog();  // LoadLas for LAS
 #pragma once
 
-#include "dialogs/CDlgImportBase.h"
+#include "dialogs/CDlgImportWellLogBase.h"
 #include "pages/IPathDataTypeOwner.h"
 #include "welldata/LoadChoices.h"
 
 #include <memory>
-#include <optional>
 
-class CWellLog;
 class CDlgSingleWellLogHints;
 class CDlgSingleWellLogInputData;
 class CDlgSingleWellLogSetting;
@@ -33,7 +31,7 @@ namespace Ui {
 class CDlgImportSingleWellLog;
 }
 
-class CDlgImportSingleWellLog : public CDlgImportBase, public IPathDataTypeOwner {
+class CDlgImportSingleWellLog : public CDlgImportWellLogBase, public IPathDataTypeOwner {
     Q_OBJECT
 
 public:
@@ -44,16 +42,10 @@ public:
     explicit CDlgImportSingleWellLog(CDataFileReader* reader, QWidget* parent = nullptr);
     ~CDlgImportSingleWellLog() override;
 
-    // The loader that receives the choices on OK (borrowed); none at first.
-    void SetLoader(CWellLog* loader) { m_pLoader = loader; }
-
     CDlgSingleWellLogHints* GetHintsPage() const { return m_pHintsPage; }
     CDlgSingleWellLogInputData* GetDataPage() const { return m_pDataPage; }
     CDlgSingleWellLogSetting* GetSettingPage() const { return m_pSettingPage; }
     CDlgWellDataUnit* GetUnitPage() const { return m_pUnitPage; }
-
-    // The choices handed to the loader on OK; none before or without an OK.
-    const std::optional<welldata::WellLogChoices>& GetHandedOver() const { return m_handedOver; }
 
     // The path layout the data page chose last (0 before it chose one).
     std::int32_t GetPathDataType() const override { return m_nDataType; }
@@ -68,8 +60,7 @@ protected:
     void InitPages() override;
     // The unit tab takes the file's units again (until the user changed it).
     void OnTabSelChange(int index) override;
-    // Coming back to the dialog repaints the data page.
-    void changeEvent(QEvent* event) override;
+    QWidget* DataPageWindow() const override;
 
 private:
     void PresetUnitPage();
@@ -81,7 +72,5 @@ private:
     CDlgSingleWellLogInputData* m_pDataPage;
     CDlgSingleWellLogSetting* m_pSettingPage;
     CDlgWellDataUnit* m_pUnitPage;
-    CWellLog* m_pLoader = nullptr;
     std::int32_t m_nDataType = 0;
-    std::optional<welldata::WellLogChoices> m_handedOver;
 };

@@ -5,6 +5,7 @@
 #include "controls/CEditListCtrl.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportMultiWellLogs.h"
+#include "dialogs/LogDialogFixture.h"
 #include "loaders/CWellLog.h"
 #include "pages/CDlgMultiWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
@@ -33,22 +34,14 @@ CEditListCtrl* CurveList(Dlg& dialog) {
     return dialog.GetDataPage()->GetCurveList();
 }
 
-class ImportMultiWellLogs : public testing::Test {
+class ImportMultiWellLogs : public LogDialogFixture<Dlg> {
 protected:
+    ImportMultiWellLogs() : LogDialogFixture(kSettings) {}
+
     int Run(const std::function<void(Dlg&)>& drive) {
         file.Write(kHeader).SetHeaderSearch(true);
-        dialog = std::make_unique<Dlg>(&file.reader);
-        dialog->SetLoader(&loader);
-        return uitest::RunModal(*dialog, [&drive](QDialog& d) { drive(static_cast<Dlg&>(d)); });
+        return RunDialog(drive);
     }
-
-    settings_test::ScopedSettingsFile settings{kSettings};
-    testing_support::ScratchFile file;
-    COMMON::STRUCT_WELL_PATH path;
-    COMMON::STRUCT_WELL_CURVE record;
-    CWellLog loader{&file.reader, &path, &record};
-    MessageCapture messages;
-    std::unique_ptr<Dlg> dialog;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "controls/CEditListCtrl.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
+#include "dialogs/LogDialogFixture.h"
 #include "loaders/CWellLog.h"
 #include "pages/CDlgSingleWellLogHints.h"
 #include "pages/CDlgSingleWellLogInputData.h"
@@ -55,29 +56,19 @@ QComboBox* UnitList(Dlg& dialog, int id) {
     return uitest::Control<QComboBox>(dialog.GetUnitPage(), id);
 }
 
-class ImportSingleWellLog : public testing::Test {
+class ImportSingleWellLog : public LogDialogFixture<Dlg> {
 protected:
-    // Runs the dialog on a log table (or a LAS file) with the text `bytes`;
-    // `drive` acts on it once it is up and ends it.
+    ImportSingleWellLog() : LogDialogFixture(kSettings) {}
+
+    // Runs the dialog on a log table (or a LAS file) with the text `bytes`.
     int Run(const std::string& bytes, const std::function<void(Dlg&)>& drive, bool las = false,
             bool withLoader = true) {
         file.Write(bytes).SetDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
         file.reader.SetHeaderSearch(!las);
         file.reader.SetHeaderRow(!las);
         file.reader.EnsureSections();
-        dialog = std::make_unique<Dlg>(&file.reader);
-        if (withLoader)
-            dialog->SetLoader(&loader);
-        return uitest::RunModal(*dialog, [&drive](QDialog& d) { drive(static_cast<Dlg&>(d)); });
+        return RunDialog(drive, withLoader);
     }
-
-    settings_test::ScopedSettingsFile settings{kSettings};
-    testing_support::ScratchFile file;
-    COMMON::STRUCT_WELL_PATH path;
-    COMMON::STRUCT_WELL_CURVE record;
-    CWellLog loader{&file.reader, &path, &record};
-    MessageCapture messages;
-    std::unique_ptr<Dlg> dialog;
 };
 
 } // namespace

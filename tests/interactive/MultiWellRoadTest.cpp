@@ -18,22 +18,16 @@
 
 #include <QLineEdit>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using Dlg = CDlgImportMultiWellLogs;
 using SettingPage = CDlgSingleWellLogSetting;
+using testing_support::FileBytes;
 using testing_support::MessageCapture;
 using testing_support::Narrow;
 using welldata::MultiWellHeader;
 
 namespace {
-
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(Narrow(path), std::ios::binary);
-    return (std::ostringstream() << file.rdbuf()).str();
-}
 
 CEditListCtrl* CurveList(Dlg& dialog) {
     return dialog.GetDataPage()->GetCurveList();

@@ -6,20 +6,14 @@
 #include "welldata/CodePage.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
+using testing_support::FileBytes;
 using testing_support::MessageCapture;
 using testing_support::Narrow;
 using welldata::MultiWellHeader;
 
 namespace {
-
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(Narrow(path), std::ios::binary);
-    return (std::ostringstream() << file.rdbuf()).str();
-}
 
 std::string Las(const std::string& curves) {
     return testing_support::LasHeader() + "~Curve\n" + curves + "~A\n1 2 3\n";
