@@ -1,3 +1,4 @@
+#include "loaders/CWellLog.h"
 #include "loaders/CurveKind.h"
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
@@ -6,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <tuple>
 
@@ -132,3 +137,59 @@ TEST(CurveUnitNormalizerTest, ExactlyOneDepthCurve) {
 }
 
 } // namespace
+
+// Real-world check: every public corpus file the LAS page can list, with all
+// its curves ticked as the page collects them, loads through the dialog's
+// hand-over the names and values the load by name gives.
+TEST(TableCurveListTest, CorpusCurvesTickedOnThePageLoadAsByName) {
+    namespace fs = std::filesystem;
+    const std::string corpus = testing_support::LasCorpusDir();
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "LAS corpus folder " << corpus << " not found: real-world check skipped";
+    ScopedSettingsFile settings(kSettings);
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".md" ||
+            entry.path().extension() == ".tsv")
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        testing_support::ScratchFile file;
+        if (!file.ReadLas(bytes, CDataFileReader::kReadLasPreview, true) ||
+            file.Section(L"~C") == nullptr)
+            continue;
+        welldata::WellLogChoices choices;
+        for (const auto& row : TableCurveList::ListLas(*file.Section(L"~C")))
+            choices.curves.push_back(
+                TableCurveList::ToCurve(row, TableCurveList::Page::SingleWell));
+        COMMON::STRUCT_WELL_PATH path;
+        COMMON::STRUCT_WELL_CURVE picked;
+        CWellLog dialogRoad(&file.reader, &path, &picked);
+        if (!dialogRoad.TakeChoices(choices)) // no single depth curve: the dialog says so
+            continue;
+        // The dialog's end clears the preview; the road then loads.
+        file.reader.Clear();
+        file.reader.EnsureSections();
+        const bool loaded = dialogRoad.LoadLas();
+
+        testing_support::ScratchFile again;
+        COMMON::STRUCT_WELL_CURVE byName;
+        CWellLog nameRoad(&again.reader, &path, &byName);
+        ASSERT_EQ(loaded,
+                  again.ReadLas(bytes, CDataFileReader::kReadAll, true) && nameRoad.LoadLas());
+        if (!loaded)
+            continue;
+        ASSERT_EQ(picked.lstCurves.size(), byName.lstCurves.size());
+        for (auto a = picked.lstCurves.begin(), b = byName.lstCurves.begin();
+             a != picked.lstCurves.end(); ++a, ++b) {
+            EXPECT_EQ(a->strName, b->strName);
+            EXPECT_EQ(a->vecValues.size(), b->vecValues.size());
+            EXPECT_TRUE(std::equal(
+                a->vecValues.begin(), a->vecValues.end(), b->vecValues.begin(), b->vecValues.end(),
+                [](float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }));
+        }
+        ++compared;
+    }
+    EXPECT_GT(compared, 50);
+}
