@@ -6,6 +6,7 @@
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportMultiWellLogs.h"
 #include "dialogs/LogDialogFixture.h"
+#include "dialogs/QtPresenters.h"
 #include "loaders/CWellLog.h"
 #include "pages/CDlgMultiWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
@@ -15,6 +16,7 @@
 #include "uisupport/WidgetDriver.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
@@ -145,6 +147,7 @@ TEST(ImportMultiWellLogsScreens, BothTabsOnABatchHeaderWithChineseNames) {
     COMMON::STRUCT_WELL_PATH path;
     COMMON::STRUCT_WELL_CURVE record;
     CWellLog loader(&file.reader, &path, &record);
+    welldata::InstallQtPresenters();
     Dlg dialog(&file.reader);
     dialog.SetLoader(&loader);
     uitest::RunModal(dialog, [](QDialog& d) {
@@ -154,6 +157,16 @@ TEST(ImportMultiWellLogsScreens, BothTabsOnABatchHeaderWithChineseNames) {
         uitest::SaveScreenshot(&multi, "import-multi-well-logs.png");
         uitest::ClickTab(multi.GetTabCtrl(), 1);
         uitest::SaveScreenshot(&multi, "import-multi-well-logs-settings.png");
+        // The depth message as the user sees it: a real box under its caption.
+        uitest::ClickTab(multi.GetTabCtrl(), 0);
+        uitest::ClickRowCheck(CurveList(multi), 0);
+        auto answer = uitest::WhenModal<QMessageBox>([](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "深度数据问题");
+            uitest::SaveScreenshot(box, "import-multi-well-logs-no-depth.png");
+            box->accept();
+        });
+        uitest::PressOk(&multi);
+        EXPECT_TRUE(answer->Fired());
         uitest::PressCancel(&multi);
     });
 }

@@ -259,14 +259,29 @@ TEST_F(WellLogRoads, CancelAtEachStepLoadsNothingAndLeavesNoCurves) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST_F(WellLogRoads, AFileThatIsNoLasFileEndsTheDialogWithTheParsersMessage) {
-    const std::wstring path = dir.Write("table.las", kTable);
-    auto fileAnswer = uitest::AnswerFileDialog({QString::fromStdWString(path)}, kLasFileType);
-    EXPECT_FALSE(interactive.ReadFile());
-    EXPECT_TRUE(fileAnswer->Fired());
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Messages().front().text.rfind(L"解释数据时没有找到相应的数据段", 0), 0u);
-    EXPECT_TRUE(interactive.GetData()->empty());
+TEST_F(WellLogRoads, AFileTheDialogCannotReadEndsItWithTheReadersMessage) {
+    const struct {
+        const char* name;
+        std::wstring path;
+        int fileType;
+        const wchar_t* message;
+    } cases[] = {
+        {"a table chosen as a LAS file", dir.Write("table.las", kTable), kLasFileType,
+         L"解释数据时没有找到相应的数据段"},
+        {"a table naming no depth", dir.Write("heads.txt", "NAME X Y\nA1 1 2\n"), kLogTableFileType,
+         L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.Clear();
+        auto fileAnswer = uitest::AnswerFileDialog({QString::fromStdWString(c.path)}, c.fileType);
+        EXPECT_FALSE(interactive.ReadFile());
+        EXPECT_TRUE(fileAnswer->Fired());
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Messages().front().text.rfind(c.message, 0), 0u);
+        EXPECT_TRUE(interactive.GetData()->empty());
+        EXPECT_TRUE(interactive.GetWellLog().lstCurves.empty());
+    }
 }
 
 TEST_F(WellLogRoads, ATableAfterALasFileOnTheSameObjectIsStillReadAsATable) {
