@@ -204,6 +204,10 @@ TEST_F(WellLogRoads, ALasFileWithEveryCurveTickedLoadsAsTheLoadByName) {
         }
         EXPECT_EQ(a.front().strUnit, L"M");
     }
+    // A table after the LAS files on the same object is still read as a table.
+    const std::wstring table = dir.Write("log.txt", kTable);
+    ASSERT_TRUE(LoadInteractively(table, kLogTableFileType, Ok));
+    ExpectHeadlessAlike(table, SuggestedChoices(table));
     EXPECT_EQ(messages.Count(), 0u);
 }
 
@@ -282,12 +286,4 @@ TEST_F(WellLogRoads, AFileTheDialogCannotReadEndsItWithTheReadersMessage) {
         EXPECT_TRUE(interactive.GetData()->empty());
         EXPECT_TRUE(interactive.GetWellLog().lstCurves.empty());
     }
-}
-
-TEST_F(WellLogRoads, ATableAfterALasFileOnTheSameObjectIsStillReadAsATable) {
-    ASSERT_TRUE(LoadInteractively(testing_support::SamplePath("well_log.las"), kLasFileType, Ok));
-    const std::wstring path = dir.Write("log.txt", kTable);
-    ASSERT_TRUE(LoadInteractively(path, kLogTableFileType, Ok));
-    EXPECT_EQ(interactive.GetWellLog().lstCurves.front().vecValues.size(), 3u);
-    ExpectHeadlessAlike(path, SuggestedChoices(path));
 }

@@ -9,15 +9,10 @@
 #include <gtest/gtest.h>
 
 using testing_support::FileBytes;
-using testing_support::MessageCapture;
 using testing_support::Narrow;
 using welldata::MultiWellHeader;
 
 namespace {
-
-std::string Las(const std::string& curves) {
-    return testing_support::LasHeader() + "~Curve\n" + curves + "~A\n1 2 3\n";
-}
 
 TEST(MultiWellHeaderTest, TheUnionKeepsTheFirstSpellingOfEachName) {
     MultiWellHeader header;
@@ -91,50 +86,6 @@ TEST(MultiWellHeaderTest, FailedFilesAreNamedThreeToALine) {
     EXPECT_EQ(
         header.FailedFilesMessage(),
         L"以下文件存在错误，将不会被加载，请检查文件数据！\r\na.las\tb.las\tc.las\r\nd.las\t");
-}
-
-TEST(MultiWellHeaderTest, LasFilesGiveTheirCurvesAndBadOnesLeaveTheList) {
-    testing_support::ScratchDir dir;
-    CDataFileReader reader;
-    reader.SetDataFormat(COMMON::WLDF_LAS);
-    reader.SetHeaderRow(false);
-    reader.SetBatchLoad(true);
-    std::vector<std::wstring> paths{
-        dir.Write("1.las", Las(" dept.M : d\n GR.API : g\n #RT.OHMM : r\n")),
-        dir.Write("2.txt", "DEPTH GR\n1 2\n"), // a table is no LAS file
-        testing_support::Widen(dir.Path()) + L"/missing.las",
-        dir.Write("3.las", Las(" DEPTH.M : d\n gr.API : g\n SP.MV : s\n")),
-    };
-    const std::vector<std::wstring> good{paths[0], paths[3]};
-    MessageCapture messages;
-    MultiWellHeader header;
-    std::wstring current;
-    ASSERT_TRUE(header.ReadFiles(reader, paths, current));
-    EXPECT_EQ(paths, good);
-    EXPECT_EQ(header.GetFailedFiles().size(), 2u);
-    EXPECT_EQ(header.GetNames(), (std::vector<std::wstring>{L"DEPTH", L"GR", L"RT", L"SP"}));
-    EXPECT_EQ(current, good.back());
-    // Batch reads are silent; a file that cannot be opened is still reported.
-    EXPECT_EQ(messages.Single(), L"打开文件失败。");
-}
-
-TEST(MultiWellHeaderTest, TextTablesGiveTheirHeaderLineAndStayInTheList) {
-    testing_support::ScratchDir dir;
-    CDataFileReader reader;
-    reader.SetBatchLoad(true);
-    std::vector<std::wstring> paths{
-        dir.Write("1.txt", "well A1\n#DEPTH GR AC\n1 2 3\n"),
-        dir.Write("2.txt", "no header here\n1 2\n"),
-        dir.Write("3.txt", "Depth gr DEN\n1 2 3\n"),
-    };
-    MessageCapture messages;
-    MultiWellHeader header;
-    std::wstring current;
-    ASSERT_TRUE(header.ReadFiles(reader, paths, current));
-    EXPECT_EQ(paths.size(), 3u);
-    EXPECT_TRUE(header.GetFailedFiles().empty());
-    EXPECT_EQ(header.GetNames(), (std::vector<std::wstring>{L"DEPTH", L"GR", L"AC", L"DEN"}));
-    EXPECT_EQ(messages.Single(), L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。");
 }
 
 } // namespace
