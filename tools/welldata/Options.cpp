@@ -112,9 +112,9 @@ const char* common::Help() {
 }
 
 const char* common::PlotHelp() {
-    return R"(  --plot FILE.png    draw a PNG log plot: tracks on a shared depth axis, nulls as
-                     gaps, resistivities on a logarithmic scale; with several
-                     files one picture each (FILE-<name>.png)
+    return R"(  --plot FILE.png    draw a log plot (PNG only): tracks on a shared depth axis,
+                     nulls as gaps, resistivities on a logarithmic scale; with
+                     several files one picture each (FILE-<name>.png)
 )";
 }
 
