@@ -5,6 +5,7 @@
 #include "interface/HeaderSuggestions.h"
 #include "loaders/TableCurveList.h"
 #include "platform/QuietMessages.h"
+#include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 #include "reader/TableColumnNames.h"
 #include "settings/ColumnRecognizer.h"
@@ -23,6 +24,17 @@ int ColumnOf(const std::map<unsigned int, int>& recognised, unsigned int id) {
 
 } // namespace
 
+int FindColumnByName(const std::vector<std::wstring>& names, std::wstring_view name) {
+    const auto unmarked = [](std::wstring_view text) {
+        return text.size() > 1 && text.front() == L'#' ? text.substr(1) : text;
+    };
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (EqualsNoCase(unmarked(names[i]), unmarked(name)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     TablePreview preview;
     preview.path = path;
@@ -31,7 +43,9 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     CDataFileReader reader;
     reader.SetFilePath(path);
     reader.SetHeaderSearch(kind == TableKind::WellLog);
-    if (!reader.Read(CDataFileReader::kReadPreview)) {
+    const bool read = reader.Read(CDataFileReader::kReadPreview);
+    preview.report = reader.GetReport();
+    if (!read) {
         preview.failure = reader.GetFailure();
         return preview;
     }

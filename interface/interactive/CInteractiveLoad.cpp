@@ -16,8 +16,10 @@
 #include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
 #include "platform/CWaitCursor.h"
+#include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 
+#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace {
@@ -109,33 +111,43 @@ bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
 
 // The tables are plain text tables whose first line is their header, whatever
 // an earlier load on the same object left set.
-template <class Dialog, class Loader>
-bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows) {
+void CInteractiveLoad::UseTextTable() {
     CDataFileReader& reader = *m_load.m_pReader;
     reader.SetDataFormat(COMMON::WLDF_TEXT);
     reader.SetHeaderRow(true);
     reader.SetHeaderSearch(false);
-    return RunImportDialog<Dialog>(
+}
+
+template <class Dialog, class Loader> bool CInteractiveLoad::RunImportDialog(Loader& loader) {
+    UseTextTable();
+    return ExecImportDialog<Dialog>(loader);
+}
+
+template <class Dialog, class Loader> bool CInteractiveLoad::ExecImportDialog(Loader& loader) {
+    Dialog dialog(m_load.m_pReader.get());
+    dialog.SetLoader(&loader);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+template <class Dialog, class Loader>
+bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows) {
+    UseTextTable();
+    return RunLoadDialog<Dialog>(
         loader, [&loader, load] { return (loader.*load)(); }, keepRows);
 }
 
 template <class Dialog, class Loader, class Load>
-bool CInteractiveLoad::RunImportDialog(Loader& loader, Load load, bool keepRows) {
-    CDataFileReader& reader = *m_load.m_pReader;
+bool CInteractiveLoad::RunLoadDialog(Loader& loader, Load load, bool keepRows) {
     m_load.m_lastFailure = {};
     bool loaded = false;
-    {
-        Dialog dialog(&reader);
-        dialog.SetLoader(&loader);
-        if (dialog.exec() == QDialog::Accepted) {
-            const CWaitCursor waitCursor;
-            loaded = load();
-            if (!loaded)
-                m_load.RecordFailure();
-        }
+    if (ExecImportDialog<Dialog>(loader)) {
+        const CWaitCursor waitCursor;
+        loaded = load();
+        if (!loaded)
+            m_load.RecordFailure();
     }
     if (!keepRows)
-        reader.Clear();
+        m_load.m_pReader->Clear();
     return loaded;
 }
 
@@ -172,7 +184,7 @@ bool CInteractiveLoad::LoadWellLogTable() {
     reader.SetHeaderSearch(true);
     reader.SetHeaderRow(true);
     CWellLog& loader = *m_load.m_pWellLogLoader;
-    return RunImportDialog<CDlgImportSingleWellLog>(
+    return RunLoadDialog<CDlgImportSingleWellLog>(
         loader, [&loader] { return loader.LoadLog(); }, false);
 }
 
@@ -198,7 +210,7 @@ bool CInteractiveLoad::LoadLasFile() {
     // a section table as much as the load does.
     reader.EnsureSections();
     CWellLog& loader = *m_load.m_pWellLogLoader;
-    return RunImportDialog<CDlgImportSingleWellLog>(
+    return RunLoadDialog<CDlgImportSingleWellLog>(
         loader,
         [&reader, &loader] {
             reader.EnsureSections();
@@ -211,12 +223,69 @@ bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_P
     if (sink == nullptr)
         return false;
     welldata::InstallQtPresenters();
-    return false;
+    const std::vector<std::wstring> paths = ChooseWellPathFiles();
+    if (paths.empty())
+        return false;
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetFilePath(paths.front());
+    reader.SetProgressCtrl(nullptr);
+    // One set of column choices, made on the first file, serves every file.
+    if (!RunImportDialog<CDlgImportSingleWellPath>(*m_load.m_pWellPathLoader))
+        return false;
+    std::vector<std::wstring> refused;
+    const int count = static_cast<int>(paths.size());
+    for (int index = 1; index <= count; ++index) {
+        const std::wstring& path = paths[index - 1];
+        reader.SetFilePath(path);
+        {
+            const CWaitCursor waitCursor;
+            m_load.m_pWellPathLoader->LoadPath(); // a file that fails still goes to the sink
+        }
+        const std::wstring name = welldata::FileNameOf(path);
+        if (!sink->OnDataLoaded(name.c_str(), m_load.m_stWellPath, index, count))
+            refused.push_back(path);
+        m_load.DeleteWellPath();
+        reader.Clear();
+    }
+    if (!refused.empty())
+        welldata::ShowApplicationMessage(RefusedFilesMessage(refused));
+    return true;
 }
 
-bool CInteractiveLoad::ReadFileWis(std::wstring& /*path*/) {
+std::vector<std::wstring> CInteractiveLoad::ChooseWellPathFiles() const {
+    CFileDialogExt dialog(true, QString(), QString(),
+                          QString::fromWCharArray(L"轨迹 (*.txt)|*.txt||"),
+                          welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
+    dialog.setWindowTitle(QString::fromWCharArray(L"加载轨迹"));
+    dialog.SetDataKind(COMMON::LDT_WELL_PATH);
+    dialog.SetMultipleSelection(true);
+    std::vector<std::wstring> paths;
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const QString& path : dialog.GetPathNames())
+            paths.push_back(path.toStdWString());
+    }
+    return paths;
+}
+
+std::wstring CInteractiveLoad::RefusedFilesMessage(const std::vector<std::wstring>& refused) {
+    std::wstring text = L"下列数据没有找到对应的井,请确认之后重试:";
+    for (size_t k = 0; k < refused.size(); ++k)
+        text += L"\r\n(" + std::to_wstring(k + 1) + L"):" + refused[k];
+    return text;
+}
+
+bool CInteractiveLoad::ReadFileWis(std::wstring& path) {
     welldata::InstallQtPresenters();
-    return false;
+    CFileDialogExt dialog(true, QStringLiteral("wis"), QString(),
+                          QString::fromWCharArray(L"加载wis格式曲线数据 (*.wis)|*.wis||"),
+                          welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
+    // WIS files are only picked here, never read: there is no layout to show.
+    dialog.SetDataKind(-1);
+    dialog.GetSampleBox()->hide();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    path = dialog.GetPathName().toStdWString();
+    return true;
 }
 
 bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& list, bool listHoldsFiles) {
@@ -261,6 +330,6 @@ bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& list, bool list
     reader.SetHeaderRow(true);
     reader.Clear();
     CWellLog& loader = *m_load.m_pWellLogLoader;
-    return RunImportDialog<CDlgImportMultiWellLogs>(
+    return RunLoadDialog<CDlgImportMultiWellLogs>(
         loader, [&loader] { return loader.LoadLog(); }, false);
 }

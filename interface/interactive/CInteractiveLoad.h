@@ -41,14 +41,23 @@ private:
     bool LoadLasFile();
 
     // Runs the import dialog of a text table on the load object's reader, given
-    // `loader`, and on OK `load` under the wait cursor, keeping why it failed.
-    // The reader's rows stay only when `keepRows` is set.
+    // `loader`; true on OK.
+    template <class Dialog, class Loader> bool RunImportDialog(Loader& loader);
+    // The import dialog, then on OK `load` under the wait cursor, keeping why it
+    // failed. The reader's rows stay only when `keepRows` is set.
     template <class Dialog, class Loader>
     bool RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows);
-    // The same on a reader the road has set up itself; `load` is any callable
-    // that loads and says whether it did.
+    // The same two steps on a reader the road has set up itself; `load` is any
+    // callable that loads and says whether it did.
+    template <class Dialog, class Loader> bool ExecImportDialog(Loader& loader);
     template <class Dialog, class Loader, class Load>
-    bool RunImportDialog(Loader& loader, Load load, bool keepRows);
+    bool RunLoadDialog(Loader& loader, Load load, bool keepRows);
+    // Makes the reader read a plain text table whose first line is its header.
+    void UseTextTable();
+    // The well path files the user picks at once; none when cancelled.
+    std::vector<std::wstring> ChooseWellPathFiles() const;
+    // The message listing the files a sink refused, numbered from 1.
+    static std::wstring RefusedFilesMessage(const std::vector<std::wstring>& refused);
 
     CLoadData& m_load;
 };

@@ -56,6 +56,23 @@ template <class Record>
     return ::testing::AssertionSuccess();
 }
 
+inline ::testing::AssertionResult SameRecords(const COMMON::STRUCT_WELL_PATH& interactive,
+                                              const COMMON::STRUCT_WELL_PATH& headless) {
+    if (interactive.nDataType != headless.nDataType ||
+        interactive.nAngleUnit != headless.nAngleUnit ||
+        interactive.bHasNullValue != headless.bHasNullValue ||
+        !SameBits(interactive.fNullValue, headless.fNullValue))
+        return ::testing::AssertionFailure() << "the path settings differ";
+    if (interactive.dqPoints.size() != headless.dqPoints.size())
+        return ::testing::AssertionFailure() << "interactive " << interactive.dqPoints.size()
+                                             << " points, headless " << headless.dqPoints.size();
+    for (size_t i = 0; i < interactive.dqPoints.size(); ++i) {
+        if (!SameBits(interactive.dqPoints[i], headless.dqPoints[i]))
+            return ::testing::AssertionFailure() << "point " << i << " differs";
+    }
+    return ::testing::AssertionSuccess();
+}
+
 inline ::testing::AssertionResult
 SameRecords(const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& interactive,
             const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& headless) {

@@ -3,6 +3,7 @@
 // the points compared with the headless load of the same file with the same
 // choices (CLoadData::ReadFile(path, assignment), the road the welldata
 // command takes). One loader, two front ends: the results must be identical.
+#include "SameRecords.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellPath.h"
 #include "pages/CDlgSingleWellPathInputData.h"
@@ -15,7 +16,6 @@
 #include "welldata/TablePreview.h"
 
 #include <QLineEdit>
-#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -79,20 +79,6 @@ PathColumnAssignment Layout(std::int32_t dataType,
     return assignment;
 }
 
-void ExpectSamePath(const COMMON::STRUCT_WELL_PATH& interactive,
-                    const COMMON::STRUCT_WELL_PATH& headless) {
-    EXPECT_EQ(interactive.nDataType, headless.nDataType);
-    EXPECT_EQ(interactive.nAngleUnit, headless.nAngleUnit);
-    EXPECT_EQ(interactive.bHasNullValue, headless.bHasNullValue);
-    EXPECT_EQ(interactive.fNullValue, headless.fNullValue);
-    ASSERT_EQ(interactive.dqPoints.size(), headless.dqPoints.size());
-    for (size_t i = 0; i < interactive.dqPoints.size(); ++i)
-        EXPECT_EQ(std::memcmp(&interactive.dqPoints[i], &headless.dqPoints[i],
-                              sizeof(COMMON::STRUCT_WELL_PATH_POINT)),
-                  0)
-            << "point " << i;
-}
-
 class WellPathRoad : public testing::Test {
 protected:
     // ReadFile() on a well path load object: the file dialog answered with
@@ -115,7 +101,8 @@ protected:
         CLoadData headless(COMMON::LDT_WELL_PATH);
         EXPECT_EQ(headless.ReadFile(path, assignment), expected);
         EXPECT_EQ(headless.GetLastFailure().error, interactive->GetLastFailure().error);
-        ExpectSamePath(interactive->GetWellPath(), headless.GetWellPath());
+        EXPECT_TRUE(
+            interactive_test::SameRecords(interactive->GetWellPath(), headless.GetWellPath()));
     }
 
     settings_test::ScopedSettingsFile settings{kSettings};
