@@ -287,3 +287,27 @@ TEST_F(WellLogRoads, AFileTheDialogCannotReadEndsItWithTheReadersMessage) {
         EXPECT_TRUE(interactive.GetWellLog().lstCurves.empty());
     }
 }
+
+TEST_F(WellLogRoads, ALasFileCarriesItsWellPathToo) {
+    const std::wstring path = dir.Write(
+        "path.las", testing_support::LasHeader() +
+                        "~Curve\n DEPT.M : depth\n TVD.M : tvd\n X.M : x\n Y.M : y\n GR.API : g\n"
+                        "~A\n1000 999.5 20512345.25 4376210.5 50\n"
+                        "1010 1009.4 20512346.5 4376211.75 51\n");
+    ASSERT_TRUE(LoadInteractively(path, kLasFileType, [](Dlg& d) {
+        ShowTab(d, Dlg::kDataTab);
+        uitest::PressButton(d.GetDataPage(), DataPage::IDC_LOAD_PATH);
+        uitest::PressButton(d.GetDataPage(), DataPage::IDC_TVD_X_Y); // columns found by name
+        Ok(d);
+    }));
+    const COMMON::STRUCT_WELL_PATH& wellPath = interactive.GetWellPath();
+    ASSERT_EQ(wellPath.dqPoints.size(), 2u);
+    EXPECT_EQ(wellPath.nDataType, PATH_TVD_X_Y);
+    const COMMON::STRUCT_WELL_PATH_POINT& last = wellPath.dqPoints.back();
+    EXPECT_EQ(last.fMD, 1010.0f);
+    EXPECT_EQ(last.fInclOrDepth, 1009.4f);
+    EXPECT_EQ(last.uAzimOrX.dValue, 20512346.5);
+    EXPECT_EQ(last.uY.dValue, 4376211.75);
+    ASSERT_EQ(interactive.GetWellLog().lstCurves.size(), 5u);
+    EXPECT_EQ(interactive.GetWellLog().lstCurves.back().vecValues, (std::vector<float>{50, 51}));
+}
