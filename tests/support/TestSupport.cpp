@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace testing_support {
@@ -28,6 +29,11 @@ std::wstring Widen(const std::string& utf8) {
 }
 std::string Narrow(const std::wstring& text) {
     return welldata::ToUtf8(text);
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(Narrow(path), std::ios::binary);
+    return (std::ostringstream() << file.rdbuf()).str();
 }
 
 ScratchDir::ScratchDir() {

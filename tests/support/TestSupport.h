@@ -17,6 +17,8 @@ std::wstring SamplePath(const std::string& name);
 std::string LasCorpusDir();
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& text);
+// The whole content of a file, empty when it cannot be read.
+std::string FileBytes(const std::wstring& path);
 
 // A folder for one test, removed with everything in it at the end.
 class ScratchDir {
