@@ -6,6 +6,10 @@
 
 #include "welldata/Common.h"
 
+#if defined(WELLDATA_WITH_PLOT)
+#include "PlotOptions.h"
+#endif
+
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -71,6 +75,10 @@ const char* PlotHelp();
 void Check(const Arguments& arguments);
 // The code page to read `path` in.
 std::string CodePageFor(const Arguments& arguments, const std::wstring& path);
+#if defined(WELLDATA_WITH_PLOT)
+// The plot's depth range and scale; throws UsageError for a wrong one.
+logplot::PlotOptions PlotOptionsOf(const Arguments& arguments);
+#endif
 } // namespace common
 
 // Makes the library read the settings file at `path`, if one is given;
