@@ -1,5 +1,7 @@
 #include "ByNameLoader.h"
 
+#include "FileKindGuess.h"
+
 #include "welldata/CodePage.h"
 #include "welldata/TablePreview.h"
 
@@ -41,17 +43,28 @@ QString FailureText(const welldata::LoadFailure& failure) {
 
 } // namespace
 
-std::optional<LoadedData> ByNameLoader::Load(const QString& path, DataKind kind, QString& error,
-                                             bool& shownByLibrary) {
+std::optional<LoadedData> ByNameLoader::Load(const QString& path, std::optional<DataKind> kind,
+                                             QString& error, bool& shownByLibrary) {
     shownByLibrary = false;
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
-        error = info.exists() ? QStringLiteral("cannot read this file")
-                              : QStringLiteral("no such file");
+        error = !info.exists()  ? QStringLiteral("no such file")
+                : info.isFile() ? QStringLiteral("cannot read this file")
+                                : QStringLiteral("not a file");
         return std::nullopt;
     }
+    const std::string codePage = welldata::GetDataCodePage();
+    welldata::SetDataCodePage(welldata::DetectCodePage(path.toStdWString()));
+    std::optional<LoadedData> data =
+        LoadAs(path, kind.value_or(FileKindGuess::Guess(path)), error, shownByLibrary);
+    welldata::SetDataCodePage(codePage);
+    return data;
+}
+
+std::optional<LoadedData> ByNameLoader::LoadAs(const QString& path, DataKind kind, QString& error,
+                                               bool& shownByLibrary) {
+    const QFileInfo info(path);
     const std::wstring file = path.toStdWString();
-    welldata::SetDataCodePage(welldata::DetectCodePage(file));
     if (kind == DataKind::WellLog &&
         info.suffix().compare(QStringLiteral("las"), Qt::CaseInsensitive) == 0) {
         CLoadData load(COMMON::LDT_WELL_DATA, m_progress);

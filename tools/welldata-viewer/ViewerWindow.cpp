@@ -2,7 +2,6 @@
 
 #include "ByNameLoader.h"
 #include "DataPage.h"
-#include "FileKindGuess.h"
 #include "PathSink.h"
 #include "RecentFiles.h"
 
@@ -218,13 +217,7 @@ void ViewerWindow::AddView(LoadedData data) {
 bool ViewerWindow::OpenFile(const QString& path, std::optional<DataKind> kind) {
     const QString name = QFileInfo(path).fileName();
     return RunLoad(name, [this, path, kind](QString& error, bool& shown) {
-        const QFileInfo info(path);
-        if (!info.isFile()) {
-            error = info.exists() ? QStringLiteral("not a file") : QStringLiteral("no such file");
-            return std::optional<LoadedData>();
-        }
-        return ByNameLoader(&m_progress)
-            .Load(path, kind.value_or(FileKindGuess::Guess(path)), error, shown);
+        return ByNameLoader(&m_progress).Load(path, kind, error, shown);
     });
 }
 
