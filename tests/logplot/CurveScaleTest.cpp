@@ -97,6 +97,23 @@ TEST(CurveScale, OneOutlierDoesNotFlattenAnUnknownCurve) {
     EXPECT_LT(scale.Fraction(-1e6), 0.0);
 }
 
+TEST(CurveScale, AStretchOfBadValuesDoesNotFlattenTheTrackEither) {
+    // Six in a hundred values at a tool's error value, far below the rest.
+    std::vector<float> values = Spread(350, 420);
+    for (size_t i = 0; i < 60; ++i)
+        values[i] = -2500.0f;
+    const CurveScale scale = CurveScale::Robust(values, false);
+    EXPECT_GE(scale.Left(), 100.0);
+    EXPECT_LE(scale.Right(), 500.0);
+    // A curve with two real modes keeps both.
+    std::vector<float> sandAndShale = Spread(20, 40, 500);
+    const std::vector<float> shale = Spread(110, 140, 500);
+    sandAndShale.insert(sandAndShale.end(), shale.begin(), shale.end());
+    const CurveScale both = CurveScale::Robust(sandAndShale, false);
+    EXPECT_LE(both.Left(), 20.5);
+    EXPECT_GE(both.Right(), 139.5);
+}
+
 TEST(CurveScale, AKnownKindWhoseValuesDoNotFitItsUsualRangeGetsARobustOne) {
     // A hot shale: gamma ray mostly above 150 API.
     const CurveScale hot = CurveScale::For(Curve(L"API", Spread(100, 400)), L"GR", false);

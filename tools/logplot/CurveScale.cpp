@@ -1,6 +1,7 @@
 #include "CurveScale.h"
 
 #include "LogTrackLayout.h"
+#include "NiceStep.h"
 
 #include <QString>
 
@@ -17,6 +18,8 @@ namespace {
 constexpr double kUsualRangeShare = 0.9;
 constexpr double kLowPercentile = 0.01;
 constexpr double kHighPercentile = 0.99;
+constexpr double kFenceRanges = 3.0;
+constexpr size_t kLeastValuesForFences = 20;
 
 // The unit text in capitals without separators: "g/cm3" and "G/CM3" alike.
 std::wstring UnitKey(const std::wstring& unit) {
@@ -31,18 +34,6 @@ std::wstring UnitKey(const std::wstring& unit) {
 bool IsOneOf(const std::wstring& text, std::initializer_list<const wchar_t*> texts) {
     return std::any_of(texts.begin(), texts.end(),
                        [&text](const wchar_t* one) { return text == one; });
-}
-
-double NiceStep(double raw) {
-    if (!(raw > 0.0))
-        return 1.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / magnitude;
-    const double nice = fraction <= 1.0   ? 1.0
-                        : fraction <= 2.0 ? 2.0
-                        : fraction <= 5.0 ? 5.0
-                                          : 10.0;
-    return nice * magnitude;
 }
 
 // The values a scale is made from: not null, finite, and above zero on a
@@ -103,7 +94,7 @@ bool CurveScale::UsualRange(const std::wstring& kind, const std::wstring& unit, 
     if (IsOneOf(kind, {L"GR", L"CGR", L"GRSG"}))
         return set(0.0, 150.0);
     if (kind == L"DEN") {
-        if (IsOneOf(key, {L"KG/M3", L"KGM3"}) || (key.empty() && typical > 100.0))
+        if (IsOneOf(key, {L"KG/M3", L"KGM3", L"K/M3"}) || typical > 100.0)
             return set(1950.0, 2950.0);
         return set(1.95, 2.95);
     }
@@ -131,11 +122,26 @@ CurveScale CurveScale::Robust(const std::vector<float>& values, bool logarithmic
     std::vector<float> plotted = PlottedValues(values, logarithmic);
     if (plotted.empty())
         return CurveScale(logarithmic ? 1.0 : 0.0, logarithmic ? 10.0 : 1.0, logarithmic);
-    const double low = Percentile(plotted, kLowPercentile);
-    const double high = Percentile(plotted, kHighPercentile);
     if (logarithmic) {
-        const double left = std::pow(10.0, std::floor(std::log10(low)));
-        double right = std::pow(10.0, std::ceil(std::log10(high)));
+        for (float& value : plotted)
+            value = std::log10(value);
+    }
+    // The 1st and 99th percentiles, kept within the far fences of the middle
+    // half (three interquartile ranges beyond the quartiles): a stretch of
+    // bad values, more than one in a hundred, cannot flatten the track either.
+    // Fences need enough values and a middle half that varies.
+    double low = Percentile(plotted, kLowPercentile);
+    double high = Percentile(plotted, kHighPercentile);
+    const double quarter = Percentile(plotted, 0.25);
+    const double threeQuarters = Percentile(plotted, 0.75);
+    if (plotted.size() >= kLeastValuesForFences && threeQuarters > quarter) {
+        const double fence = kFenceRanges * (threeQuarters - quarter);
+        low = std::max(low, quarter - fence);
+        high = std::min(high, threeQuarters + fence);
+    }
+    if (logarithmic) {
+        const double left = std::pow(10.0, std::floor(low));
+        double right = std::pow(10.0, std::ceil(high));
         if (right <= left)
             right = left * 10.0;
         return CurveScale(left, right, true);

@@ -3,8 +3,9 @@
 // ranges log analysts are used to (gamma ray 0 to 150 API, density 1.95 to
 // 2.95 g/cm3, neutron porosity 45 to -15 %, sonic 140 to 40 us/ft, resistivity
 // 0.2 to 2000 ohm.m on a log scale) when the curve's values mostly lie inside
-// them; any other curve gets the 1st to 99th percentile of its values, so that
-// one outlier cannot flatten the track. Values beyond the edges are clipped.
+// them; any other curve gets the 1st to 99th percentile of its values (within
+// the far fences of its middle half), so that outliers cannot flatten the
+// track. Values beyond the edges are clipped.
 #pragma once
 
 #include "welldata/Common.h"
@@ -20,7 +21,8 @@ public:
     // when not known), on a logarithmic axis when `logarithmic`.
     static CurveScale For(const COMMON::STRUCT_CURVE_ITEM& curve, const std::wstring& kind,
                           bool logarithmic);
-    // The 1st to 99th percentile of `values` (nulls left out), widened to round
+    // The 1st to 99th percentile of `values` (nulls left out), no further than
+    // three interquartile ranges beyond the quartiles, widened to round
     // numbers (to whole decades on a logarithmic axis).
     static CurveScale Robust(const std::vector<float>& values, bool logarithmic);
     // The usual range of a curve kind in the unit `unit`; false when the kind

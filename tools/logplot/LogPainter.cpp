@@ -1,5 +1,6 @@
 #include "LogPainter.h"
 
+#include "NiceStep.h"
 #include "PlotFont.h"
 
 #include <QColor>
@@ -36,18 +37,6 @@ const QColor kCurveColors[] = {QColor(27, 120, 55), QColor(200, 40, 40), QColor(
 const Qt::PenStyle kCurveStyles[] = {Qt::SolidLine, Qt::SolidLine, Qt::DashLine, Qt::DotLine};
 
 const std::vector<float> kNoDepths;
-
-double NiceStep(double raw) {
-    if (!(raw > 0.0))
-        return 1.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / magnitude;
-    const double nice = fraction <= 1.0   ? 1.0
-                        : fraction <= 2.0 ? 2.0
-                        : fraction <= 5.0 ? 5.0
-                                          : 10.0;
-    return nice * magnitude;
-}
 
 QString Number(double value) {
     return QString::number(value, 'g', 7);

@@ -93,7 +93,7 @@ bool LogTrackLayout::HasValues(const COMMON::STRUCT_CURVE_ITEM& curve) {
 bool LogTrackLayout::IsOhmMetre(const std::wstring& unit) {
     std::wstring letters;
     for (wchar_t c : Upper(unit)) {
-        if (c != L'.' && c != L'-' && c != L'·' && c != L' ' && c != L'_')
+        if (c != L'.' && c != L'-' && c != L'·' && c != L' ' && c != L'_' && c != L'/')
             letters += c;
     }
     return letters == L"OHMM" || letters == L"ΩM" || letters == L"欧姆米";

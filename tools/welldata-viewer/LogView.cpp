@@ -74,8 +74,8 @@ LogView::LogView(std::unique_ptr<COMMON::STRUCT_WELL_CURVE> own,
         auto* splitter = new QSplitter(Qt::Horizontal, this);
         splitter->addWidget(m_tracks);
         splitter->addWidget(CreateHeaderPanel(header));
-        splitter->setStretchFactor(0, 3);
-        splitter->setStretchFactor(1, 1);
+        // The tracks as wide as they are drawn, the header the rest.
+        splitter->setSizes({m_tracks->Painter().Width() + 40, 520});
         layout->addWidget(splitter, 1);
     }
     ShowWindow(m_tracks->WindowTop(), m_tracks->WindowBottom());

@@ -1,5 +1,7 @@
 #include "PlotFrame.h"
 
+#include "NiceStep.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -11,6 +13,8 @@ namespace {
 constexpr int kLeftMargin = 86;
 constexpr int kBottomMargin = 42;
 constexpr int kOtherMargin = 14;
+// Room for half the last X label beyond the plot's right edge.
+constexpr int kRightMargin = 36;
 constexpr double kGridPixels = 90.0;
 
 QString Label(double value) {
@@ -21,7 +25,7 @@ QString Label(double value) {
 } // namespace
 
 PlotFrame::PlotFrame(const QRectF& data, const QRect& area, bool equalScale, bool downwards)
-    : m_plot(area.adjusted(kLeftMargin, kOtherMargin, -kOtherMargin, -kBottomMargin)),
+    : m_plot(area.adjusted(kLeftMargin, kOtherMargin, -kRightMargin, -kBottomMargin)),
       m_downwards(downwards) {
     QRectF span = data.normalized();
     const double least = 1.0;
@@ -60,25 +64,13 @@ QPointF PlotFrame::Unmap(const QPointF& point) const {
     return {x, y};
 }
 
-double PlotFrame::RoundStep(double raw) {
-    if (!(raw > 0.0))
-        return 1.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / magnitude;
-    return (fraction <= 1.0   ? 1.0
-            : fraction <= 2.0 ? 2.0
-            : fraction <= 5.0 ? 5.0
-                              : 10.0) *
-           magnitude;
-}
-
 void PlotFrame::DrawGrid(QPainter& painter, const QString& xTitle, const QString& yTitle,
                          bool xGrid) const {
     painter.save();
     painter.fillRect(m_plot, Qt::white);
     const QFontMetrics metrics(painter.font());
-    const double xStep = RoundStep(kGridPixels / m_scaleX);
-    const double yStep = RoundStep(kGridPixels / m_scaleY);
+    const double xStep = logplot::NiceStep(kGridPixels / m_scaleX);
+    const double yStep = logplot::NiceStep(kGridPixels / m_scaleY);
     for (double x = std::ceil(m_data.left() / xStep) * xStep; xGrid && x <= m_data.right();
          x += xStep) {
         const double px = Map(x, m_data.top()).x();

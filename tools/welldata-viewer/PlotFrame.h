@@ -25,8 +25,6 @@ public:
     const QRect& PlotArea() const { return m_plot; }
 
 private:
-    static double RoundStep(double raw);
-
     QRectF m_data;
     QRect m_plot;
     bool m_downwards;

@@ -140,7 +140,7 @@ void ViewerWindow::CreateMenus() {
     AddLoadAction(load, QStringLiteral("well-data"),
                   QStringLiteral("Well &log / rock core / LAS..."),
                   [this] { LoadInteractive(COMMON::LDT_WELL_DATA, QStringLiteral("well data")); });
-    AddLoadAction(load, QStringLiteral("las-by-name"), QStringLiteral("LAS file by &name..."),
+    AddLoadAction(load, QStringLiteral("las-by-name"), QStringLiteral("LAS file &by name..."),
                   [this] { LoadLasByName(); });
     AddLoadAction(load, QStringLiteral("multi-well-logs"), QStringLiteral("M&ulti-well logs..."),
                   [this] { LoadMultiWellLogs(); });
