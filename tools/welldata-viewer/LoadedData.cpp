@@ -37,6 +37,11 @@ LoadedData LoadedData::Take(CLoadData& load, DataKind kind, const std::wstring& 
     return data;
 }
 
+bool LoadedData::OpensByName(DataKind kind) {
+    return kind == DataKind::WellHeads || kind == DataKind::WellPath || kind == DataKind::WellLog ||
+           kind == DataKind::CoreAnalysis || kind == DataKind::CoreDescription;
+}
+
 const char* LoadedData::KindName(DataKind kind) {
     switch (kind) {
     case DataKind::WellHeads:

@@ -43,6 +43,8 @@ struct LoadedData {
 
     // Moves the records of `kind` out of `load`, which is done with.
     static LoadedData Take(CLoadData& load, DataKind kind, const std::wstring& file);
+    // Whether a file of the kind opens again by name (and so is a recent file).
+    static bool OpensByName(DataKind kind);
     // A short English name of the kind, for tab titles and messages.
     static const char* KindName(DataKind kind);
 };

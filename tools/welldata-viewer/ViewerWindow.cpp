@@ -180,7 +180,7 @@ bool ViewerWindow::RunLoad(const QString& what, const Load& load) {
         return false;
     }
     m_lastError.clear();
-    if (!data->file.empty())
+    if (!data->file.empty() && LoadedData::OpensByName(data->kind))
         m_recent->Add(QString::fromStdWString(data->file));
     statusBar()->showMessage(QStringLiteral("Loaded %1").arg(what));
     AddView(std::move(*data));
