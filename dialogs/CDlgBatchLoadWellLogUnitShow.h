@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+class CoorUnitChoice;
+
 namespace Ui {
 class CDlgBatchLoadWellLogUnitShow;
 }
@@ -35,10 +37,10 @@ public:
     void SetUnits(COMMON::ENUM_COOR_UNIT coorUnit, COMMON::ENUM_COOR_UNIT depthUnit);
 
     // Output, after OK.
-    bool UnitsDiffer() const { return m_bUnitsDiffer; }
+    bool UnitsDiffer() const;
     bool DontAskAgain() const { return m_bDontAskAgain; }
-    COMMON::ENUM_COOR_UNIT GetCoorUnit() const { return m_eCoorUnit; }
-    COMMON::ENUM_COOR_UNIT GetDepthUnit() const { return m_eDepthUnit; }
+    COMMON::ENUM_COOR_UNIT GetCoorUnit() const;
+    COMMON::ENUM_COOR_UNIT GetDepthUnit() const;
 
     // Escape does not end the dialog.
     void reject() override {}
@@ -49,17 +51,10 @@ protected:
 
 private:
     void InitDialog();
-    void Synchronise();
-    void EnableUnitLists(bool enable);
-    void OnUnitsDifferClicked(bool checked);
-    void OnCoorUnitChosen(int index);
-    void OnDepthUnitChosen(int index);
 
     std::unique_ptr<Ui::CDlgBatchLoadWellLogUnitShow> m_ui;
+    CoorUnitChoice* m_pUnits = nullptr;
     std::wstring m_strFilePath;
-    bool m_bUnitsDiffer = false;
     bool m_bDontAskAgain = false;
-    COMMON::ENUM_COOR_UNIT m_eCoorUnit = COMMON::COOR_UNIT_M;
-    COMMON::ENUM_COOR_UNIT m_eDepthUnit = COMMON::COOR_UNIT_M;
     bool m_bInitialised = false;
 };

@@ -109,6 +109,10 @@ COMMON::LOAD_DATA_TYPE CLoadData::GetProcessLoadType() {
     return g_processLoadType;
 }
 
+const welldata::LoadReport& CLoadData::GetLoadReport() const {
+    return m_pReader->GetReport();
+}
+
 CLoadData::RowTable* CLoadData::GetData() {
     return m_pReader ? &m_pReader->GetRows() : nullptr;
 }

@@ -2,51 +2,19 @@
 // without dialogs.
 #include "welldata/TablePreview.h"
 
+#include "interface/HeaderSuggestions.h"
 #include "loaders/TableCurveList.h"
 #include "platform/QuietMessages.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
+#include "reader/TableColumnNames.h"
 #include "settings/ColumnRecognizer.h"
+#include "settings/PathColumnRecognizer.h"
 #include "settings/WellAttributeId.h"
 
 namespace welldata {
 
 namespace {
-
-// The "well_path" attribute each path column stands for.
-unsigned int PathColumnId(PathColumn column) {
-    switch (column) {
-    case PathColumn::Md:
-        return WAI_PATH_MD;
-    case PathColumn::Incl:
-        return WAI_PATH_INCL;
-    case PathColumn::Azim:
-        return WAI_PATH_AZIM;
-    case PathColumn::Tvd:
-        return WAI_PATH_TVD;
-    case PathColumn::Dx:
-        return WAI_PATH_DX;
-    case PathColumn::Dy:
-        return WAI_PATH_DY;
-    case PathColumn::X:
-        return WAI_PATH_X;
-    case PathColumn::Y:
-        return WAI_PATH_Y;
-    case PathColumn::Z:
-        return WAI_PATH_Z;
-    }
-    return WAI_NONE;
-}
-
-std::wstring CleanName(std::wstring_view cell, bool first, bool dropCommentMark) {
-    // A UTF-8 file with a byte order mark carries it into its first cell.
-    if (first && !cell.empty() && cell.front() == L'\xFEFF')
-        cell.remove_prefix(1);
-    std::wstring name = Trim(cell);
-    if (dropCommentMark && name.size() > 1 && name.front() == L'#')
-        name.erase(0, 1);
-    return name;
-}
 
 // The 0-based column recognised as `id`, -1 for none.
 int ColumnOf(const std::map<unsigned int, int>& recognised, unsigned int id) {
@@ -56,6 +24,17 @@ int ColumnOf(const std::map<unsigned int, int>& recognised, unsigned int id) {
 
 } // namespace
 
+int FindColumnByName(const std::vector<std::wstring>& names, std::wstring_view name) {
+    const auto unmarked = [](std::wstring_view text) {
+        return text.size() > 1 && text.front() == L'#' ? text.substr(1) : text;
+    };
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (EqualsNoCase(unmarked(names[i]), unmarked(name)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     TablePreview preview;
     preview.path = path;
@@ -64,14 +43,15 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     CDataFileReader reader;
     reader.SetFilePath(path);
     reader.SetHeaderSearch(kind == TableKind::WellLog);
-    if (!reader.Read(CDataFileReader::kReadPreview)) {
+    const bool read = reader.Read(CDataFileReader::kReadPreview);
+    preview.report = reader.GetReport();
+    if (!read) {
         preview.failure = reader.GetFailure();
         return preview;
     }
-    const Row header = reader.GetFirstRow();
-    for (size_t column = 0; column < header.size(); ++column) {
+    preview.names = TableColumnNames(reader);
+    for (size_t column = 0; column < preview.names.size(); ++column) {
         const int index = static_cast<int>(column);
-        preview.names.push_back(CleanName(header[column], column == 0, kind == TableKind::WellLog));
         preview.numericFirstCell.push_back(reader.IsNumericCell(index));
         preview.numericColumn.push_back(reader.IsNumericColumn(index));
     }
@@ -83,8 +63,12 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
 }
 
 WellHeadChoices SuggestWellHeadChoices(const TablePreview& preview) {
+    return SuggestWellHeadChoices(preview.names);
+}
+
+WellHeadChoices SuggestWellHeadChoices(const std::vector<std::wstring>& names) {
     const auto recognised =
-        ColumnRecognizer(WellAttributeSection::WellHead, false).FindColumns(preview.names);
+        ColumnRecognizer(WellAttributeSection::WellHead, false).FindColumns(names);
     WellHeadChoices choices;
     choices.nameColumn = ColumnOf(recognised, WAI_WELL_NAME);
     choices.xColumn = ColumnOf(recognised, WAI_WELL_X);
@@ -102,19 +86,10 @@ WellHeadChoices SuggestWellHeadChoices(const TablePreview& preview) {
 
 PathColumnAssignment SuggestPathAssignment(const TablePreview& preview, std::int32_t dataType) {
     // Only columns whose first value is a number are offered, as on the page.
-    const auto recognised = ColumnRecognizer(WellAttributeSection::WellPath, false)
-                                .FindColumns(preview.names, [&preview](int column) {
-                                    return preview.numericFirstCell[static_cast<size_t>(column)];
-                                });
-    PathColumnAssignment assignment;
-    assignment.dataType = dataType;
-    std::vector<PathColumn> columns = RequiredPathColumns(dataType);
-    columns.push_back(PathColumn::Md);
-    for (PathColumn column : columns)
-        assignment.Column(column) =
-            static_cast<std::uint16_t>(ColumnOf(recognised, PathColumnId(column)) + 1);
-    assignment.hasMd = assignment.Column(PathColumn::Md) > 0;
-    return assignment;
+    return PathColumnRecognizer::Recognise(
+        preview.names,
+        [&preview](int column) { return preview.numericFirstCell[static_cast<size_t>(column)]; },
+        dataType);
 }
 
 bool DetectPathLayout(const TablePreview& preview, PathColumnAssignment& assignment) {
@@ -144,10 +119,14 @@ WellLogChoices SuggestWellLogChoices(const TablePreview& preview) {
 }
 
 CoreAnalysisChoices SuggestCoreAnalysisChoices(const TablePreview& preview) {
+    return SuggestCoreAnalysisChoices(preview.names);
+}
+
+CoreAnalysisChoices SuggestCoreAnalysisChoices(const std::vector<std::wstring>& names) {
     CoreAnalysisChoices choices;
-    for (size_t column = 0; column < preview.names.size(); ++column) {
+    for (size_t column = 0; column < names.size(); ++column) {
         COMMON::STRUCT_CURVE_ITEM item;
-        item.strName = preview.names[column];
+        item.strName = names[column];
         item.nColumn = static_cast<std::int32_t>(column);
         choices.columns.push_back(std::move(item));
     }
@@ -155,14 +134,18 @@ CoreAnalysisChoices SuggestCoreAnalysisChoices(const TablePreview& preview) {
 }
 
 CoreDescriptionChoices SuggestCoreDescriptionChoices(const TablePreview& preview) {
+    return SuggestCoreDescriptionChoices(preview.names);
+}
+
+CoreDescriptionChoices SuggestCoreDescriptionChoices(const std::vector<std::wstring>& names) {
     const auto recognised =
-        ColumnRecognizer(WellAttributeSection::RockCore, false).FindColumns(preview.names);
+        ColumnRecognizer(WellAttributeSection::RockCore, false).FindColumns(names);
     CoreDescriptionChoices choices;
     choices.topColumn = ColumnOf(recognised, WAI_CORE_TOP_DEPTH);
     choices.bottomColumn = ColumnOf(recognised, WAI_CORE_BOTTOM_DEPTH);
     choices.descriptionColumn = ColumnOf(recognised, WAI_CORE_DESCRIPTION);
-    if (!preview.names.empty())
-        choices.descriptionName = preview.names.back();
+    if (!names.empty())
+        choices.descriptionName = names.back();
     return choices;
 }
 

@@ -7,11 +7,16 @@
 
 namespace {
 
-// The number in `column` as a float; 0 when the cell is missing or not a number.
-float DepthAt(const Row& row, std::uint16_t column) {
+// The number in `column` of row `index` as a float; 0 when the cell is missing
+// or not a number (which the reader notes).
+float DepthAt(const CDataFileReader& reader, int index, const Row& row, std::uint16_t column) {
     double value = 0.0;
-    if (column >= row.size() || !welldata::ParseStrictDouble(row[column], value))
+    if (column >= row.size())
         return 0.0f;
+    if (!welldata::ParseStrictDouble(row[column], value)) {
+        reader.NoteTextCell(index, column);
+        return 0.0f;
+    }
     return static_cast<float>(value);
 }
 
@@ -56,8 +61,8 @@ bool CRockCoreDescribe::Load() {
         if (row.empty())
             continue;
         COMMON::STRUCT_ROCK_CORE_DESCRIBE interval;
-        interval.fTop = DepthAt(row, m_nTopColumn);
-        interval.fBottom = DepthAt(row, m_nBottomColumn);
+        interval.fTop = DepthAt(*m_pReader, i, row, m_nTopColumn);
+        interval.fBottom = DepthAt(*m_pReader, i, row, m_nBottomColumn);
         if (m_nDescribeColumn < row.size())
             interval.strDescribe = row[m_nDescribeColumn];
         m_pRecord->lstItems.push_back(std::move(interval));

@@ -19,17 +19,21 @@ const std::wstring* CellAt(const Row& row, std::int32_t column) {
     return &row[static_cast<size_t>(column)];
 }
 
-// The number in `column`, scaled by `factor`; false when the cell is missing or
-// not a number.
-bool ReadScaled(const Row& row, std::int32_t column, double factor, double& value) {
+} // namespace
+
+bool CWellHead::ReadScaled(const Row& row, std::int32_t column, double factor,
+                           double& value) const {
     const std::wstring* cell = CellAt(row, column);
-    if (cell == nullptr || !welldata::ParseStrictDouble(*cell, value))
+    if (cell == nullptr)
         return false;
+    if (!welldata::ParseStrictDouble(*cell, value)) {
+        if (m_pReader != nullptr)
+            m_pReader->NoteTextCell(m_nParsedRow, static_cast<size_t>(column));
+        return false;
+    }
     value *= factor;
     return true;
 }
-
-} // namespace
 
 CWellHead::CWellHead(CDataFileReader* reader, std::list<COMMON::STRUCT_WELL_HEAD>* wellHeads)
     : m_pWellHeads(wellHeads), m_pReader(reader) {}
@@ -156,7 +160,10 @@ bool CWellHead::Load() {
         ResetWellHead(&record);
         // Without a header row the last index is one past the rows: an empty row.
         const size_t index = static_cast<size_t>(i);
-        if (ParseWellHead(index < rows.size() ? rows[index] : noRow, &record))
+        m_nParsedRow = i;
+        const bool parsed = ParseWellHead(index < rows.size() ? rows[index] : noRow, &record);
+        m_nParsedRow = -1;
+        if (parsed)
             m_pWellHeads->push_back(record);
     }
     return true;

@@ -57,6 +57,10 @@ public:
     void CopySettingsFrom(const CWellHead& other);
 
 private:
+    // The number in `column`, scaled by `factor`; false when the cell is
+    // missing or not a number (which the reader notes).
+    bool ReadScaled(const Row& row, std::int32_t column, double factor, double& value) const;
+
     std::int32_t m_nNameColumn = 0;
     std::int32_t m_nXColumn = 0;
     std::int32_t m_nYColumn = 0;
@@ -76,4 +80,6 @@ private:
     bool m_bKBUsed = false;
     std::list<COMMON::STRUCT_WELL_HEAD>* m_pWellHeads = nullptr;
     CDataFileReader* m_pReader = nullptr;
+    // The row Load parses, for the reader's note of a cell read as 0.
+    int m_nParsedRow = -1;
 };

@@ -101,8 +101,11 @@ bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) co
     value = 0.0;
     if (column >= row.size())
         return false;
-    if (!welldata::ParseStrictDouble(row[column], value))
+    if (!welldata::ParseStrictDouble(row[column], value)) {
+        if (m_pReader != nullptr)
+            m_pReader->NoteTextCell(m_nParsedRow, column);
         return false;
+    }
     if (m_pPath != nullptr && m_pPath->bHasNullValue &&
         std::fabs(value - static_cast<double>(m_pPath->fNullValue)) <= kNullTolerance)
         value = welldata::kNullValue;
@@ -237,7 +240,10 @@ bool CWellPath::LoadPath() {
     for (int i = first; i < first + count; ++i) {
         progress.Advance(i);
         COMMON::STRUCT_WELL_PATH_POINT point;
-        if (!ParseRow(rows[static_cast<size_t>(i)], point))
+        m_nParsedRow = i;
+        const bool parsed = ParseRow(rows[static_cast<size_t>(i)], point);
+        m_nParsedRow = -1;
+        if (!parsed)
             continue;
         if (!IsValidPathPoint(m_pPath->nDataType, point))
             return m_pReader->Fail(welldata::LoadError::NullInPath, kNullInPathMessage,

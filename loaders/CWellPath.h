@@ -109,4 +109,6 @@ private:
     std::int32_t m_nDepthReference = DEPTH_REF_KELLY_BUSHING;
     bool m_bAzimuthToTrueNorth = false;
     COMMON::STRUCT_WELL_PATH* m_pPath = nullptr;
+    // The row LoadPath parses, for the reader's note of a cell read as 0.
+    int m_nParsedRow = -1;
 };

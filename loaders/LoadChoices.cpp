@@ -2,10 +2,56 @@
 #include "welldata/LoadChoices.h"
 
 #include "loaders/CurveUnitNormalizer.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace welldata {
+
+namespace {
+
+const wchar_t* const kCoorUnitNames[] = {L"m", L"in", L"ft", L"dm", L"cm"};
+const wchar_t* const kPathColumnNames[] = {L"MD", L"INCL", L"AZIM", L"TVD", L"DX",
+                                           L"DY", L"X",    L"Y",    L"Z"};
+
+} // namespace
+
+const wchar_t* CoorUnitName(COMMON::ENUM_COOR_UNIT unit) {
+    return unit >= COMMON::COOR_UNIT_M && unit <= COMMON::COOR_UNIT_CM ? kCoorUnitNames[unit]
+                                                                       : kCoorUnitNames[0];
+}
+
+bool FindCoorUnit(std::wstring_view name, COMMON::ENUM_COOR_UNIT& unit) {
+    for (int code = COMMON::COOR_UNIT_M; code <= COMMON::COOR_UNIT_CM; ++code) {
+        if (EqualsNoCase(name, kCoorUnitNames[code])) {
+            unit = static_cast<COMMON::ENUM_COOR_UNIT>(code);
+            return true;
+        }
+    }
+    return false;
+}
+
+const wchar_t* PathLayoutName(std::int32_t dataType) {
+    switch (dataType) {
+    case PATH_MD_INCL_AZIM:
+    case PATH_LOG_MD_INCL_AZIM:
+        return L"MD, INCL, AZIM";
+    case PATH_TVD_DX_DY:
+        return L"TVD, DX, DY";
+    case PATH_TVD_X_Y:
+        return L"TVD, X, Y";
+    case PATH_X_Y_Z:
+        return L"X, Y, Z";
+    default:
+        return L"unknown";
+    }
+}
+
+const wchar_t* PathColumnName(PathColumn column) {
+    const auto index = static_cast<size_t>(column);
+    return index < std::size(kPathColumnNames) ? kPathColumnNames[index] : L"";
+}
 
 std::vector<PathColumn> RequiredPathColumns(std::int32_t dataType) {
     switch (dataType) {
@@ -24,10 +70,17 @@ std::vector<PathColumn> RequiredPathColumns(std::int32_t dataType) {
 }
 
 bool IsAssignmentComplete(const PathColumnAssignment& assignment) {
-    const std::vector<PathColumn> required = RequiredPathColumns(assignment.dataType);
-    return !required.empty() &&
-           std::all_of(required.begin(), required.end(),
-                       [&](PathColumn column) { return assignment.Column(column) > 0; });
+    return !RequiredPathColumns(assignment.dataType).empty() &&
+           MissingPathColumns(assignment).empty();
+}
+
+std::vector<PathColumn> MissingPathColumns(const PathColumnAssignment& assignment) {
+    std::vector<PathColumn> missing;
+    for (PathColumn column : RequiredPathColumns(assignment.dataType)) {
+        if (assignment.Column(column) == 0)
+            missing.push_back(column);
+    }
+    return missing;
 }
 
 const wchar_t* PathAssignmentProblem(const PathColumnAssignment& assignment) {

@@ -270,6 +270,20 @@ WellPathPositions::WellPathPositions(const COMMON::STRUCT_WELL_PATH& path,
               });
 }
 
+const wchar_t* DescribeSkipReason(SkipReason reason) {
+    switch (reason) {
+    case SkipReason::NullValue:
+        return L"a null value";
+    case SkipReason::NotFinite:
+        return L"not a number";
+    case SkipReason::MdNotIncreasing:
+        return L"MD not down the hole";
+    case SkipReason::UnknownLayout:
+        return L"unknown layout";
+    }
+    return L"unknown reason";
+}
+
 WellPathPositions::WellPathPositions(const COMMON::STRUCT_WELL_PATH& path,
                                      const COMMON::STRUCT_WELL_HEAD& head, ZConvention zConvention)
     : WellPathPositions(path, WellHeadLocation{head.dX, head.dY, head.fKB}, zConvention) {}

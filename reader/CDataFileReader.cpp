@@ -27,14 +27,12 @@ const wchar_t* const kNoDepthHeaderMessage =
     L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。";
 
 // Converts one cell for a column: a missing cell counts as the padding value,
-// text that is not a number as 0.
-double CellValue(const Row& row, size_t column) {
-    double value = 0.0;
+// text that is not a number as 0 (and false).
+bool CellValue(const Row& row, size_t column, double& value) {
+    value = 0.0;
     if (column >= row.size())
-        welldata::ParseStrictDouble(kPaddingCell, value);
-    else
-        welldata::ParseStrictDouble(row[column], value);
-    return value;
+        return welldata::ParseStrictDouble(kPaddingCell, value);
+    return welldata::ParseStrictDouble(row[column], value);
 }
 
 // Steps the bar once per bytes-per-step of read data, keeping the remainder.
@@ -72,6 +70,7 @@ CDataFileReader& CDataFileReader::operator=(const CDataFileReader& other) {
     m_strFilePath = other.m_strFilePath;
     m_rows = other.m_rows;
     m_rawLines.clear();
+    m_report = other.m_report;
     m_nReadMode = other.m_nReadMode;
     m_pProgress = other.m_pProgress;
     m_pLasSections =
@@ -106,6 +105,7 @@ bool CDataFileReader::Fail(LoadError error, const std::wstring& message,
 
 bool CDataFileReader::Read(int mode) {
     m_failure = {};
+    m_report.Start();
     if (m_strFilePath.empty())
         return Fail(LoadError::NoFile, L"");
     m_nReadMode = mode;
@@ -116,6 +116,7 @@ bool CDataFileReader::Read(int mode) {
     const bool parsed = ParseRawLines();
     m_rawLines.clear();
     m_rawLines.shrink_to_fit();
+    m_rawLineMap.Clear();
     return parsed;
 }
 
@@ -148,8 +149,10 @@ bool CDataFileReader::ReadRawLines() {
     ReadProgress progress(GetReadProgress(), file.Length());
     m_rows.clear();
     m_rawLines.clear();
+    m_rawLineMap.Clear();
 
-    RawLineSplitter splitter(m_nReadMode, IsLas(), !m_bBatchLoad, m_rawLines, m_lasPreviewLines);
+    RawLineSplitter splitter(m_nReadMode, IsLas(), !m_bBatchLoad, m_rawLines, m_lasPreviewLines,
+                             m_rawLineMap);
     char chunk[kChunkSize + 1];
     bool reading = true;
     while (reading) {
@@ -160,6 +163,7 @@ bool CDataFileReader::ReadRawLines() {
             break;
         }
         progress.AddBytes(got);
+        m_report.NoteBytes(std::string_view(chunk, got));
         // The chunk is handled as a NUL-terminated string: a NUL byte ends its
         // usable part.
         reading = splitter.AddChunk(std::string_view(chunk, std::strlen(chunk)));
@@ -182,7 +186,8 @@ bool CDataFileReader::ParseLasLines() {
         return Fail(LoadError::NoText, L"");
     if (!m_pLasSections)
         return Fail(LoadError::NoData, L"");
-    const LasParseResult result = ParseLas(m_rawLines, *m_pLasSections, m_rows, GetReadProgress());
+    const LasParseResult result =
+        ParseLas(m_rawLines, *m_pLasSections, m_rows, GetReadProgress(), m_rawLineMap, m_report);
     return result.Ok() || Fail(result.error, result.message, result.owner);
 }
 
@@ -209,8 +214,11 @@ bool CDataFileReader::ParseTextTable() {
 
     Row cells = welldata::SplitCells(m_rawLines[headerLine]);
     const size_t headerWidth = cells.size();
-    if (!cells.empty())
+    if (!cells.empty()) {
+        m_report.NoteHeader(m_rawLineMap.Line(headerLine), m_rawLines[headerLine], headerWidth);
+        m_report.MapRow(0, m_rawLineMap.Line(headerLine));
         m_rows.push_back(std::move(cells));
+    }
 
     size_t firstData = headerLine + 1;
     if (firstData < m_rawLines.size()) {
@@ -220,7 +228,7 @@ bool CDataFileReader::ParseTextTable() {
                 return welldata::IsStrictNumber(c);
             });
         if (unitsLine)
-            ++firstData;
+            m_report.NoteUnitsLine(m_rawLineMap.Line(firstData++), cells);
     }
 
     const size_t dataLines = m_rawLines.size() - std::min(firstData, m_rawLines.size());
@@ -232,6 +240,10 @@ bool CDataFileReader::ParseTextTable() {
         std::wstring().swap(m_rawLines[i]);
         if (cells.empty())
             continue;
+        m_report.MapRow(m_rows.size(), m_rawLineMap.Line(i));
+        // A header line of separators only gives no width to measure rows by.
+        if (headerWidth > 0)
+            m_report.NoteRowLength(m_rows.size(), cells.size(), headerWidth);
         if (cells.size() < headerWidth)
             cells.resize(headerWidth, kPaddingCell);
         m_rows.push_back(std::move(cells));
@@ -280,13 +292,20 @@ std::vector<std::vector<float>> CDataFileReader::GetColumns(const std::vector<in
     for (size_t r = first; r < m_rows.size() && !taken.empty(); ++r) {
         const Row& row = m_rows[r];
         for (size_t i : taken) {
-            double value = columns[i] < 0 ? 0.0 : CellValue(row, static_cast<size_t>(columns[i]));
+            double value = 0.0;
+            if (columns[i] >= 0 && !CellValue(row, static_cast<size_t>(columns[i]), value))
+                m_report.NoteTextCell(r, static_cast<size_t>(columns[i]));
             if (callback)
                 callback(value);
             values[i].push_back(static_cast<float>(value));
         }
     }
     return values;
+}
+
+void CDataFileReader::NoteTextCell(int row, size_t column) const {
+    if (row >= 0)
+        m_report.NoteTextCell(static_cast<size_t>(row), column);
 }
 
 bool CDataFileReader::IsNumericCell(int column) const {

@@ -4,6 +4,8 @@
 
 #include "reader/CLasPreviewTracker.h"
 #include "reader/CLasSectionTable.h"
+#include "reader/LineMap.h"
+#include "reader/LoadReportRecorder.h"
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
 #include "welldata/LoadFailure.h"
@@ -90,6 +92,12 @@ public:
     // Progress bar to drive during a read: the host's bar in mode 0, else none.
     CProgressCtrl* GetReadProgress() const;
 
+    // What the last read did to the file's text, with the cells the loaders
+    // read as 0 since; kept by Clear, started afresh by the next read.
+    const welldata::LoadReport& GetReport() const { return m_report.Report(); }
+    // A loader read the cell of row `row` in `column` as 0: it is not a number.
+    void NoteTextCell(int row, size_t column) const;
+
     // Why the last read failed, or the load that read it: set by the read and by
     // a loader that stops on the rows; cleared by the next read.
     const welldata::LoadFailure& GetFailure() const { return m_failure; }
@@ -110,6 +118,9 @@ private:
     std::wstring m_strFilePath;
     RowTable m_rows;
     std::vector<std::wstring> m_rawLines;
+    LineMap m_rawLineMap; // the file line of each raw line, during a read
+    // The report grows while the loaders take columns out of the rows.
+    mutable LoadReportRecorder m_report;
     int m_nReadMode = kReadAll;
     CProgressCtrl* m_pProgress = nullptr;
     std::unique_ptr<CLasSectionTable> m_pLasSections;

@@ -36,7 +36,9 @@ LasParseResult Failure(LoadError error, std::wstring message,
 // One parse: the header sections and the data rows, line by line.
 class CLasParser {
 public:
-    CLasParser(CLasSectionTable& sections, RowTable& rows) : m_sections(sections), m_rows(rows) {}
+    CLasParser(CLasSectionTable& sections, RowTable& rows, const LineMap& lineMap,
+               LoadReportRecorder& report)
+        : m_sections(sections), m_rows(rows), m_lineMap(lineMap), m_report(report) {}
 
     LasParseResult Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress);
 
@@ -46,7 +48,9 @@ private:
     bool ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* progress);
     void StartSection(const std::wstring& line, size_t tilde);
     bool AddHeaderItem(const std::wstring& line);
-    void AddDataRow(const std::wstring& line);
+    void AddDataRow(const std::wstring& line, size_t rawLine);
+    // The units of the "~C" lines, in curve order.
+    void NoteDeclaredUnits();
 
     // At the "~A" line: a wrapped file with curves has its lines joined as they
     // come (no section can follow "~A", so the header is complete here).
@@ -59,6 +63,10 @@ private:
 
     CLasSectionTable& m_sections;
     RowTable& m_rows;
+    const LineMap& m_lineMap;
+    LoadReportRecorder& m_report;
+    // The file line of the wrapped record being joined.
+    size_t m_recordLine = 0;
     CLasSection* m_pCurrentSection = nullptr;
     bool m_bInData = false;
     std::optional<WrappedRowJoiner> m_joiner;
@@ -70,6 +78,7 @@ LasParseResult CLasParser::Parse(std::vector<std::wstring>& lines, CProgressCtrl
         return Failure(LoadError::LasNoSection, kNoSectionMessage, welldata::MessageOwner::None);
     if (!m_bInData)
         return Failure(LoadError::LasNoData, kNoDataMarkMessage);
+    NoteDeclaredUnits();
     return CheckData();
 }
 
@@ -82,7 +91,7 @@ bool CLasParser::ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* pro
             continue;
         // Once the data has started every line is data, even one with a "~".
         if (m_bInData) {
-            AddDataRow(line);
+            AddDataRow(line, i);
             continue;
         }
         const size_t tilde = line.find(L'~');
@@ -123,14 +132,32 @@ void CLasParser::StartData() {
         m_joiner.emplace(curves->items.size());
 }
 
-void CLasParser::AddDataRow(const std::wstring& line) {
+void CLasParser::AddDataRow(const std::wstring& line, size_t rawLine) {
     Row cells = welldata::SplitCells(line);
     if (cells.empty())
         return;
-    if (m_joiner)
-        m_joiner->Add(std::move(cells), m_rows);
-    else
+    const size_t fileLine = m_lineMap.Line(rawLine);
+    if (!m_joiner) {
+        m_report.MapRow(m_rows.size(), fileLine);
         m_rows.push_back(std::move(cells));
+        return;
+    }
+    // A record is finished by the line that starts the next one.
+    const size_t finished = m_rows.size();
+    m_joiner->Add(std::move(cells), m_rows);
+    if (m_rows.size() > finished)
+        m_report.MapRow(finished, m_recordLine);
+    if (m_rows.size() > finished || m_recordLine == 0)
+        m_recordLine = fileLine;
+}
+
+void CLasParser::NoteDeclaredUnits() {
+    std::vector<std::wstring> units;
+    if (const CLasSection* curves = m_sections.FindSection(L"~C")) {
+        for (const CLasItem& item : curves->items)
+            units.push_back(item.strUnit);
+    }
+    m_report.NoteDeclaredUnits(std::move(units));
 }
 
 LasParseResult CLasParser::CheckData() {
@@ -150,8 +177,13 @@ LasParseResult CLasParser::CheckData() {
 }
 
 bool CLasParser::JoinWrappedRows(size_t curveCount) {
-    if (m_joiner)
-        return m_joiner->Finish(m_rows);
+    if (m_joiner) {
+        const size_t last = m_rows.size();
+        const bool joined = m_joiner->Finish(m_rows);
+        if (m_rows.size() > last)
+            m_report.MapRow(last, m_recordLine);
+        return joined;
+    }
     return WrappedRowJoiner(curveCount).Join(m_rows);
 }
 
@@ -172,6 +204,7 @@ std::wstring CLasParser::BadDepthReport(size_t curveCount) const {
 } // namespace
 
 LasParseResult ParseLas(std::vector<std::wstring>& rawLines, CLasSectionTable& sections,
-                        RowTable& rows, CProgressCtrl* progress) {
-    return CLasParser(sections, rows).Parse(rawLines, progress);
+                        RowTable& rows, CProgressCtrl* progress, const LineMap& lineMap,
+                        LoadReportRecorder& report) {
+    return CLasParser(sections, rows, lineMap, report).Parse(rawLines, progress);
 }

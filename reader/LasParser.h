@@ -4,6 +4,8 @@
 #pragma once
 
 #include "reader/CLasSectionTable.h"
+#include "reader/LineMap.h"
+#include "reader/LoadReportRecorder.h"
 #include "reader/RowTable.h"
 #include "welldata/LoadFailure.h"
 #include "welldata/MessageBox.h"
@@ -24,6 +26,8 @@ struct LasParseResult {
 // Fills `sections` (emptied first) and appends the data rows to `rows`; each
 // raw line is released once parsed. Succeeds when the header parsed and every
 // row holds one value per curve. `progress` is stepped over the lines when not
-// null.
+// null. `report` learns the file line of each row (`lineMap` gives the raw
+// lines') and the units the curves declare.
 LasParseResult ParseLas(std::vector<std::wstring>& rawLines, CLasSectionTable& sections,
-                        RowTable& rows, CProgressCtrl* progress);
+                        RowTable& rows, CProgressCtrl* progress, const LineMap& lineMap,
+                        LoadReportRecorder& report);

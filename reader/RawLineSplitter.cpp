@@ -4,9 +4,9 @@
 
 RawLineSplitter::RawLineSplitter(int mode, bool las, bool collectPreview,
                                  std::vector<std::wstring>& rawLines,
-                                 std::vector<std::wstring>& previewLines)
+                                 std::vector<std::wstring>& previewLines, LineMap& lineMap)
     : m_mode(mode), m_las(las), m_collectPreview(collectPreview), m_rawLines(rawLines),
-      m_previewLines(previewLines) {}
+      m_previewLines(previewLines), m_lineMap(lineMap) {}
 
 bool RawLineSplitter::LineLimitReached() const {
     return (m_mode == CDataFileReader::kReadFirstLine || m_mode == CDataFileReader::kReadPreview) &&
@@ -54,6 +54,7 @@ void RawLineSplitter::TakeLine(std::string_view bytes) {
         line = m_converter.ToWide(m_carry);
         m_carry.clear();
     }
+    ++m_fileLine;
     if (line.empty())
         return;
     ++m_lineCount;
@@ -63,6 +64,11 @@ void RawLineSplitter::TakeLine(std::string_view bytes) {
         if (!m_tracker.IsComplete())
             m_tracker.Track(line);
     }
+    KeepLine(std::move(line));
+}
+
+void RawLineSplitter::KeepLine(std::wstring line) {
+    m_lineMap.Add(m_rawLines.size(), m_fileLine);
     m_rawLines.push_back(std::move(line));
 }
 
@@ -71,9 +77,10 @@ void RawLineSplitter::Finish() {
         return;
     std::wstring line = m_converter.ToWide(m_carry);
     m_carry.clear();
+    ++m_fileLine;
     if (line.empty())
         return;
     if (m_las && m_mode != CDataFileReader::kReadAll && m_collectPreview)
         m_previewLines.push_back(line);
-    m_rawLines.push_back(std::move(line));
+    KeepLine(std::move(line));
 }

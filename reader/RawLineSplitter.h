@@ -5,6 +5,7 @@
 
 #include "platform/MultiByteConverter.h"
 #include "reader/CLasPreviewTracker.h"
+#include "reader/LineMap.h"
 
 #include <string>
 #include <string_view>
@@ -13,9 +14,10 @@
 class RawLineSplitter {
 public:
     // `mode` is the reader's read mode; `las` whether the file is read as LAS;
-    // `collectPreview` whether LAS preview lines are kept for the dialogs.
+    // `collectPreview` whether LAS preview lines are kept for the dialogs;
+    // `lineMap` learns the file line of each raw line.
     RawLineSplitter(int mode, bool las, bool collectPreview, std::vector<std::wstring>& rawLines,
-                    std::vector<std::wstring>& previewLines);
+                    std::vector<std::wstring>& previewLines, LineMap& lineMap);
 
     // Takes the usable bytes of one chunk; false once reading should stop.
     bool AddChunk(std::string_view chunk);
@@ -24,6 +26,7 @@ public:
 
 private:
     void TakeLine(std::string_view bytes);
+    void KeepLine(std::wstring line);
     bool LineLimitReached() const;
     bool ReadingDone() const;
 
@@ -32,6 +35,8 @@ private:
     bool m_collectPreview;
     std::vector<std::wstring>& m_rawLines;
     std::vector<std::wstring>& m_previewLines;
+    LineMap& m_lineMap;
+    size_t m_fileLine = 0; // lines ended so far, blank ones included
     welldata::MultiByteConverter m_converter;
     CLasPreviewTracker m_tracker;
     std::string m_carry;

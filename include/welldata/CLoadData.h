@@ -15,6 +15,7 @@
 #include "welldata/LasHeader.h"
 #include "welldata/LoadChoices.h"
 #include "welldata/LoadFailure.h"
+#include "welldata/LoadReport.h"
 
 #include <deque>
 #include <list>
@@ -74,6 +75,10 @@ public:
 
     // Why the last load of this object failed; no error after a success.
     const welldata::LoadFailure& GetLastFailure() const { return m_lastFailure; }
+    // What the last load's read did to the file's text: rows padded or longer
+    // than the header, cells read as 0, the declared units, binary bytes.
+    // Kept after the rows are cleared, until the next read.
+    const welldata::LoadReport& GetLoadReport() const;
     // The header sections of the LAS file last read by name, in file order.
     const std::vector<welldata::LasHeaderSection>& GetLasHeader() const { return m_lasHeader; }
 

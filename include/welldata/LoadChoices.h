@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Which columns the points of a well path hold.
@@ -119,11 +120,26 @@ struct CoreDescriptionChoices {
 // The two log imports rewrite slightly different unit texts.
 enum class LogImport { SingleWell, MultiWell };
 
+// A length unit's name as the dialogs' unit lists show it: "m", "in", "ft",
+// "dm", "cm"; "m" for a code outside 0 to 4.
+WELLDATA_API const wchar_t* CoorUnitName(COMMON::ENUM_COOR_UNIT unit);
+// The unit one of those names stands for, in any letter case; false for any
+// other text.
+WELLDATA_API bool FindCoorUnit(std::wstring_view name, COMMON::ENUM_COOR_UNIT& unit);
+
+// "MD, INCL, AZIM" (types 0 and 4), "TVD, DX, DY", "TVD, X, Y", "X, Y, Z";
+// "unknown" for another type.
+WELLDATA_API const wchar_t* PathLayoutName(std::int32_t dataType);
+// "MD", "INCL", "AZIM", "TVD", "DX", "DY", "X", "Y" or "Z".
+WELLDATA_API const wchar_t* PathColumnName(PathColumn column);
+
 // The columns a path layout needs: INCL, AZIM and MD for MD, INCL, AZIM
 // (types 0 and 4); the layout's three and MD for TVD, DX, DY and TVD, X, Y;
 // X, Y and Z for X, Y, Z. None for another type.
 WELLDATA_API std::vector<PathColumn> RequiredPathColumns(std::int32_t dataType);
 WELLDATA_API bool IsAssignmentComplete(const PathColumnAssignment& assignment);
+// The columns the assignment's layout needs and it does not give.
+WELLDATA_API std::vector<PathColumn> MissingPathColumns(const PathColumnAssignment& assignment);
 // "井轨迹数据不完整，请重新选择或校正数据文件。" for an incomplete assignment,
 // null for a complete one.
 WELLDATA_API const wchar_t* PathAssignmentProblem(const PathColumnAssignment& assignment);

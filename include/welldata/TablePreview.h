@@ -7,10 +7,12 @@
 #include "welldata/Export.h"
 #include "welldata/LoadChoices.h"
 #include "welldata/LoadFailure.h"
+#include "welldata/LoadReport.h"
 
 #include <cstdint>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace welldata {
@@ -32,11 +34,19 @@ struct TablePreview {
     std::vector<bool> numericFirstCell;
     std::vector<bool> numericColumn;
     LoadFailure failure;
+    // What the read of the first lines found: whether the file is text, how
+    // the header split, the units line.
+    LoadReport report;
 };
 
 // Reads the first lines of the table at `path` in the data code page, without
 // showing a message: a failure is in `failure`.
 WELLDATA_API TablePreview PreviewTable(const std::wstring& path, TableKind kind);
+
+// The 0-based column of `names` called `name` in any letter case, a leading
+// "#" left out on either side (a log table's "#DEPTH" is listed as DEPTH);
+// -1 when there is none.
+WELLDATA_API int FindColumnByName(const std::vector<std::wstring>& names, std::wstring_view name);
 
 // Columns recognised by the "well_head" section; an optional column that is
 // recognised is marked used.

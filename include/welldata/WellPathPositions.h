@@ -83,6 +83,9 @@ enum class SkipReason {
     UnknownLayout,   // nDataType outside 0 to 4
 };
 
+// "a null value", "not a number", "MD not down the hole", "unknown layout".
+WELLDATA_API const wchar_t* DescribeSkipReason(SkipReason reason);
+
 struct SkippedPathPoint {
     std::size_t pointIndex = 0;
     SkipReason reason = SkipReason::NullValue;

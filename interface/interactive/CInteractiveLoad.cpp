@@ -1,9 +1,21 @@
 #include "interface/interactive/CInteractiveLoad.h"
 
 #include "controls/CFileDialogExt.h"
+#include "dialogs/CDlgAddWellHead.h"
+#include "dialogs/CDlgImportSingleWellPath.h"
+#include "dialogs/CDlgImportWellHeads.h"
+#include "dialogs/CDlgRockCoreAnalyse.h"
+#include "dialogs/CDlgRockCoreDescribe.h"
 #include "dialogs/QtPresenters.h"
+#include "loaders/CRockCoreAnalyse.h"
+#include "loaders/CRockCoreDescribe.h"
+#include "loaders/CWellHead.h"
+#include "loaders/CWellPath.h"
+#include "platform/CWaitCursor.h"
+#include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 
+#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace {
@@ -93,16 +105,54 @@ bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
 
 // The roads below are filled in with their import dialogs.
 
+// The tables are plain text tables whose first line is their header, whatever
+// an earlier load on the same object left set.
+template <class Dialog, class Loader> bool CInteractiveLoad::RunImportDialog(Loader& loader) {
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    reader.SetHeaderRow(true);
+    reader.SetHeaderSearch(false);
+    Dialog dialog(&reader);
+    dialog.SetLoader(&loader);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+template <class Dialog, class Loader>
+bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows) {
+    m_load.m_lastFailure = {};
+    bool loaded = false;
+    if (RunImportDialog<Dialog>(loader)) {
+        const CWaitCursor waitCursor;
+        loaded = (loader.*load)();
+        if (!loaded)
+            m_load.RecordFailure();
+    }
+    if (!keepRows)
+        m_load.m_pReader->Clear();
+    return loaded;
+}
+
 bool CInteractiveLoad::LoadNewWellHead() {
-    return false;
+    COMMON::STRUCT_WELL_HEAD& wellHead = m_load.m_stSingleWellHead;
+    CDlgAddWellHead dialog;
+    dialog.Preset(wellHead.strWellName, wellHead.dX, wellHead.dY, wellHead.fKB, wellHead.fTopDepth,
+                  wellHead.fBottomDepth);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    wellHead = dialog.GetWellHead();
+    return true;
 }
 
 bool CInteractiveLoad::LoadWellHeads() {
-    return false;
+    m_load.DeleteWellHead();
+    // The rows stay in the reader for the host's GetData.
+    return RunTableImport<CDlgImportWellHeads>(*m_load.m_pWellHeadLoader, &CWellHead::Load, true);
 }
 
 bool CInteractiveLoad::LoadWellPath() {
-    return false;
+    m_load.DeleteWellPath();
+    return RunTableImport<CDlgImportSingleWellPath>(*m_load.m_pWellPathLoader, &CWellPath::LoadPath,
+                                                    false);
 }
 
 bool CInteractiveLoad::LoadWellLogTable() {
@@ -110,11 +160,15 @@ bool CInteractiveLoad::LoadWellLogTable() {
 }
 
 bool CInteractiveLoad::LoadCoreAnalysis() {
-    return false;
+    m_load.DeleteRockCoreAnalyse();
+    return RunTableImport<CDlgRockCoreAnalyse>(*m_load.m_pRockCoreAnalyseLoader,
+                                               &CRockCoreAnalyse::Load, false);
 }
 
 bool CInteractiveLoad::LoadCoreDescription() {
-    return false;
+    m_load.DeleteRockCoreDescribe();
+    return RunTableImport<CDlgRockCoreDescribe>(*m_load.m_pRockCoreDescribeLoader,
+                                                &CRockCoreDescribe::Load, false);
 }
 
 bool CInteractiveLoad::LoadLasFile() {
@@ -125,12 +179,69 @@ bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_P
     if (sink == nullptr)
         return false;
     welldata::InstallQtPresenters();
-    return false;
+    const std::vector<std::wstring> paths = ChooseWellPathFiles();
+    if (paths.empty())
+        return false;
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetFilePath(paths.front());
+    reader.SetProgressCtrl(nullptr);
+    // One set of column choices, made on the first file, serves every file.
+    if (!RunImportDialog<CDlgImportSingleWellPath>(*m_load.m_pWellPathLoader))
+        return false;
+    std::vector<std::wstring> refused;
+    const int count = static_cast<int>(paths.size());
+    for (int index = 1; index <= count; ++index) {
+        const std::wstring& path = paths[index - 1];
+        reader.SetFilePath(path);
+        {
+            const CWaitCursor waitCursor;
+            m_load.m_pWellPathLoader->LoadPath(); // a file that fails still goes to the sink
+        }
+        const std::wstring name = welldata::FileNameOf(path);
+        if (!sink->OnDataLoaded(name.c_str(), m_load.m_stWellPath, index, count))
+            refused.push_back(path);
+        m_load.DeleteWellPath();
+        reader.Clear();
+    }
+    if (!refused.empty())
+        welldata::ShowApplicationMessage(RefusedFilesMessage(refused));
+    return true;
 }
 
-bool CInteractiveLoad::ReadFileWis(std::wstring& /*path*/) {
+std::vector<std::wstring> CInteractiveLoad::ChooseWellPathFiles() const {
+    CFileDialogExt dialog(true, QString(), QString(),
+                          QString::fromWCharArray(L"轨迹 (*.txt)|*.txt||"),
+                          welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
+    dialog.setWindowTitle(QString::fromWCharArray(L"加载轨迹"));
+    dialog.SetDataKind(COMMON::LDT_WELL_PATH);
+    dialog.SetMultipleSelection(true);
+    std::vector<std::wstring> paths;
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const QString& path : dialog.GetPathNames())
+            paths.push_back(path.toStdWString());
+    }
+    return paths;
+}
+
+std::wstring CInteractiveLoad::RefusedFilesMessage(const std::vector<std::wstring>& refused) {
+    std::wstring text = L"下列数据没有找到对应的井,请确认之后重试:";
+    for (size_t k = 0; k < refused.size(); ++k)
+        text += L"\r\n(" + std::to_wstring(k + 1) + L"):" + refused[k];
+    return text;
+}
+
+bool CInteractiveLoad::ReadFileWis(std::wstring& path) {
     welldata::InstallQtPresenters();
-    return false;
+    CFileDialogExt dialog(true, QStringLiteral("wis"), QString(),
+                          QString::fromWCharArray(L"加载wis格式曲线数据 (*.wis)|*.wis||"),
+                          welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
+    // WIS files are only picked here, never read: there is no layout to show.
+    dialog.SetDataKind(-1);
+    dialog.GetSampleBox()->hide();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    path = dialog.GetPathName().toStdWString();
+    return true;
 }
 
 bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& /*list*/,

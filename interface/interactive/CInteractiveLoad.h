@@ -40,5 +40,17 @@ private:
     bool LoadCoreDescription();
     bool LoadLasFile();
 
+    // Runs the import dialog of a text table on the load object's reader, given
+    // `loader`; true on OK.
+    template <class Dialog, class Loader> bool RunImportDialog(Loader& loader);
+    // The import dialog, then on OK `load` under the wait cursor, keeping why it
+    // failed. The reader's rows stay only when `keepRows` is set.
+    template <class Dialog, class Loader>
+    bool RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows);
+    // The well path files the user picks at once; none when cancelled.
+    std::vector<std::wstring> ChooseWellPathFiles() const;
+    // The message listing the files a sink refused, numbered from 1.
+    static std::wstring RefusedFilesMessage(const std::vector<std::wstring>& refused);
+
     CLoadData& m_load;
 };

@@ -3,14 +3,19 @@
 #include "controls/CFileDialogExt.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionViewItem>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace uitest {
@@ -26,6 +31,17 @@ void TypeText(QWidget* widget, const QString& text) {
 
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(widget, key, modifiers);
+}
+
+void RetypeText(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    PressKey(box, Qt::Key_Backspace);
+    TypeText(box, text);
+}
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
 }
 
 bool ChooseComboIndex(QComboBox* combo, int index) {
@@ -51,9 +67,25 @@ void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
+void ClickButton(QAbstractButton* button) {
+    if (button == nullptr)
+        return;
+    QPoint where = button->rect().center();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (qobject_cast<QCheckBox*>(button) != nullptr)
+        where =
+            button->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, button).center();
+    else if (qobject_cast<QRadioButton*>(button) != nullptr)
+        where = button->style()
+                    ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
+                    .center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+}
+
 void PressButton(const QWidget* root, int id) {
-    if (auto* button = Control<QAbstractButton>(root, id))
-        QTest::mouseClick(button, Qt::LeftButton);
+    ClickButton(Control<QAbstractButton>(root, id));
 }
 
 void PressOk(const QWidget* root) {

@@ -23,7 +23,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class QAbstractButton;
 class QComboBox;
+class QLineEdit;
+class QTabWidget;
 
 namespace uitest {
 
@@ -38,14 +41,25 @@ template <class T = QWidget> T* Control(const QWidget* root, int id) {
 // event per character, non-Latin characters included.
 void TypeText(QWidget* widget, const QString& text);
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Replaces the text of a line edit as a user does: selects it all, deletes it
+// and types `text`.
+void RetypeText(QLineEdit* box, const QString& text);
 
 // Picks entry `index` (or the entry reading `text`) of a closed combo box with
 // the keyboard, so that the box reports the choice as a user's.
 bool ChooseComboIndex(QComboBox* combo, int index);
 bool ChooseComboText(QComboBox* combo, const QString& text);
 
+// Clicks the tab at `index` of a tab widget's tab bar.
+void ClickTab(QTabWidget* tabs, int index);
+
 // Clicks the check box of an item view's cell.
 void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index);
+
+// Clicks a push button, check box or radio button where a click counts: a
+// check box or radio button stretched wider than its text takes clicks on its
+// box and text only.
+void ClickButton(QAbstractButton* button);
 
 // Clicks the button with control id `id` (OK is 1, Cancel 2).
 void PressButton(const QWidget* root, int id);

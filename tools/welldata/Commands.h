@@ -6,6 +6,7 @@
 
 #include "Report.h"
 #include "Terminal.h"
+#include "welldata/CLoadData.h"
 #include "welldata/LoadFailure.h"
 #include "welldata/TablePreview.h"
 
@@ -74,6 +75,10 @@ public:
     // The head of a table; false, with the failure reported, when unreadable.
     bool Preview(const std::wstring& path, welldata::TableKind kind,
                  welldata::TablePreview& preview);
+    // Takes what the load did to the file's text: a file that is not text
+    // fails, and with --strict one whose cells were moved, dropped or read as
+    // 0; otherwise the findings are shown and go with the file's tables.
+    bool Accept(const CLoadData& data);
     // Reports a table of the file, and plots `log` when a plot is asked for.
     void Loaded(Table table, const COMMON::STRUCT_WELL_CURVE* log = nullptr);
     // Shows the library's message (unless it has just shown it itself) and
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<ReportWriter> m_writer;
     std::wstring m_standardInput; // the saved copy, once "-" has been read
     std::wstring m_fileName;
+    std::optional<welldata::LoadReport> m_report; // of the file's load
     Failures m_failures;
     bool m_outputFailed = false;
     struct Plotter;

@@ -34,6 +34,10 @@ protected:
         TablePreview preview;
         if (!session.Preview(path, welldata::TableKind::CoreAnalysis, preview))
             return;
+        // The first data line holds a number somewhere, or the table has no numbers.
+        const std::vector<bool>& numeric = preview.numericFirstCell;
+        if (std::find(numeric.begin(), numeric.end(), true) == numeric.end())
+            throw LoadProblem("no column holds numbers (" + ColumnList(preview.names) + ")");
         welldata::CoreAnalysisChoices choices = welldata::SuggestCoreAnalysisChoices(preview);
         for (const auto& [choice, title] : PairOptions(Options(), "rename")) {
             const int column = FindColumn(preview.names, choice, "rename");
@@ -44,7 +48,11 @@ protected:
         CLoadData data(COMMON::LDT_WELL_DATA, session.Progress());
         if (!data.ReadFile(path, choices))
             return session.Failed(data.GetLastFailure());
-        session.Loaded(CoreAnalysisTable(session.FileName(), data.GetRockCoreAnalyse()));
+        if (!session.Accept(data))
+            return;
+        session.Loaded(
+            Table(session.FileName(), "rock core analysis", "columns", "samples",
+                  welldata::CoreAnalysisColumns(data.GetRockCoreAnalyse(), data.GetLoadReport())));
     }
 };
 
@@ -58,7 +66,9 @@ Loads rock core description tables: a header line, then an interval per line
 1-based number or by name, or recognised by name through the settings file.
 
   --top COL, --bottom COL, --description COL
-                     the interval's top, bottom and description text
+                     the interval's top, bottom and description text; a
+                     file whose columns are not found fails ('none' loads
+                     0 or an empty text instead)
   --name TEXT        the description column's name (default: the file's last
                      column's)
 
@@ -79,20 +89,28 @@ protected:
         for (const auto& [option, column] :
              {std::pair("top", &choices.topColumn), std::pair("bottom", &choices.bottomColumn),
               std::pair("description", &choices.descriptionColumn)}) {
-            if (const auto choice = Options().Value(option))
+            const auto choice = Options().Value(option);
+            if (choice)
                 *column = FindColumn(preview.names, *choice, option);
-            if (*column < 0)
+            if (*column < 0 && !choice)
                 missing += std::string(missing.empty() ? "--" : ", --") + option;
         }
         if (const auto name = Options().Value("name"))
             choices.descriptionName = welldata::FromUtf8(*name);
         if (!missing.empty())
-            session.Messages().Print("no column recognised for " + missing +
-                                     ": its values stay empty (" + ColumnList(preview.names) + ")");
+            throw LoadProblem("no column recognised for " + missing + ": give it, or 'none' (" +
+                              ColumnList(preview.names) + ")");
         CLoadData data(COMMON::LDT_WELL_DATA, session.Progress());
         if (!data.ReadFile(path, choices))
             return session.Failed(data.GetLastFailure());
-        session.Loaded(CoreDescriptionTable(session.FileName(), data.GetRockCoreDescribe()));
+        if (!session.Accept(data))
+            return;
+        const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& record = data.GetRockCoreDescribe();
+        Table table(session.FileName(), "rock core description", "columns", "intervals",
+                    welldata::CoreDescriptionColumns(record, data.GetLoadReport(), choices));
+        if (!record.strColumnName.empty())
+            table.AddProperty("description_column", record.strColumnName);
+        session.Loaded(std::move(table));
     }
 };
 

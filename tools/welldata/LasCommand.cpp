@@ -35,7 +35,7 @@ std::optional<COMMON::ENUM_COOR_UNIT> AskUnit(const std::string& question,
         const auto text = ReadAnswer();
         if (!text || text->empty())
             return text ? std::optional(suggestion) : std::nullopt;
-        if (const auto unit = FindUnit(*text))
+        if (COMMON::ENUM_COOR_UNIT unit; welldata::FindCoorUnit(welldata::FromUtf8(*text), unit))
             return unit;
         terminal::Say("Unknown unit '" + *text + "'.\n");
     }
@@ -109,14 +109,18 @@ protected:
         data.SetWellCurveUnitsInfo(m_unitsSettled, m_coorUnit, m_depthUnit);
         const bool loaded = data.ReadFile(path);
         data.GetWellCurveUnitsInfo(m_unitsSettled, m_coorUnit, m_depthUnit);
-        if (!loaded)
+        if (!loaded && data.GetLoadReport().IsText())
             return session.Failed(data.GetLastFailure());
-        Table table = WellLogTable(session.FileName(), "LAS well log", data.GetWellLog());
+        if (!session.Accept(data)) // a file that is not text fails for that
+            return;
+        if (data.GetWellLog().lstCurves.empty())
+            throw LoadProblem("the file declares no curves: its ~C section is empty");
+        Table table(session.FileName(), "LAS well log", "curves", "samples",
+                    welldata::LogColumns(data.GetWellLog(), data.GetLoadReport(), true, false));
         for (const auto& [key, unit] :
              {std::pair("depth_unit", m_depthUnit), std::pair("coordinate_unit", m_coorUnit)}) {
             if (unit != COMMON::COOR_UNIT_M)
-                table.AddProperty(
-                    key, welldata::FromUtf8(std::string(UnitName(unit)) + ", converted to m"));
+                table.AddProperty(key, ConvertedUnit(unit));
         }
         if (Options().Has("header"))
             table.header = data.GetLasHeader();

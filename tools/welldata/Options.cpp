@@ -2,18 +2,16 @@
 
 #include "welldata/CodePage.h"
 #include "welldata/Settings.h"
+#include "welldata/TablePreview.h"
 #include "welldata/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cwctype>
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-constexpr const char* kUnits[] = {"m", "in", "ft", "dm", "cm"};
 
 bool IsOptionLike(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-';
@@ -23,14 +21,6 @@ std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-bool SameName(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return std::towlower(static_cast<wint_t>(x)) ==
-                      std::towlower(static_cast<wint_t>(y));
-           });
 }
 
 } // namespace
@@ -95,16 +85,23 @@ size_t Arguments::Parse(const std::vector<std::string>& arguments, bool leadingO
 
 void common::Declare(Arguments& arguments, bool withPlot, const std::string& flags,
                      const std::string& values) {
-    arguments.Declare("csv json quiet|q progress help|h " + flags,
-                      (withPlot ? "encoding settings output|o plot depth-range depth-scale "
-                                : "encoding settings output|o ") +
+    arguments.Declare("csv json quiet|q progress help|h strict units-row " + flags,
+                      (withPlot
+                           ? "encoding settings output|o null-text plot depth-range depth-scale "
+                           : "encoding settings output|o null-text ") +
                           values);
 }
 
 const char* common::Help() {
     return R"(Output and common options:
   --csv, --json      the full data as CSV or JSON instead of a summary (per
-                     column: unit, samples, nulls, min, max)
+                     column: unit, samples, nulls, min, max). CSV has a FILE
+                     column first, always, and one table for all files
+  --null-text TEXT   CSV cells of null values (default: empty)
+  --units-row        CSV: two rows after the header, FILE (unit) with the
+                     units recorded and (declared unit) with the file's
+  --strict           a file whose cells the load moved, dropped or read as 0
+                     (see the warnings) fails instead of loading
   -o, --output FILE  write to FILE instead of standard output ('-')
   --encoding E       the files' code page: gb18030 (default), utf-8 or auto
                      (UTF-8 for valid or marked UTF-8, GB18030 otherwise)
@@ -116,9 +113,9 @@ const char* common::Help() {
 }
 
 const char* common::PlotHelp() {
-    return R"(  --plot FILE.png    draw a log plot: tracks on a shared depth axis, nulls as
-                     gaps, resistivities on a logarithmic scale; with several
-                     files one picture each (FILE-<name>.png)
+    return R"(  --plot FILE.png    draw a log plot (PNG only): tracks on a shared depth axis,
+                     nulls as gaps, resistivities on a logarithmic scale; with
+                     several files one picture each (FILE-<name>.png)
   --depth-range TOP:BASE  plot only these depths (the log's depth unit)
   --depth-scale 1:N  plot at depth scale 1:N (at 96 dots per inch)
 )";
@@ -131,6 +128,9 @@ void common::Check(const Arguments& arguments) {
                          "' (use gb18030, utf-8 or auto)");
     if (arguments.Has("csv") && arguments.Has("json"))
         throw UsageError("choose one of --csv and --json");
+    const std::string plot = Lower(arguments.Value("plot").value_or(".png"));
+    if (plot.size() < 4 || plot.compare(plot.size() - 4, 4, ".png") != 0)
+        throw UsageError("--plot writes PNG pictures: name a file ending in .png");
 #if !defined(WELLDATA_WITH_PLOT)
     if (arguments.Has("plot"))
         throw UsageError("this welldata was built without Qt and cannot draw plots");
@@ -173,40 +173,21 @@ void ApplySettingsFile(const std::optional<std::string>& path) {
     welldata::SetSettingsFilePath(welldata::FromUtf8(*path));
 }
 
-std::optional<COMMON::ENUM_COOR_UNIT> FindUnit(const std::string& name) {
-    for (int unit = COMMON::COOR_UNIT_M; unit <= COMMON::COOR_UNIT_CM; ++unit) {
-        if (Lower(name) == kUnits[unit])
-            return static_cast<COMMON::ENUM_COOR_UNIT>(unit);
-    }
-    return std::nullopt;
-}
-
 std::optional<COMMON::ENUM_COOR_UNIT> UnitOption(const Arguments& arguments,
                                                  const std::string& option) {
     const auto value = arguments.Value(option);
-    if (!value || FindUnit(*value))
-        return value ? FindUnit(*value) : std::nullopt;
+    COMMON::ENUM_COOR_UNIT unit = COMMON::COOR_UNIT_M;
+    if (!value || welldata::FindCoorUnit(welldata::FromUtf8(*value), unit))
+        return value ? std::optional(unit) : std::nullopt;
     throw UsageError("unknown unit '" + *value + "' for --" + option + " (use " + kUnitNames + ")");
 }
 
-const char* UnitName(COMMON::ENUM_COOR_UNIT unit) {
-    return unit >= COMMON::COOR_UNIT_M && unit <= COMMON::COOR_UNIT_CM ? kUnits[unit] : kUnits[0];
-}
-
-float ParseNumber(const std::string& text, const std::string& option) {
-    float value = 0.0f;
+double ParseNumber(const std::string& text, const std::string& option) {
+    double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         throw UsageError("--" + option + " " + text + ": not a number");
     return value;
-}
-
-std::vector<float> ParseNumbers(const std::string& commaSeparated, const std::string& option) {
-    std::vector<float> numbers;
-    std::stringstream items(commaSeparated);
-    for (std::string item; std::getline(items, item, ',');)
-        numbers.push_back(ParseNumber(item, option));
-    return numbers;
 }
 
 std::vector<std::pair<std::string, std::wstring>> PairOptions(const Arguments& arguments,
@@ -243,14 +224,9 @@ int FindColumn(const std::vector<std::wstring>& names, const std::string& choice
         throw LoadProblem("--" + option + " " + choice + ": the file has " +
                           std::to_string(names.size()) + " columns (" + ColumnList(names) + ")");
     }
-    // A log table's names have lost a leading "#"; the choice may still have it.
-    const std::wstring wanted = welldata::FromUtf8(choice);
-    const std::wstring unmarked =
-        wanted.size() > 1 && wanted[0] == L'#' ? wanted.substr(1) : wanted;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (SameName(names[i], wanted) || SameName(names[i], unmarked))
-            return static_cast<int>(i);
-    }
+    if (const int column = welldata::FindColumnByName(names, welldata::FromUtf8(choice));
+        column >= 0)
+        return column;
     throw LoadProblem("--" + option + " " + choice + ": no such column (" + ColumnList(names) +
                       ")");
 }

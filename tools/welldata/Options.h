@@ -4,7 +4,8 @@
 // option values (units, numbers, COL=VALUE pairs, columns by number or name).
 #pragma once
 
-#include "welldata/Common.h"
+#include "welldata/LoadChoices.h"
+#include "welldata/Utf8.h"
 
 #if defined(WELLDATA_WITH_PLOT)
 #include "PlotOptions.h"
@@ -12,6 +13,7 @@
 
 #include <map>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -85,10 +87,15 @@ logplot::PlotOptions PlotOptionsOf(const Arguments& arguments);
 // throws std::runtime_error when it cannot be read.
 void ApplySettingsFile(const std::optional<std::string>& path);
 
-// The length units by name, in the dialogs' order: m, in, ft, dm, cm.
+// The length units by name, in the dialogs' order.
 inline const char* const kUnitNames = "m, in, ft, dm, cm";
-std::optional<COMMON::ENUM_COOR_UNIT> FindUnit(const std::string& name);
-const char* UnitName(COMMON::ENUM_COOR_UNIT unit);
+inline std::string UnitName(COMMON::ENUM_COOR_UNIT unit) {
+    return welldata::ToUtf8(welldata::CoorUnitName(unit));
+}
+// "ft, converted to m".
+inline std::wstring ConvertedUnit(COMMON::ENUM_COOR_UNIT unit) {
+    return welldata::CoorUnitName(unit) + std::wstring(L", converted to m");
+}
 // The unit an option gives, if any; throws UsageError for an unknown unit.
 std::optional<COMMON::ENUM_COOR_UNIT> UnitOption(const Arguments& arguments,
                                                  const std::string& option);
@@ -102,8 +109,15 @@ template <class Choices> void TakeUnitOptions(const Arguments& arguments, Choice
 }
 
 // The whole text must be a number; throws UsageError naming `option`.
-float ParseNumber(const std::string& text, const std::string& option);
-std::vector<float> ParseNumbers(const std::string& commaSeparated, const std::string& option);
+double ParseNumber(const std::string& text, const std::string& option);
+template <class Number>
+std::vector<Number> ParseNumbers(const std::string& commaSeparated, const std::string& option) {
+    std::vector<Number> numbers;
+    std::stringstream items(commaSeparated);
+    for (std::string item; std::getline(items, item, ',');)
+        numbers.push_back(static_cast<Number>(ParseNumber(item, option)));
+    return numbers;
+}
 // Every COL=VALUE an option gives: the text before the first "=" and the
 // wide text after it.
 std::vector<std::pair<std::string, std::wstring>> PairOptions(const Arguments& arguments,

@@ -1,46 +1,27 @@
-// What the command reports of one loaded file: a table of named columns (a
-// curve, a path quantity, a well head field, a rock core column) with values
-// in the type the library stores them in, so that they print without loss,
-// and a few properties of the load. Built from the library's records.
+// What the command reports of one loaded file: the library's record columns
+// (a curve, a path quantity, a well head field, a rock core column) with
+// values in the type the library stores them in, so that they print without
+// loss, and a few properties of the load.
 #pragma once
 
 #include "Options.h"
-#include "welldata/Common.h"
 #include "welldata/LasHeader.h"
-#include "welldata/LoadChoices.h"
+#include "welldata/RecordColumns.h"
 
 #include <algorithm>
 #include <charconv>
-#include <list>
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
-struct Column {
-    using Values = std::variant<std::vector<float>, std::vector<double>, std::vector<std::wstring>>;
-
-    Column(std::wstring name, Values values) : name(std::move(name)), values(std::move(values)) {}
-
-    std::wstring name;
-    Values values;
-    std::wstring type;
-    std::wstring unit;
-    std::wstring displayName;
-    bool logarithmic = false;
-
-    size_t Size() const {
-        return std::visit([](const auto& list) { return list.size(); }, values);
-    }
-    bool IsText() const { return std::holds_alternative<std::vector<std::wstring>>(values); }
-    // The null value, not a number, or an empty text.
-    bool IsNull(size_t row) const;
-    // The value as a double; 0 in a text column.
-    double Number(size_t row) const;
-    // The value as UTF-8 text: numbers in the shortest text that reads back the same.
-    std::string Text(size_t row) const;
-};
+using Column = welldata::RecordColumn;
+// A value as UTF-8 text: numbers in the shortest text that reads back the same.
+std::string CellText(const Column& column, size_t row);
 
 struct Property {
     using Value = std::variant<std::wstring, double, bool, std::vector<float>>;
@@ -50,9 +31,10 @@ struct Property {
 };
 
 struct Table {
-    Table(std::wstring file, std::string kind, std::string columnNoun, std::string rowNoun)
+    Table(std::wstring file, std::string kind, std::string columnNoun, std::string rowNoun,
+          std::vector<Column> columns)
         : file(std::move(file)), kind(std::move(kind)), columnNoun(std::move(columnNoun)),
-          rowNoun(std::move(rowNoun)) {}
+          rowNoun(std::move(rowNoun)), columns(std::move(columns)) {}
 
     std::wstring file;      // as the user named it
     std::string kind;       // "LAS well log"
@@ -61,6 +43,7 @@ struct Table {
     std::vector<Property> properties;
     std::vector<Column> columns;
     std::vector<welldata::LasHeaderSection> header; // a LAS file's, when asked for
+    std::optional<welldata::LoadReport> report;     // what the load did to the file's text
 
     size_t RowCount() const {
         size_t rows = 0;
@@ -73,26 +56,17 @@ struct Table {
     }
 };
 
-Table WellLogTable(const std::wstring& file, const std::string& kind,
-                   const COMMON::STRUCT_WELL_CURVE& record);
-// The points in the layout of the record's data type; MD only with `hasMd`.
-Table WellPathTable(const std::wstring& file, const std::string& kind,
-                    const COMMON::STRUCT_WELL_PATH& record, bool hasMd);
-// The optional fields only when used.
-Table WellHeadsTable(const std::wstring& file, const std::list<COMMON::STRUCT_WELL_HEAD>& heads,
-                     const welldata::WellHeadChoices& used);
-Table CoreAnalysisTable(const std::wstring& file,
-                        const std::list<COMMON::STRUCT_CURVE_ITEM>& columns);
-Table CoreDescriptionTable(const std::wstring& file,
-                           const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& record);
-
-// "MD, INCL, AZIM" and so on, for a path data type.
-std::wstring PathLayoutName(int dataType);
-
-// The shortest text that reads back as the same float or double.
+// The shortest text that reads back as the same number; without an exponent
+// from 1 to 10^15, so that coordinates read 20512345 rather than 2.0512345e+07.
 template <class Number> std::string NumberText(Number value) {
     char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (std::fabs(value) >= 1 && std::fabs(value) < 1e15)
+            end =
+                std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    }
+    return std::string(buffer, end);
 }
 
 // Where and in which form the results go: standard output ("-") or a file, as

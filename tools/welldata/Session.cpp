@@ -120,6 +120,7 @@ std::wstring Session::BeginFile(const std::string& operand, size_t index) {
     }
     welldata::SetDataCodePage(common::CodePageFor(m_arguments, path));
     m_messages.SetFile(m_fileName);
+    m_report.reset();
     if (m_progress) {
         std::wstring label = FileNameOf(m_fileName);
         if (m_fileCount > 1)
@@ -133,14 +134,34 @@ std::wstring Session::BeginFile(const std::string& operand, size_t index) {
 bool Session::Preview(const std::wstring& path, welldata::TableKind kind,
                       welldata::TablePreview& preview) {
     preview = welldata::PreviewTable(path, kind);
-    if (preview.failure.Failed())
+    if (!preview.report.IsText())
+        Failed(welldata::DescribeLoadReport(preview.report).front());
+    else if (preview.failure.Failed())
         Failed(preview.failure);
-    return !preview.failure.Failed();
+    return preview.report.IsText() && !preview.failure.Failed();
+}
+
+bool Session::Accept(const CLoadData& data) {
+    m_report = data.GetLoadReport();
+    const std::vector<std::wstring> findings = welldata::DescribeLoadReport(*m_report);
+    if (!m_report->IsText()) {
+        Failed(findings.front());
+        return false;
+    }
+    for (const std::wstring& finding : findings)
+        m_messages.Print(finding);
+    if (!m_arguments.Has("strict") || !m_report->ChangedCells())
+        return true;
+    Failed(L"--strict: the load moved, dropped or read cells as 0");
+    return false;
 }
 
 void Session::Loaded(Table table, [[maybe_unused]] const COMMON::STRUCT_WELL_CURVE* log) {
     if (m_progress)
         m_progress->Erase(); // before the results, which may go to the same terminal
+    if (const std::wstring units = welldata::DescribeUnitsNotHeld(table.columns); !units.empty())
+        m_messages.Print(units);
+    table.report = m_report;
 #if defined(WELLDATA_WITH_PLOT)
     const std::string plotPath = m_arguments.Value("plot").value_or("");
     if (!m_plotter && log != nullptr && !plotPath.empty())

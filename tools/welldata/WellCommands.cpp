@@ -71,18 +71,16 @@ public:
     std::string Hint(const welldata::PathColumnAssignment& assignment,
                      const TablePreview& preview) const {
         std::string missing;
-        for (PathColumn column : welldata::RequiredPathColumns(assignment.dataType)) {
-            if (assignment.Column(column) == 0)
-                missing += (missing.empty() ? "--" : ", --") +
-                           std::string(kPathOptions[static_cast<int>(column)]);
-        }
+        for (PathColumn column : welldata::MissingPathColumns(assignment))
+            missing += (missing.empty() ? "--" : ", --") +
+                       std::string(kPathOptions[static_cast<int>(column)]);
         const std::string columns = " (" + ColumnList(preview.names) + ")";
         if (!m_dataType)
             return "no path layout is complete: give --type (md-incl-azim, tvd-dx-dy, tvd-x-y "
                    "or x-y-z) and its columns" +
                    columns;
-        return "the " + welldata::ToUtf8(PathLayoutName(assignment.dataType)) + " path needs " +
-               missing + columns;
+        return "the " + welldata::ToUtf8(welldata::PathLayoutName(assignment.dataType)) +
+               " path needs " + missing + columns;
     }
 
 private:
@@ -91,6 +89,18 @@ private:
     const Arguments* m_arguments = nullptr;
     std::optional<int> m_dataType;
 };
+
+// The points of the path a load gave, with its layout and null value.
+Table PathTable(const std::wstring& file, const std::string& kind, const CLoadData& data,
+                const welldata::PathColumnAssignment& choices) {
+    const COMMON::STRUCT_WELL_PATH& path = data.GetWellPath();
+    Table table(file, kind, "columns", "points",
+                welldata::PathColumns(path, data.GetLoadReport(), choices));
+    table.AddProperty("layout", welldata::PathLayoutName(path.nDataType));
+    if (path.bHasNullValue)
+        table.AddProperty("null_value", static_cast<double>(path.fNullValue));
+    return table;
+}
 
 class LogCommand : public LoadCommand {
 public:
@@ -134,7 +144,7 @@ protected:
         PairOptions(arguments, "unit");
         m_choices = {};
         if (const auto values = arguments.Value("null"))
-            m_choices.nullValues = ParseNumbers(*values, "null");
+            m_choices.nullValues = ParseNumbers<float>(*values, "null");
         m_choices.skipNullValues = arguments.Has("skip-nulls");
         if (const auto name = arguments.Value("group")) {
             m_choices.groupName = welldata::FromUtf8(*name);
@@ -166,13 +176,16 @@ protected:
             const bool pathProblem = failure.error == welldata::LoadError::IncompletePath;
             return session.Failed(failure, pathProblem ? m_path.Hint(choices.path, preview) : "");
         }
+        if (!session.Accept(data))
+            return;
         COMMON::STRUCT_WELL_CURVE& log = data.GetWellLog();
         // The loader converts the depth values and leaves their unit text alone.
         for (COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves) {
             if (welldata::IsDepthCurve(curve) && m_choices.depthUnit != COMMON::COOR_UNIT_M)
                 curve.strUnit = L"m";
         }
-        Table table = WellLogTable(session.FileName(), "well log table", log);
+        Table table(session.FileName(), "well log table", "curves", "samples",
+                    welldata::LogColumns(log, data.GetLoadReport(), false, m_choices.convertUnits));
         table.AddProperty("null_values", m_choices.nullValues);
         table.AddProperty("curve_group", m_choices.groupMode == 0
                                              ? L"new group " + m_choices.groupName
@@ -180,13 +193,12 @@ protected:
         if (m_choices.skipNullValues)
             table.AddProperty("skip_null_values", true);
         if (m_choices.depthUnit != COMMON::COOR_UNIT_M)
-            table.AddProperty("depth_unit",
-                              welldata::FromUtf8(std::string(UnitName(m_choices.depthUnit)) +
-                                                 ", converted to m"));
+            table.AddProperty("depth_unit", ConvertedUnit(m_choices.depthUnit));
         session.Loaded(std::move(table), &log);
+        choices.path.convertUnits = m_choices.convertUnits; // the log's units hold for its path
         if (log.bWithWellPath)
-            session.Loaded(WellPathTable(session.FileName(), "well path in a log table",
-                                         data.GetWellPath(), true));
+            session.Loaded(
+                PathTable(session.FileName(), "well path in a log table", data, choices.path));
     }
 
 private:
@@ -251,7 +263,14 @@ file's layout and converted to metres when the file's units are given.
   --depth-unit U     the unit of MD, TVD and Z: m, in, ft, dm, cm
   --coord-unit U     the unit of X, Y, DX and DY
   --angle-unit A     deg (default) or rad, recorded with the path
-  --true-north       azimuths refer to true north: 90 degrees are added
+  --azimuth-quarter-turn
+                     add 90 degrees to every azimuth (no wrap at 360), the
+                     layout's convention for azimuths measured clockwise
+                     from east; no north correction is made
+  --positions        stations instead of points: MD, TVD, TVDSS, north and
+                     east offsets, X, Y, dogleg severity (deg per 30 units)
+  --head X,Y[,KB]    the well head, in the path's unit (default 0,0,0)
+  --z-depth          Z is a depth below sea level, not an elevation
 
 )") + common::Help();
     }
@@ -259,7 +278,8 @@ file's layout and converted to metres when the file's units are given.
     void Declare(Arguments& arguments) const override {
         common::Declare(arguments, false);
         m_path.Declare(arguments);
-        arguments.Declare("true-north", "null depth-unit coord-unit angle-unit");
+        arguments.Declare("azimuth-quarter-turn positions z-depth",
+                          "null depth-unit coord-unit angle-unit head");
     }
 
 protected:
@@ -275,7 +295,11 @@ protected:
         if (angle != "deg" && angle != "rad")
             throw UsageError("unknown angle unit '" + angle + "' (use deg or rad)");
         m_units.angleUnit = angle == "rad" ? ANGLE_RADIANS : ANGLE_DEGREES;
-        m_units.azimuthTrueNorth = arguments.Has("true-north");
+        m_units.azimuthTrueNorth = arguments.Has("azimuth-quarter-turn");
+        const auto head = ParseNumbers<double>(arguments.Value("head").value_or("0,0"), "head");
+        if (head.size() < 2 || head.size() > 3)
+            throw UsageError("--head X,Y[,KB]: two or three numbers");
+        m_head = {head[0], head[1], head.size() > 2 ? head[2] : 0.0};
     }
 
     void LoadFile(const std::wstring& path, Session& session) override {
@@ -289,13 +313,42 @@ protected:
             const bool incomplete = failure.error == welldata::LoadError::IncompletePath;
             return session.Failed(failure, incomplete ? m_path.Hint(assignment, preview) : "");
         }
-        session.Loaded(
-            WellPathTable(session.FileName(), "well path", data.GetWellPath(), assignment.hasMd));
+        if (!session.Accept(data))
+            return;
+        Table table = PathTable(session.FileName(), "well path", data, assignment);
+        if (m_units.azimuthTrueNorth)
+            table.AddProperty("azimuths", std::wstring(L"90 degrees added to each"));
+        if (Options().Has("positions"))
+            MakePositions(data.GetWellPath(), table, session);
+        session.Loaded(std::move(table));
     }
 
 private:
+    // The stations in place of the points; the points left out are listed.
+    void MakePositions(const COMMON::STRUCT_WELL_PATH& path, Table& table, Session& session) const {
+        const welldata::WellPathPositions positions(path, m_head,
+                                                    Options().Has("z-depth")
+                                                        ? welldata::ZConvention::DepthBelowSeaLevel
+                                                        : welldata::ZConvention::Elevation);
+        table.kind = "well path positions";
+        table.rowNoun = "stations";
+        table.columns = welldata::PositionColumns(positions, table.columns);
+        if (positions.IsMdFromChords())
+            table.AddProperty("md", std::wstring(L"summed from the chords (the points hold none)"));
+        table.AddProperty("skipped_points",
+                          static_cast<double>(positions.GetSkippedPoints().size()));
+        std::wstring list;
+        for (const welldata::SkippedPathPoint& point : positions.GetSkippedPoints())
+            list += (list.empty() ? L"" : L", ") + std::to_wstring(point.pointIndex + 1) + L" (" +
+                    welldata::DescribeSkipReason(point.reason) + L")";
+        if (!list.empty())
+            session.Messages().Print(L"points left out of the positions: " +
+                                     terminal::Fit(list, 200));
+    }
+
     PathOptions m_path{false, "type"};
     welldata::PathColumnAssignment m_units; // the unit page's fields and the null value
+    welldata::WellHeadLocation m_head;
 };
 
 class HeadsCommand : public LoadCommand {
@@ -358,7 +411,10 @@ protected:
             return session.Failed(failure, std::string("give the column with --") + option + " (" +
                                                ColumnList(preview.names) + ")");
         }
-        session.Loaded(WellHeadsTable(session.FileName(), data.GetWellHead(), choices));
+        if (session.Accept(data))
+            session.Loaded(Table(
+                session.FileName(), "well heads", "columns", "wells",
+                welldata::WellHeadColumns(data.GetWellHead(), data.GetLoadReport(), choices)));
     }
 
 private:

@@ -11,6 +11,7 @@
 #include <iostream>
 #include <map>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -60,6 +61,10 @@ struct ColumnSummary {
     std::optional<size_t> maxRow;
 };
 
+std::vector<std::wstring> Findings(const Table& table) {
+    return table.report ? welldata::DescribeLoadReport(*table.report) : std::vector<std::wstring>();
+}
+
 // {"name": json, ...} on one line.
 std::string Object(std::initializer_list<std::pair<const char*, std::string>> members) {
     std::string text;
@@ -80,9 +85,9 @@ struct PropertyText {
     std::string operator()(bool flag) const {
         return flag ? (json ? "true" : "yes") : (json ? "false" : "no");
     }
-    std::string operator()(const std::vector<float>& numbers) const {
+    template <class Number> std::string operator()(const std::vector<Number>& numbers) const {
         std::string text;
-        for (float number : numbers)
+        for (const Number& number : numbers)
             text += (text.empty() ? "" : ", ") + NumberText(number);
         return json ? "[" + text + "]" : text.empty() ? "none" : text;
     }
@@ -105,6 +110,8 @@ public:
             std::replace(label.begin(), label.end(), '_', ' ');
             Write("  " + label + ": " + std::visit(PropertyText{false}, property.value) + "\n");
         }
+        for (const std::wstring& finding : Findings(table))
+            Write(L"  warning: " + finding + L"\n");
         WriteHeader(table.header);
         WriteColumns(table);
     }
@@ -128,26 +135,41 @@ private:
         // The type column only says something when a type differs from its name.
         const bool types = std::any_of(table.columns.begin(), table.columns.end(),
                                        [](auto& c) { return !c.type.empty() && c.type != c.name; });
+        // The declared units only where one says something the recorded do not.
+        const bool declared = std::any_of(table.columns.begin(), table.columns.end(), [](auto& c) {
+            return !c.declaredUnit.empty() && c.declaredUnit != c.unit;
+        });
         Line heading = {L"Name"};
         if (types)
             heading.push_back(L"Type");
-        heading.insert(heading.end(), {L"Unit", L"Samples", L"Nulls", L"Min", L"Max"});
+        heading.push_back(L"Unit");
+        if (declared)
+            heading.push_back(L"Declared");
+        heading.insert(heading.end(), {L"Samples", L"Nulls", L"Min", L"Max"});
         std::vector<Line> lines{heading};
         for (const Column& column : table.columns) {
             const ColumnSummary summary(column);
             const auto extreme = [&](const std::optional<size_t>& row) {
-                return row ? welldata::FromUtf8(column.Text(*row)) : std::wstring();
+                return row ? welldata::FromUtf8(CellText(column, *row)) : std::wstring();
             };
             Line line = {column.name};
             if (types)
                 line.push_back(column.type);
-            line.insert(line.end(), {column.unit, std::to_wstring(summary.samples),
-                                     std::to_wstring(summary.nulls), extreme(summary.minRow),
-                                     extreme(summary.maxRow)});
+            // Where the two units differ, the one the values are in is marked.
+            const auto unit = [&](const std::wstring& text) {
+                return text +
+                       (column.UnitsDiffer() && &column.UnitUsed() == &text ? L" (used)" : L"");
+            };
+            line.push_back(unit(column.unit));
+            if (declared)
+                line.push_back(unit(column.declaredUnit));
+            line.insert(line.end(),
+                        {std::to_wstring(summary.samples), std::to_wstring(summary.nulls),
+                         extreme(summary.minRow), extreme(summary.maxRow)});
             lines.push_back(line);
         }
         std::vector<bool> rightAligned(heading.size(), true);
-        std::fill(rightAligned.begin(), rightAligned.begin() + (types ? 3 : 2), false);
+        std::fill(rightAligned.begin(), rightAligned.begin() + (types ? 3 : 2) + declared, false);
         Write("\n");
         WriteAligned(lines, rightAligned, L"  ");
     }
@@ -175,46 +197,60 @@ private:
     bool m_wroteTable = false;
 };
 
-// One CSV table for all files: the columns of every file under one header
-// (equally named columns of a file kept apart), a FILE column first when
-// there are several tables.
+// One CSV table for all files: a FILE column, then the columns of every file
+// under one header (equally named columns of a file kept apart, and with a
+// units row those of other units too); nulls in the --null-text.
 class CsvWriter : public ReportWriter {
 public:
+    explicit CsvWriter(const Arguments& arguments)
+        : m_nullText(arguments.Value("null-text").value_or("")),
+          m_unitsRow(arguments.Has("units-row")) {}
+
     void Add(Table table) override { m_tables.push_back(std::move(table)); }
 
 private:
     void WriteEnd(const Failures&) override {
         if (m_tables.empty())
             return;
-        const size_t offset = m_tables.size() > 1 ? 1 : 0; // the FILE column
         // A column is known by its name and its place among the equally named
         // columns of its table.
-        std::vector<std::pair<std::wstring, int>> shared;
+        std::vector<std::tuple<std::wstring, int, std::wstring, std::wstring>> shared;
         std::vector<std::vector<size_t>> places; // per table, per column
         for (const Table& table : m_tables) {
             std::map<std::wstring, int> seen;
             places.emplace_back();
-            for (const Column& column : table.columns) {
-                const std::pair key(column.name, seen[column.name]++);
+            for (const Column& c : table.columns) {
+                const auto key = m_unitsRow
+                                     ? std::tuple(c.name, seen[c.name]++, c.unit, c.declaredUnit)
+                                     : std::tuple(c.name, seen[c.name]++, L"", L"");
                 auto found = std::find(shared.begin(), shared.end(), key);
                 if (found == shared.end())
                     found = shared.insert(shared.end(), key);
-                places.back().push_back(offset + static_cast<size_t>(found - shared.begin()));
+                places.back().push_back(1 + static_cast<size_t>(found - shared.begin()));
             }
         }
-        std::vector<std::string> header(offset, "FILE");
-        for (const auto& [name, occurrence] : shared)
-            header.push_back(welldata::ToUtf8(name));
+        std::vector<std::string> header{"FILE"};
+        for (const auto& key : shared)
+            header.push_back(welldata::ToUtf8(std::get<0>(key)));
         WriteLine(header);
+        for (size_t units = 2; m_unitsRow && units <= 3; ++units) {
+            header.assign(1, units == 2 ? "(unit)" : "(declared unit)");
+            for (const auto& key : shared)
+                header.push_back(
+                    welldata::ToUtf8(units == 2 ? std::get<2>(key) : std::get<3>(key)));
+            WriteLine(header);
+        }
         for (size_t t = 0; t < m_tables.size(); ++t) {
             const Table& table = m_tables[t];
             for (size_t row = 0; row < table.RowCount(); ++row) {
-                std::vector<std::string> cells(shared.size() + offset);
-                if (offset > 0)
-                    cells[0] = welldata::ToUtf8(table.file);
-                for (size_t i = 0; i < table.columns.size(); ++i)
-                    cells[places[t][i]] =
-                        row < table.columns[i].Size() ? table.columns[i].Text(row) : "";
+                std::vector<std::string> cells(shared.size() + 1);
+                cells[0] = welldata::ToUtf8(table.file);
+                for (size_t i = 0; i < table.columns.size(); ++i) {
+                    const Column& column = table.columns[i];
+                    if (row < column.Size())
+                        cells[places[t][i]] =
+                            column.IsNull(row) ? m_nullText : CellText(column, row);
+                }
                 WriteLine(cells);
             }
         }
@@ -238,6 +274,8 @@ private:
         Write(line + "\n");
     }
 
+    std::string m_nullText;
+    bool m_unitsRow;
     std::vector<Table> m_tables;
 };
 
@@ -252,6 +290,8 @@ public:
         text += "      " + Member("kind", Utf8JsonString(table.kind)) + ",\n";
         text += "      " + Member("rows", std::to_string(table.RowCount())) + ",\n";
         text += "      " + Member("properties", Properties(table)) + ",\n";
+        if (table.report)
+            text += "      " + Member("load_report", Report(table)) + ",\n";
         if (!table.header.empty())
             text += "      " + Member("header", Header(table.header)) + ",\n";
         text += "      \"columns\": [";
@@ -279,6 +319,24 @@ private:
         return "{" + text + "}";
     }
 
+    static std::string Report(const Table& table) {
+        const welldata::LoadReport& report = *table.report;
+        const auto lines = [](const welldata::ReportedLines& found) {
+            return Object({{"count", std::to_string(found.count)},
+                           {"lines", PropertyText{true}(found.lines)}});
+        };
+        std::string sentences;
+        for (const std::wstring& finding : Findings(table))
+            sentences += (sentences.empty() ? "" : ", ") + JsonString(finding);
+        return Object({{"text", report.IsText() ? "true" : "false"},
+                       {"header_cells", std::to_string(report.headerCells)},
+                       {"header_fields", std::to_string(report.headerFields)},
+                       {"short_rows", lines(report.shortRows)},
+                       {"long_rows", lines(report.longRows)},
+                       {"text_cells", lines(report.textCells)},
+                       {"findings", "[" + sentences + "]"}});
+    }
+
     static std::string Header(const std::vector<welldata::LasHeaderSection>& header) {
         std::string text;
         for (const welldata::LasHeaderSection& section : header) {
@@ -298,17 +356,20 @@ private:
     static std::string ColumnJson(const Column& column) {
         const ColumnSummary summary(column);
         const auto extreme = [&](const std::optional<size_t>& row) {
-            return row ? JsonNumber(column.Number(*row), column.Text(*row)) : std::string("null");
+            return row ? JsonNumber(column.Number(*row), CellText(column, *row))
+                       : std::string("null");
         };
         std::string values;
         for (size_t row = 0; row < column.Size(); ++row) {
             values += row > 0 ? ", " : "";
-            values += column.IsText() ? Utf8JsonString(column.Text(row))
-                                      : JsonNumber(column.Number(row), column.Text(row));
+            values += column.IsText() ? Utf8JsonString(CellText(column, row))
+                                      : JsonNumber(column.Number(row), CellText(column, row));
         }
         std::string text = Object({{"name", JsonString(column.name)},
                                    {"type", JsonString(column.type)},
                                    {"unit", JsonString(column.unit)},
+                                   {"declared_unit", JsonString(column.declaredUnit)},
+                                   {"unit_used", JsonString(column.UnitUsed())},
                                    {"display_name", JsonString(column.displayName)},
                                    {"logarithmic", column.logarithmic ? "true" : "false"},
                                    {"samples", std::to_string(summary.samples)},
@@ -324,10 +385,18 @@ private:
 
 } // namespace
 
+std::string CellText(const Column& column, size_t row) {
+    if (const auto* floats = std::get_if<std::vector<float>>(&column.values))
+        return NumberText((*floats)[row]);
+    if (const auto* doubles = std::get_if<std::vector<double>>(&column.values))
+        return NumberText((*doubles)[row]);
+    return welldata::ToUtf8(std::get<std::vector<std::wstring>>(column.values)[row]);
+}
+
 std::unique_ptr<ReportWriter> ReportWriter::Create(const Arguments& arguments) {
     std::unique_ptr<ReportWriter> writer;
     if (arguments.Has("csv"))
-        writer = std::make_unique<CsvWriter>();
+        writer = std::make_unique<CsvWriter>(arguments);
     else if (arguments.Has("json"))
         writer = std::make_unique<JsonWriter>();
     else

@@ -1,0 +1,37 @@
+// Runs the installed welldata command as a user runs it and parses what it
+// writes: CSV cells and JSON values, so that tests check values, not text.
+#pragma once
+
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace cli_test {
+
+using Texts = std::vector<std::string>;
+using Csv = std::vector<std::vector<std::string>>;
+
+struct CommandResult {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadFile(const std::string& path);
+// Runs in the samples folder, as a user would, and with no display for plots.
+CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string());
+testing::AssertionResult Holds(const std::string& text, const std::string& piece);
+size_t Count(const std::string& text, const std::string& piece);
+// Standard error stays empty unless text is expected; usage errors print no output.
+CommandResult Check(const Texts& arguments, int status, const Texts& out, const Texts& err = {},
+                    const std::string& input = std::string());
+// Rows of cells: "" quotes and doubled quotes inside them, one row per line.
+Csv ParseCsv(const std::string& text);
+QJsonObject ParseJson(const std::string& text);
+// The JSON of a run that succeeds without a word on standard error.
+QJsonObject Json(const Texts& arguments);
+// The column of a file's JSON object by its name.
+QJsonObject Column(const QJsonObject& file, const QString& name);
+
+} // namespace cli_test

@@ -1,0 +1,195 @@
+// What a load did to the file's text, read back from the load object: rows of
+// another length than the header, headers split further than they show, cells
+// read as 0, declared units, bytes that are no text; by file line, each cell
+// once, with the records themselves unchanged.
+#include "settings/ScopedSettingsFile.h"
+#include "support/TestSupport.h"
+#include "welldata/CLoadData.h"
+#include "welldata/TablePreview.h"
+
+#include <gtest/gtest.h>
+
+using namespace COMMON;
+using welldata::LoadReport;
+using welldata::PathColumn;
+using Lines = std::vector<std::size_t>;
+
+namespace {
+
+class LoadReportTest : public testing::Test {
+protected:
+    settings_test::ScopedSettingsFile settings{
+        settings_test::SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR 自然伽马"})};
+    std::wstring Write(const std::string& text) { return dir.Write("table.txt", text); }
+    // Every column of `text` loaded as a rock core analysis table.
+    const LoadReport& LoadAnalysis(const std::string& text) {
+        const welldata::CoreAnalysisChoices choices = welldata::SuggestCoreAnalysisChoices(
+            welldata::PreviewTable(Write(text), welldata::TableKind::CoreAnalysis));
+        EXPECT_TRUE(load.ReadFile(Write(text), choices));
+        return load.GetLoadReport();
+    }
+    void TearDown() override { EXPECT_EQ(messages.Count(), 0u); }
+
+    testing_support::ScratchDir dir;
+    testing_support::MessageCapture messages;
+    CLoadData load{LDT_WELL_DATA};
+};
+
+TEST_F(LoadReportTest, RowsOfAnotherLengthAndTextCellsByFileLine) {
+    // Line 3 is blank and counts; line 2 is the units line.
+    const LoadReport& report = LoadAnalysis("DEPTH,GR,RHOB\nm,API,g/cc\n\n"
+                                            "1000,50,2.4\n1000.5,,2.45\n1001,abc,2.5,9\n");
+    EXPECT_EQ(report.headerLine, 1u);
+    EXPECT_EQ(report.headerCells, 3u);
+    EXPECT_EQ(report.headerFields, 3u);
+    EXPECT_EQ(report.unitsLine, 2u);
+    EXPECT_EQ(report.declaredUnits, (std::vector<std::wstring>{L"m", L"API", L"g/cc"}));
+    EXPECT_EQ(report.shortRows.count, 1u);
+    EXPECT_EQ(report.shortRows.lines, Lines{5});
+    EXPECT_EQ(report.longRows.count, 1u);
+    EXPECT_EQ(report.longRows.lines, Lines{6});
+    EXPECT_EQ(report.textCells.count, 1u);
+    EXPECT_EQ(report.textCells.lines, Lines{6});
+    EXPECT_TRUE(report.IsText());
+    EXPECT_TRUE(report.ChangedCells());
+    // The rules stay: the short row's values moved left and were padded.
+    const auto& columns = load.GetRockCoreAnalyse();
+    EXPECT_EQ(std::next(columns.begin())->vecValues, (std::vector<float>{50, 2.45f, 0}));
+    EXPECT_EQ(columns.back().vecValues, (std::vector<float>{2.4f, -9999, 2.5f}));
+    EXPECT_EQ(welldata::DescribeLoadReport(report),
+              (std::vector<std::wstring>{
+                  L"1 row has fewer cells than the header (line 5): padded with -9999 at the "
+                  L"end, after an empty field the values move left",
+                  L"1 row has more cells than the header (line 6): the cells past the header's "
+                  L"are not loaded",
+                  L"1 cell is not a number, read as 0 (line 6)"}));
+}
+
+TEST_F(LoadReportTest, HeadersThatSplitIntoMoreNamesThanTheyShow) {
+    // Header line, cells the reader makes, fields a reader sees.
+    const std::tuple<std::string, std::size_t, std::size_t> cases[] = {
+        {"Depth (ft),GR (API),RHOB (g/cc)", 6, 3},
+        {"DEPTH\tGR\tRHOB", 3, 3},
+        {"TOP\tBOTTOM\tROCK TYPE", 4, 3},
+        {"DEPTH GR RHOB", 3, 3},
+        {"DEPTH:M GR", 3, 2},
+        {"DEPTH;GR;;RHOB;", 3, 3},
+    };
+    for (const auto& [header, cells, fields] : cases) {
+        const LoadReport& report = LoadAnalysis(header + "\n1 2 3\n");
+        EXPECT_EQ(report.headerCells, cells) << header;
+        EXPECT_EQ(report.headerFields, fields) << header;
+        EXPECT_EQ(report.HeaderSplitsFurther(), cells > fields) << header;
+    }
+    EXPECT_EQ(welldata::DescribeLoadReport(LoadAnalysis("Depth (ft),GR (API)\n1,2\n")).front(),
+              L"the header (line 1) splits into 4 names where the line shows 2 fields: columns "
+              L"are named after other columns' text");
+}
+
+TEST_F(LoadReportTest, EachLoaderNotesTheCellsItReadAsZeroOnce) {
+    const std::string table = "MD TVD X Y\n1000 999 5 6\n1010 abc 7 8\n1020 1019 - 9\n";
+    welldata::PathColumnAssignment path;
+    path.dataType = PATH_TVD_X_Y;
+    path.Column(PathColumn::Md) = 1;
+    path.Column(PathColumn::Tvd) = 2;
+    path.Column(PathColumn::X) = 3;
+    path.Column(PathColumn::Y) = 4;
+    path.hasMd = true;
+    ASSERT_TRUE(load.ReadFile(Write(table), path));
+    EXPECT_EQ(load.GetLoadReport().textCells.count, 2u);
+    EXPECT_EQ(load.GetLoadReport().textCells.lines, (Lines{3, 4}));
+
+    welldata::WellHeadChoices heads;
+    std::tie(heads.nameColumn, heads.xColumn, heads.yColumn) = std::tuple(0, 2, 3);
+    ASSERT_TRUE(load.ReadFile(Write(table), heads));
+    EXPECT_EQ(load.GetLoadReport().textCells.lines, Lines{4}) << "a name is text by right";
+
+    welldata::CoreDescriptionChoices intervals;
+    std::tie(intervals.topColumn, intervals.bottomColumn, intervals.descriptionColumn) =
+        std::tuple(1, 2, 3);
+    ASSERT_TRUE(load.ReadFile(Write(table), intervals));
+    EXPECT_EQ(load.GetLoadReport().textCells.lines, (Lines{3, 4}));
+
+    // A log with a path in its columns reads the depth column twice.
+    const std::string log = "DEPTH GR INCL AZIM\nx 40 5 6\n1001 41 7 8\n";
+    welldata::WellLogChoices choices = welldata::SuggestWellLogChoices(
+        welldata::PreviewTable(Write(log), welldata::TableKind::WellLog));
+    choices.withWellPath = true;
+    choices.path.dataType = PATH_LOG_MD_INCL_AZIM;
+    choices.path.columns = {1, 3, 4};
+    ASSERT_TRUE(load.ReadFile(Write(log), choices));
+    EXPECT_EQ(load.GetLoadReport().textCells.count, 1u);
+    EXPECT_EQ(load.GetLoadReport().textCells.lines, Lines{2});
+}
+
+TEST_F(LoadReportTest, KeepsTheFirstLinesAndCountsEveryFinding) {
+    std::string table = "A B\n";
+    for (int row = 0; row < 20; ++row)
+        table += row % 2 == 0 ? "x 1 2\n" : "1\n";
+    const LoadReport& report = LoadAnalysis(table);
+    EXPECT_EQ(report.longRows.count, 10u);
+    EXPECT_EQ(report.longRows.lines, (Lines{2, 4, 6, 8, 10}));
+    EXPECT_EQ(report.shortRows.count, 10u);
+    EXPECT_EQ(report.textCells.count, 10u);
+    EXPECT_EQ(report.textCells.lines, (Lines{2, 4, 6, 8, 10}));
+    EXPECT_NE(welldata::DescribeLoadReport(report).front().find(L"(lines 3, 5, 7, 9, 11, ...)"),
+              std::wstring::npos);
+}
+
+TEST_F(LoadReportTest, LasFilesDeclareTheirCurveUnitsAndKeepTheirLines) {
+    const std::string header =
+        testing_support::LasHeader() + "~C\n DEPT.M : depth\n GR.GAPI : gamma\n RT.UNKNOWN : rt\n";
+    ASSERT_TRUE(load.ReadFile(Write(header + "~A\n1000 40 2\n\n1001 abc 3\n")));
+    const LoadReport& report = load.GetLoadReport();
+    EXPECT_EQ(report.declaredUnits, (std::vector<std::wstring>{L"M", L"GAPI", L""}));
+    EXPECT_EQ(report.textCells.count, 1u);
+    const std::size_t dataLine = static_cast<std::size_t>(
+        std::count(header.begin(), header.end(), '\n') + 2); // after the "~A" line
+    EXPECT_EQ(report.textCells.lines, Lines{dataLine + 2});
+    EXPECT_EQ(report.headerCells, 0u) << "a LAS file has no header line";
+    // Wrapped: a record is known by the line it starts on.
+    const std::string wrapped = testing_support::LasHeader("YES") +
+                                "~C\n DEPT.M : d\n GR.API : g\n RT.OHMM : r\n~A\n"
+                                "1000\n40 2\n1001\nabc 3\n";
+    ASSERT_TRUE(load.ReadFile(Write(wrapped)));
+    const std::size_t wrappedData = static_cast<std::size_t>(
+        std::count(wrapped.begin(), wrapped.end(), '\n') - 1); // the "1001" line
+    EXPECT_EQ(load.GetLoadReport().textCells.lines, Lines{wrappedData});
+}
+
+TEST_F(LoadReportTest, BytesThatAreNoTextAreCounted) {
+    // Bytes after the header, NUL bytes, control bytes, text or not.
+    const std::tuple<std::string, std::size_t, std::size_t, bool> cases[] = {
+        {"1 2\n", 0, 0, true},
+        {"1 2\x1A\n", 0, 0, true}, // the end-of-file mark of old files
+        {std::string("1\0 2\n", 5), 1, 0, false},
+        {"1\x01 2\n", 0, 1, false},
+        {"1 2\x01" + std::string(300, '3') + "\n", 0, 1, true},
+    };
+    for (const auto& [data, nulBytes, controlBytes, text] : cases) {
+        const LoadReport& report = LoadAnalysis("A B\n" + data);
+        EXPECT_EQ(report.nulBytes, nulBytes) << data;
+        EXPECT_EQ(report.controlBytes, controlBytes) << data;
+        EXPECT_EQ(report.bytes, 4 + data.size()) << data;
+        EXPECT_EQ(report.IsText(), text) << data;
+    }
+    EXPECT_EQ(welldata::DescribeLoadReport(LoadAnalysis(std::string("A B\n1\0 2\n", 9))).front(),
+              L"the file is not text: it holds 1 NUL byte");
+    const welldata::TablePreview preview =
+        welldata::PreviewTable(Write("A B\n1\x02\x03 2\n"), welldata::TableKind::CoreAnalysis);
+    EXPECT_FALSE(preview.report.IsText()) << "a preview says so before any load";
+    EXPECT_EQ(welldata::DescribeLoadReport(preview.report).front(),
+              L"the file is not text: 2 control bytes in 10 bytes");
+}
+
+TEST_F(LoadReportTest, LastsUntilTheNextReadAndCopiesWithTheLoad) {
+    LoadAnalysis("A B\n1\n");
+    const CLoadData copy = load;
+    EXPECT_EQ(copy.GetLoadReport().shortRows.count, 1u);
+    EXPECT_TRUE(load.GetData()->empty()) << "the rows are gone, the report stays";
+    EXPECT_EQ(load.GetLoadReport().shortRows.count, 1u);
+    EXPECT_FALSE(LoadAnalysis("A B\n1 2\n").ChangedCells());
+    EXPECT_TRUE(welldata::DescribeLoadReport(load.GetLoadReport()).empty());
+}
+
+} // namespace
