@@ -148,6 +148,10 @@ private:
                              .arg(QString::fromLatin1(m_step->picture), kind)
                              .arg(++m_dialogs));
         }
+        if (presses == 1) {
+            FillNewWell(dialog);
+            ChooseSamplePathLayout(dialog);
+        }
         if (presses > kMostPresses) {
             std::fprintf(stderr, "  '%s' refused OK %d times: cancelled\n",
                          qPrintable(dialog->windowTitle()), kMostPresses);
@@ -191,13 +195,37 @@ private:
         QMetaObject::invokeMethod(dialog, "accept");
     }
 
-    // The OK button: "确定" or "OK", else the default button, else accept.
+    // The new-well dialog wants a name and a position: typed as a user would.
+    static void FillNewWell(QDialog* dialog) {
+        const struct {
+            int id;
+            const char* text;
+        } fields[] = {{30139, "N1"}, {30141, "20512000"}, {30142, "4376000"}, {30140, "1180"}};
+        for (const auto& field : fields) {
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->property("controlId").toInt() == field.id)
+                    edit->setText(QString::fromLatin1(field.text));
+            }
+        }
+    }
+
+    // The sample well path holds TVD, X and Y: the layout a user picks for it.
+    static void ChooseSamplePathLayout(QDialog* dialog) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            if (button->property("controlId").toInt() == 30030)
+                button->click();
+        }
+    }
+
+    // The OK button ("确定", "确定(&O)" or "OK"), else the default button, else
+    // accept. Pressed once the timer's call has returned, so that a message box
+    // the press opens is answered by the next call.
     static void PressOk(QDialog* dialog) {
         QAbstractButton* ok = nullptr;
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
             const QString text = button->text().remove(QLatin1Char('&'));
             if (button->isVisible() && button->isEnabled() &&
-                (text == QStringLiteral("确定") ||
+                (text.startsWith(QStringLiteral("确定")) ||
                  text.compare(QStringLiteral("OK"), Qt::CaseInsensitive) == 0))
                 ok = button;
         }
@@ -208,9 +236,9 @@ private:
             }
         }
         if (ok != nullptr)
-            QTest::mouseClick(ok, Qt::LeftButton);
+            QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
         else
-            dialog->accept();
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
     ViewerWindow& m_window;
