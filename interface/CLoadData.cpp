@@ -1,6 +1,5 @@
 #include "welldata/CLoadData.h"
 
-#include "interface/CoorUnit.h"
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
@@ -10,7 +9,6 @@
 #include "platform/CWaitCursor.h"
 #include "platform/GuiPresenters.h"
 #include "platform/QuietMessages.h"
-#include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/UnitQuestion.h"
 
@@ -327,16 +325,8 @@ bool CLoadData::ReadFile(const std::wstring& path,
 void CLoadData::SettleLasUnits(const std::wstring& path) {
     const CLasSectionTable* sections = m_pReader->GetLasSections();
     const CLasSection* curves = sections != nullptr ? sections->FindSection(L"~C") : nullptr;
-    if (curves != nullptr) {
-        for (const CLasItem& item : curves->items) {
-            const std::wstring name = welldata::LasCurveName(item.strMnemonic);
-            const std::wstring unit = welldata::TrimRight(item.strUnit, L" ");
-            if (welldata::IsDepthCurveType(name))
-                m_eDepthUnit = welldata::CoorUnitFromText(unit);
-            else if (welldata::IsCoordinateCurveType(name))
-                m_eCoorUnit = welldata::CoorUnitFromText(unit);
-        }
-    }
+    if (curves != nullptr)
+        welldata::ReadLasCurveUnits(*curves, m_eDepthUnit, m_eCoorUnit);
     if (m_eCoorUnit == COMMON::COOR_UNIT_M && m_eDepthUnit == COMMON::COOR_UNIT_M)
         return;
     welldata::UnitAnswer answer;

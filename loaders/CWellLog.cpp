@@ -76,13 +76,16 @@ void CWellLog::SetWithWellPath(bool withPath) {
         m_pCurves->bWithWellPath = withPath;
 }
 
-void CWellLog::TakeChoices(const welldata::WellLogChoices& choices) {
+bool CWellLog::TakeChoices(const welldata::WellLogChoices& choices) {
     SetSkipNullValues(choices.skipNullValues);
     std::list<COMMON::STRUCT_CURVE_ITEM> curves = choices.curves;
     CurveUnitNormalizer(welldata::LogImport::SingleWell).Normalize(curves);
+    if (CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)))
+        return false;
     SetCurves(curves);
     SetUserCurveList(true);
-    TakeSettingsPage(choices);
+    // The single well dialog names no group; a host may.
+    TakeSettingsPage(choices, !choices.groupName.empty());
     SetConvertUnits(choices.convertUnits);
     if (choices.convertUnits) {
         SetCoorUnit(choices.coordinateUnit);
@@ -95,18 +98,22 @@ void CWellLog::TakeChoices(const welldata::WellLogChoices& choices) {
     SetWithWellPath(loadPath);
     if (loadPath)
         TakePathColumns(choices.path);
+    return true;
 }
 
-void CWellLog::TakeMultiWellChoices(const welldata::WellLogChoices& choices) {
-    TakeSettingsPage(choices);
+bool CWellLog::TakeMultiWellChoices(const welldata::WellLogChoices& choices) {
     std::list<COMMON::STRUCT_CURVE_ITEM> curves = choices.curves;
     CurveUnitNormalizer(welldata::LogImport::MultiWell).Normalize(curves);
+    if (CurveUnitNormalizer::DepthCurveProblem(CurveUnitNormalizer::CountDepthCurves(curves)))
+        return false;
+    TakeSettingsPage(choices, true);
     SetCurves(curves);
+    return true;
 }
 
-void CWellLog::TakeSettingsPage(const welldata::WellLogChoices& choices) {
+void CWellLog::TakeSettingsPage(const welldata::WellLogChoices& choices, bool withGroupName) {
     SetNullValues(choices.nullValues);
-    if (!choices.groupName.empty())
+    if (withGroupName)
         SetGroupName(choices.groupName);
     SetGroupMode(choices.groupMode);
     SetDepthReference(choices.depthReference);

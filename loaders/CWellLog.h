@@ -38,14 +38,17 @@ public:
     bool HasUserCurveList() const { return m_bUserCurveList != 0; }
 
     // Takes the single well log dialog's choices in the order its OK hands
-    // them over, once exactly one curve is the depth: the skip flag, the
-    // curves with their units normalised (and the user curve list flag), the
-    // settings page, the unit page, the path's null value and data type, and
-    // when the path is asked for and complete, its columns with MD present.
-    void TakeChoices(const welldata::WellLogChoices& choices);
+    // them over: the skip flag; then, only when exactly one curve is the depth
+    // (else false), the curves with their units normalised (and the user
+    // curve list flag), the settings page, the unit page, the path's null
+    // value and data type, and when the path is asked for and complete, its
+    // columns with MD present.
+    bool TakeChoices(const welldata::WellLogChoices& choices);
     using CWellPath::TakeChoices;
-    // The multi-well dialog's hand-over: the settings page, then the curves.
-    void TakeMultiWellChoices(const welldata::WellLogChoices& choices);
+    // The multi-well dialog's hand-over, only when exactly one curve is the
+    // depth (else false, handing nothing): the settings page with the group
+    // name, empty or not, then the curves with their units normalised.
+    bool TakeMultiWellChoices(const welldata::WellLogChoices& choices);
 
     // Loads the curves of a LAS file: every curve of its "~C" section, or the
     // curves a dialog chose; nulls from the "~W" section's NULL item.
@@ -65,7 +68,8 @@ private:
     using NullReplacer = boost::function<void(double&)>;
 
     NullReplacer MakeNullReplacer(const std::vector<float>& nullValues);
-    void TakeSettingsPage(const welldata::WellLogChoices& choices);
+    // The settings page's choices; the group name only when `withGroupName`.
+    void TakeSettingsPage(const welldata::WellLogChoices& choices, bool withGroupName);
     void TakePathColumns(const welldata::PathColumnAssignment& path);
     void BuildCurvesFromLas(const CLasSection& curveSection);
     static std::vector<float> LasNullValues(const CLasSectionTable& sections);

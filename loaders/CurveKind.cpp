@@ -1,6 +1,8 @@
 #include "loaders/CurveKind.h"
 
+#include "interface/CoorUnit.h"
 #include "platform/WideText.h"
+#include "reader/CLasSectionTable.h"
 
 namespace welldata {
 
@@ -17,6 +19,18 @@ bool IsCoordinateCurveType(const std::wstring& type) {
 std::wstring LasCurveName(const std::wstring& mnemonic) {
     std::wstring name = ToUpper(TrimRight(mnemonic, L" "));
     return name == L"DEPT" ? std::wstring(L"DEPTH") : name;
+}
+
+void ReadLasCurveUnits(const CLasSection& curveSection, COMMON::ENUM_COOR_UNIT& depthUnit,
+                       COMMON::ENUM_COOR_UNIT& coorUnit) {
+    for (const CLasItem& item : curveSection.items) {
+        const std::wstring name = LasCurveName(item.strMnemonic);
+        const std::wstring unit = TrimRight(item.strUnit, L" ");
+        if (IsDepthCurveType(name))
+            depthUnit = CoorUnitFromText(unit);
+        else if (IsCoordinateCurveType(name))
+            coorUnit = CoorUnitFromText(unit);
+    }
 }
 
 } // namespace welldata

@@ -114,3 +114,13 @@ std::vector<float> CDlgSingleWellLogSetting::GetNullValues() const {
     }
     return values;
 }
+
+void CDlgSingleWellLogSetting::GetChoices(welldata::WellLogChoices& out, bool withGroupName) const {
+    out.nullValues = GetNullValues();
+    if (withGroupName)
+        out.groupName = GetGroupName();
+    out.groupMode = GetGroupMode();
+    out.depthReference = GetDepthReference();
+    if (out.depthReference == DEPTH_REF_OTHER)
+        out.referenceElevation = GetOtherElevation();
+}

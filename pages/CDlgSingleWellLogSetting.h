@@ -13,11 +13,11 @@
 //   m_settingPage = new CDlgSingleWellLogSetting(this);  // then in InitPages:
 //   AddPage(m_settingPage->Create(this), "设置");
 //   // on OK:
-//   choices.groupMode = m_settingPage->GetGroupMode();
-//   choices.nullValues = m_settingPage->GetNullValues(); ...
+//   m_settingPage->GetChoices(choices, withGroupName);
 #pragma once
 
 #include "pages/CDlgPage.h"
+#include "welldata/LoadChoices.h"
 
 #include <cstdint>
 #include <memory>
@@ -63,6 +63,10 @@ public:
     // The values of the null value list, from the last row to the first; rows
     // that are empty or read 0 (text that is not a number reads 0) add nothing.
     std::vector<float> GetNullValues() const;
+    // The page's choices as a log import hands them over: the null values,
+    // the group name (only when `withGroupName`), the group mode, the depth
+    // reference and, for the other reference, its elevation.
+    void GetChoices(welldata::WellLogChoices& out, bool withGroupName) const;
 
     CEditListCtrl* GetNullValueList() const;
 

@@ -66,7 +66,8 @@ struct WellLogChoices {
     std::list<COMMON::STRUCT_CURVE_ITEM> curves;
     bool skipNullValues = false;
     std::vector<float> nullValues{kNullValue};
-    // Handed over when not empty; the single well dialog never fills it.
+    // A single well load hands it over when not empty (its dialog never fills
+    // it); a multi-well batch always hands it over, an empty name included.
     std::wstring groupName;
     std::int32_t groupMode = 1; // 0 a new curve group, 1 merged into the first
     std::int32_t depthReference = DEPTH_REF_KELLY_BUSHING;

@@ -2,14 +2,18 @@
 
 #include "controls/CFileDialogExt.h"
 #include "dialogs/CDlgAddWellHead.h"
+#include "dialogs/CDlgImportMultiWellLogs.h"
+#include "dialogs/CDlgImportSingleWellLog.h"
 #include "dialogs/CDlgImportSingleWellPath.h"
 #include "dialogs/CDlgImportWellHeads.h"
 #include "dialogs/CDlgRockCoreAnalyse.h"
 #include "dialogs/CDlgRockCoreDescribe.h"
 #include "dialogs/QtPresenters.h"
+#include "interface/MultiWellHeader.h"
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
+#include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
 #include "platform/CWaitCursor.h"
 #include "platform/WideText.h"
@@ -107,23 +111,38 @@ bool CInteractiveLoad::DispatchByFileType(COMMON::LOAD_DATA_TYPE type) {
 
 // The tables are plain text tables whose first line is their header, whatever
 // an earlier load on the same object left set.
-template <class Dialog, class Loader> bool CInteractiveLoad::RunImportDialog(Loader& loader) {
+void CInteractiveLoad::UseTextTable() {
     CDataFileReader& reader = *m_load.m_pReader;
     reader.SetDataFormat(COMMON::WLDF_TEXT);
     reader.SetHeaderRow(true);
     reader.SetHeaderSearch(false);
-    Dialog dialog(&reader);
+}
+
+template <class Dialog, class Loader> bool CInteractiveLoad::RunImportDialog(Loader& loader) {
+    UseTextTable();
+    return ExecImportDialog<Dialog>(loader);
+}
+
+template <class Dialog, class Loader> bool CInteractiveLoad::ExecImportDialog(Loader& loader) {
+    Dialog dialog(m_load.m_pReader.get());
     dialog.SetLoader(&loader);
     return dialog.exec() == QDialog::Accepted;
 }
 
 template <class Dialog, class Loader>
 bool CInteractiveLoad::RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows) {
+    UseTextTable();
+    return RunLoadDialog<Dialog>(
+        loader, [&loader, load] { return (loader.*load)(); }, keepRows);
+}
+
+template <class Dialog, class Loader, class Load>
+bool CInteractiveLoad::RunLoadDialog(Loader& loader, Load load, bool keepRows) {
     m_load.m_lastFailure = {};
     bool loaded = false;
-    if (RunImportDialog<Dialog>(loader)) {
+    if (ExecImportDialog<Dialog>(loader)) {
         const CWaitCursor waitCursor;
-        loaded = (loader.*load)();
+        loaded = load();
         if (!loaded)
             m_load.RecordFailure();
     }
@@ -156,7 +175,17 @@ bool CInteractiveLoad::LoadWellPath() {
 }
 
 bool CInteractiveLoad::LoadWellLogTable() {
-    return false;
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    // The header is the first line naming the depth; the first line of the
+    // table is its header whatever an earlier LAS load on the object left set.
+    reader.SetHeaderSearch(true);
+    reader.SetHeaderRow(true);
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunLoadDialog<CDlgImportSingleWellLog>(
+        loader, [&loader] { return loader.LoadLog(); }, false);
 }
 
 bool CInteractiveLoad::LoadCoreAnalysis() {
@@ -172,7 +201,22 @@ bool CInteractiveLoad::LoadCoreDescription() {
 }
 
 bool CInteractiveLoad::LoadLasFile() {
-    return false;
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    CDataFileReader& reader = *m_load.m_pReader;
+    reader.SetDataFormat(COMMON::WLDF_LAS);
+    reader.SetHeaderRow(false);
+    // The preview is a LAS read too: after an earlier load's Clear it needs
+    // a section table as much as the load does.
+    reader.EnsureSections();
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunLoadDialog<CDlgImportSingleWellLog>(
+        loader,
+        [&reader, &loader] {
+            reader.EnsureSections();
+            return loader.LoadLas();
+        },
+        false);
 }
 
 bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH>* sink) {
@@ -244,8 +288,48 @@ bool CInteractiveLoad::ReadFileWis(std::wstring& path) {
     return true;
 }
 
-bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& /*list*/,
-                                      bool /*listHoldsFiles*/) {
+bool CInteractiveLoad::ReadFileMuilti(std::vector<std::wstring>& list, bool listHoldsFiles) {
     welldata::InstallQtPresenters();
-    return false;
+    if (CLoadData::GetProcessLoadType() != COMMON::LDT_MULTI_WELL_LOG)
+        return false;
+    CDataFileReader& reader = *m_load.m_pReader;
+    m_load.m_nFileType = 1;
+    reader.SetProgressCtrl(nullptr);
+    reader.SetHeaderSearch(true);
+    // The batch stays silent about bad LAS files for the object's life.
+    reader.SetBatchLoad(true);
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+
+    welldata::MultiWellHeader header;
+    if (!listHoldsFiles) {
+        header.AddNames(list);
+    } else {
+        if (!header.ReadFiles(reader, list, m_load.m_strLoadFileName)) {
+            reader.Clear();
+            return false;
+        }
+        if (!header.GetFailedFiles().empty())
+            welldata::ShowInformation(header.FailedFilesMessage(),
+                                      welldata::MessageOwner::FocusWindow);
+    }
+    // A header file that cannot be written is not reported: the dialog then
+    // reads what is there, or ends.
+    const std::wstring headerPath = welldata::MultiWellHeader::FilePath();
+    header.Write(headerPath);
+    m_load.m_strLoadFileName = headerPath;
+
+    m_load.DeleteWellPath();
+    m_load.DeleteWellLog();
+    reader.SetProgressCtrl(nullptr);
+    reader.SetHeaderSearch(true);
+    reader.Clear();
+    reader.SetFilePath(headerPath);
+    reader.SetDataFormat(COMMON::WLDF_TEXT);
+    // Its only row is the header, whatever an earlier LAS load left set.
+    reader.SetHeaderRow(true);
+    reader.Clear();
+    CWellLog& loader = *m_load.m_pWellLogLoader;
+    return RunLoadDialog<CDlgImportMultiWellLogs>(
+        loader, [&loader] { return loader.LoadLog(); }, false);
 }

@@ -47,6 +47,13 @@ private:
     // failed. The reader's rows stay only when `keepRows` is set.
     template <class Dialog, class Loader>
     bool RunTableImport(Loader& loader, bool (Loader::*load)(), bool keepRows);
+    // The same two steps on a reader the road has set up itself; `load` is any
+    // callable that loads and says whether it did.
+    template <class Dialog, class Loader> bool ExecImportDialog(Loader& loader);
+    template <class Dialog, class Loader, class Load>
+    bool RunLoadDialog(Loader& loader, Load load, bool keepRows);
+    // Makes the reader read a plain text table whose first line is its header.
+    void UseTextTable();
     // The well path files the user picks at once; none when cancelled.
     std::vector<std::wstring> ChooseWellPathFiles() const;
     // The message listing the files a sink refused, numbered from 1.

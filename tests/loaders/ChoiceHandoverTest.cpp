@@ -62,16 +62,41 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     curves.strGroupName = L"earlier";
     welldata::WellLogChoices choices;
     choices.curves.resize(1);
-    log.TakeChoices(choices);
+    choices.curves.front().strType = L"Depth";
+    ASSERT_TRUE(log.TakeChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"earlier");
     EXPECT_EQ(curves.nGroupMode, 1);
     EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
     EXPECT_TRUE(log.HasUserCurveList());
     choices.groupName = L"新组";
     choices.groupMode = 0;
-    log.TakeMultiWellChoices(choices);
+    ASSERT_TRUE(log.TakeMultiWellChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"新组");
     EXPECT_EQ(curves.nGroupMode, 0);
+    choices.groupName.clear(); // the multi-well batch hands its name box over, empty or not
+    ASSERT_TRUE(log.TakeMultiWellChoices(choices));
+    EXPECT_EQ(curves.strGroupName, L"");
+}
+
+TEST_F(ChoiceHandover, WithoutExactlyOneDepthCurveOnlyTheSkipFlagIsHandedOver) {
+    welldata::WellLogChoices choices;
+    choices.skipNullValues = true;
+    choices.nullValues = {-999.25f};
+    choices.curves.resize(2);
+    choices.curves.front().strType = L"DEPTH";
+    choices.curves.back().strType = L"depth";
+    for (bool multiWell : {false, true}) {
+        SCOPED_TRACE(multiWell);
+        const bool taken = multiWell ? log.TakeMultiWellChoices(choices) : log.TakeChoices(choices);
+        EXPECT_FALSE(taken);
+        EXPECT_TRUE(curves.lstCurves.empty());
+        EXPECT_FALSE(log.HasUserCurveList());
+        EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
+    }
+    EXPECT_TRUE(curves.bSkipNullValues) << "the single well dialog hands it before its check";
+    choices.curves.pop_back();
+    EXPECT_TRUE(log.TakeChoices(choices));
+    EXPECT_EQ(curves.vecNullValues, std::vector<float>{-999.25f});
 }
 
 TEST(WellHeadHandover, OptionalColumnsWhenUsedUnitsWhenChosen) {

@@ -1,3 +1,5 @@
+#include "loaders/CWellLog.h"
+#include "loaders/CurveKind.h"
 #include "loaders/CurveUnitNormalizer.h"
 #include "loaders/TableCurveList.h"
 #include "settings/ScopedSettingsFile.h"
@@ -5,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <tuple>
 
@@ -41,6 +47,51 @@ TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
     for (const auto& curve : multi)
         types.push_back(curve.strType);
     EXPECT_EQ(types, (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
+}
+
+// Each row as "name|column|type|unit|id".
+std::vector<std::wstring> Rows(const std::vector<TableCurveList::ListedCurve>& rows) {
+    std::vector<std::wstring> texts;
+    for (const auto& row : rows)
+        texts.push_back(row.name + L"|" + std::to_wstring(row.column) + L"|" + row.type + L"|" +
+                        row.unit + L"|" + std::to_wstring(row.curveId));
+    return texts;
+}
+
+TEST(TableCurveListTest, LasCurvesAreNamedAsLasCurvesAndKeepTheirUnits) {
+    ScopedSettingsFile settings(kSettings + "55=TOP\n");
+    testing_support::ScratchFile file;
+    // A curve named like no setting, a duplicate, an empty mnemonic, a
+    // rock core id (55) that is no curve, an unknown unit.
+    ASSERT_TRUE(file.ReadLas(testing_support::LasHeader() +
+                             "~Curve\n dept.M : depth\n gr .GAPI/m : gamma\n Rt .OHMM : r\n"
+                             " GR .API : again\n .M : nameless\n TOP .M : top\n POR . : p\n"
+                             "~A\n1 2 3 4 5 6 7\n"));
+    const auto rows = TableCurveList::ListLas(*file.Section(L"~C"));
+    EXPECT_EQ(Rows(rows), (std::vector<std::wstring>{
+                              L"DEPTH|1|DEPTH|M|17", L"GR|2|GR|GAPI/m|21", L"RT|3|RT|OHMM|30",
+                              L"GR|4|GR|API|21", L"|5||M|-1", L"TOP|6||M|-1", L"POR|7|POR||49"}));
+    // Collected on the single well page, a row without a type takes its name.
+    EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::SingleWell).strType, L"TOP");
+    EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::MultiWell).strType, L"");
+}
+
+TEST(TableCurveListTest, LasDepthAndCoordinateUnitsByTheirFirstLetter) {
+    testing_support::ScratchFile file;
+    const auto units = [&file](const std::string& curves) {
+        EXPECT_TRUE(file.ReadLas(testing_support::LasHeader() + "~Curve\n" + curves + "~A\n"));
+        auto depth = COMMON::COOR_UNIT_IN;
+        auto coordinate = COMMON::COOR_UNIT_IN; // kept when no curve of the kind is there
+        welldata::ReadLasCurveUnits(*file.Section(L"~C"), depth, coordinate);
+        return std::pair(depth, coordinate);
+    };
+    EXPECT_EQ(units(" DEPT.M : d\n GR.API : g\n"),
+              std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_IN));
+    EXPECT_EQ(units(" DEPT.M : d\n TVDSS.FT : t\n"),
+              std::pair(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN));
+    EXPECT_EQ(units(" md.cm : d\n x.Feet : x\n DY.dm : y\n"),
+              std::pair(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_DM));
+    EXPECT_EQ(units(" Z.km : z\n X. : x\n"), std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_M));
 }
 
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
@@ -86,3 +137,59 @@ TEST(CurveUnitNormalizerTest, ExactlyOneDepthCurve) {
 }
 
 } // namespace
+
+// Real-world check: every public corpus file the LAS page can list, with all
+// its curves ticked as the page collects them, loads through the dialog's
+// hand-over the names and values the load by name gives.
+TEST(TableCurveListTest, CorpusCurvesTickedOnThePageLoadAsByName) {
+    namespace fs = std::filesystem;
+    const std::string corpus = testing_support::LasCorpusDir();
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "LAS corpus folder " << corpus << " not found: real-world check skipped";
+    ScopedSettingsFile settings(kSettings);
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".md" ||
+            entry.path().extension() == ".tsv")
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        testing_support::ScratchFile file;
+        if (!file.ReadLas(bytes, CDataFileReader::kReadLasPreview, true) ||
+            file.Section(L"~C") == nullptr)
+            continue;
+        welldata::WellLogChoices choices;
+        for (const auto& row : TableCurveList::ListLas(*file.Section(L"~C")))
+            choices.curves.push_back(
+                TableCurveList::ToCurve(row, TableCurveList::Page::SingleWell));
+        COMMON::STRUCT_WELL_PATH path;
+        COMMON::STRUCT_WELL_CURVE picked;
+        CWellLog dialogRoad(&file.reader, &path, &picked);
+        if (!dialogRoad.TakeChoices(choices)) // no single depth curve: the dialog says so
+            continue;
+        // The dialog's end clears the preview; the road then loads.
+        file.reader.Clear();
+        file.reader.EnsureSections();
+        const bool loaded = dialogRoad.LoadLas();
+
+        testing_support::ScratchFile again;
+        COMMON::STRUCT_WELL_CURVE byName;
+        CWellLog nameRoad(&again.reader, &path, &byName);
+        ASSERT_EQ(loaded,
+                  again.ReadLas(bytes, CDataFileReader::kReadAll, true) && nameRoad.LoadLas());
+        if (!loaded)
+            continue;
+        ASSERT_EQ(picked.lstCurves.size(), byName.lstCurves.size());
+        for (auto a = picked.lstCurves.begin(), b = byName.lstCurves.begin();
+             a != picked.lstCurves.end(); ++a, ++b) {
+            EXPECT_EQ(a->strName, b->strName);
+            EXPECT_EQ(a->vecValues.size(), b->vecValues.size());
+            EXPECT_TRUE(std::equal(
+                a->vecValues.begin(), a->vecValues.end(), b->vecValues.begin(), b->vecValues.end(),
+                [](float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }));
+        }
+        ++compared;
+    }
+    EXPECT_GT(compared, 50);
+}

@@ -56,6 +56,7 @@ public:
     }
 
     std::int32_t GetPathDataType() const override { return pathDataType; }
+    void SetPathDataType(std::int32_t dataType) override { pathDataType = dataType; }
     std::int32_t pathDataType = PATH_TVD_DX_DY;
 
 protected:

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace testing_support {
@@ -49,6 +50,11 @@ std::string Utf16(std::wstring_view text, bool bigEndian, bool mark) {
         unit(0xDC00 + ((code - 0x10000) & 0x3FF));
     }
     return bytes;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(Narrow(path), std::ios::binary);
+    return (std::ostringstream() << file.rdbuf()).str();
 }
 
 ScratchDir::ScratchDir() {

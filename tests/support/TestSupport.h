@@ -22,6 +22,8 @@ std::string Narrow(const std::wstring& text);
 // unless `bigEndian`, after a byte order mark when `mark`. Written here rather
 // than through iconv, so that a test does not check iconv against itself.
 std::string Utf16(std::wstring_view text, bool bigEndian = false, bool mark = false);
+// The whole content of a file, empty when it cannot be read.
+std::string FileBytes(const std::wstring& path);
 
 // A folder for one test, removed with everything in it at the end.
 class ScratchDir {

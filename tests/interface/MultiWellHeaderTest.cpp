@@ -1,0 +1,91 @@
+// The header of a multi-well batch: the union of the files' curve names, the
+// bytes of "MultiHeader.txt" and the message about files that cannot be read.
+#include "interface/MultiWellHeader.h"
+#include "platform/ExecutablePath.h"
+#include "support/TestSupport.h"
+#include "welldata/CodePage.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using testing_support::FileBytes;
+using testing_support::Narrow;
+using welldata::MultiWellHeader;
+
+namespace {
+
+TEST(MultiWellHeaderTest, TheUnionKeepsTheFirstSpellingOfEachName) {
+    MultiWellHeader header;
+    header.AddNames({L" DEPTH ", L"#GR", L"gr", L"##SP", L"Depth", L"\t伽马\r", L"RT"});
+    EXPECT_EQ(header.GetNames(),
+              (std::vector<std::wstring>{L"DEPTH", L"GR", L"#SP", L"伽马", L"RT"}));
+    EXPECT_EQ(header.GetText(), L"DEPTH GR #SP 伽马 RT");
+    EXPECT_EQ(MultiWellHeader().GetText(), L"");
+}
+
+TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndOneNulByte) {
+    MultiWellHeader header;
+    header.AddNames({L"DEPTH", L"伽马"});
+    // 伽 is 0xD9 0xA4 and 马 0xC2 0xED in GB18030.
+    EXPECT_EQ(header.Encode(), std::string("DEPTH \xD9\xA4\xC2\xED", 10) + '\0');
+
+    // A text longer than a piece is converted piece by piece into the same
+    // bytes as the whole, with no character lost at the joins.
+    MultiWellHeader longHeader;
+    std::wstring expected;
+    for (int i = 0; i < 120; ++i) {
+        const std::wstring name = L"曲线" + std::to_wstring(i);
+        longHeader.AddName(name);
+        expected += (i == 0 ? L"" : L" ") + name;
+    }
+    ASSERT_GT(longHeader.GetText().size(), 2 * MultiWellHeader::kPieceLength);
+    EXPECT_EQ(longHeader.GetText(), expected);
+    const std::string bytes = longHeader.Encode();
+    ASSERT_EQ(bytes.back(), '\0');
+    EXPECT_EQ(bytes.find('\0'), bytes.size() - 1);
+    welldata::SetDataCodePage("UTF-8");
+    const std::string utf8 = longHeader.Encode();
+    welldata::SetDataCodePage("GB18030");
+    EXPECT_EQ(utf8, testing_support::Narrow(expected) + '\0');
+}
+
+TEST(MultiWellHeaderTest, WritingReplacesTheFileOrWritesNothing) {
+    testing_support::ScratchDir dir;
+    const std::wstring path = dir.Write("MultiHeader.txt", std::string(100, 'x'));
+    MultiWellHeader header;
+    header.AddNames({L"DEPTH", L"GR"});
+    ASSERT_TRUE(header.Write(path));
+    EXPECT_EQ(FileBytes(path), std::string("DEPTH GR") + '\0');
+
+    const std::wstring missingFolder =
+        testing_support::Widen(dir.Path()) + L"/none/MultiHeader.txt";
+    EXPECT_FALSE(header.Write(missingFolder));
+    EXPECT_FALSE(std::filesystem::exists(Narrow(missingFolder)));
+}
+
+TEST(MultiWellHeaderTest, TheFileLiesBesideTheProgramUnlessATestMovesIt) {
+    EXPECT_EQ(MultiWellHeader::FilePath(), welldata::GetExecutableFolder() + L"/MultiHeader.txt");
+    MultiWellHeader::SetFolder(L"/tmp/batch");
+    EXPECT_EQ(MultiWellHeader::FilePath(), L"/tmp/batch/MultiHeader.txt");
+    MultiWellHeader::SetFolder(L"");
+    EXPECT_EQ(MultiWellHeader::FilePath(), welldata::GetExecutableFolder() + L"/MultiHeader.txt");
+}
+
+TEST(MultiWellHeaderTest, FailedFilesAreNamedThreeToALine) {
+    MultiWellHeader header;
+    testing_support::ScratchDir dir;
+    CDataFileReader reader;
+    reader.SetDataFormat(COMMON::WLDF_LAS);
+    reader.SetBatchLoad(true);
+    std::vector<std::wstring> paths;
+    for (const char* name : {"a.las", "b.las", "c.las", "d.las"})
+        paths.push_back(dir.Write(name, "not a LAS file\n"));
+    std::wstring current;
+    ASSERT_TRUE(header.ReadFiles(reader, paths, current));
+    EXPECT_TRUE(paths.empty());
+    EXPECT_EQ(
+        header.FailedFilesMessage(),
+        L"以下文件存在错误，将不会被加载，请检查文件数据！\r\na.las\tb.las\tc.las\r\nd.las\t");
+}
+
+} // namespace
