@@ -167,14 +167,13 @@ TEST(LasCorpus, EveryFileLoadsAsExpected) {
 std::vector<std::wstring> DetectedCurves(const std::string& path, std::string& codePage) {
     codePage = welldata::DetectCodePage(testing_support::Widen(path));
     EXPECT_TRUE(welldata::SetDataCodePage(codePage));
-    std::ifstream in(path, std::ios::binary);
     testing_support::ScratchFile las;
     COMMON::STRUCT_WELL_PATH wellPath;
     COMMON::STRUCT_WELL_CURVE curves;
     CWellLog log(&las.reader, &wellPath, &curves);
-    EXPECT_TRUE(
-        las.ReadLas({std::istreambuf_iterator<char>(in), {}}, CDataFileReader::kReadAll, true) &&
-        log.LoadLas());
+    EXPECT_TRUE(las.ReadLas(testing_support::FileBytes(testing_support::Widen(path)),
+                            CDataFileReader::kReadAll, true) &&
+                log.LoadLas());
     welldata::SetDataCodePage("GB18030");
     std::vector<std::wstring> texts;
     for (const COMMON::STRUCT_CURVE_ITEM& curve : curves.lstCurves) {
