@@ -20,3 +20,8 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/WellDataConfig.cmake
 # beside itself, so that column names are recognised out of the box.
 install(TARGETS welldata_cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES samples/welldata.well_attri.ini DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The desktop viewer, beside the command; it reads the same settings file.
+if(TARGET welldata_viewer)
+    install(TARGETS welldata_viewer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()

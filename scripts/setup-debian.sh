@@ -9,6 +9,7 @@ packages=(
     fonts-wqy-microhei      # Chinese glyphs in dialogs and plots, also offscreen
     clang-format
     clang libclang-rt-14-dev # the libFuzzer targets (scripts/fuzz.sh)
+    xvfb                     # the desktop viewer under a real X server (tests, scripts/viewer-menu-walk.sh)
 )
 
 missing=()

@@ -104,6 +104,19 @@ TEST(WelldataCommand, WritesTheFullDataInEveryForm) {
     const std::string plot = dir.Path() + "/plot.png";
     Check({"log", "well_log.txt", "--plot", plot, "-q"}, 0, {"10 curves"});
     Check({"las", "well_log.las", "well_log_feet.las", "--plot", plot}, 0, {});
+    const std::string window = dir.Path() + "/window.png";
+    Check({"las", "well_log.las", "--plot", window, "--depth-range", "2160:2170", "--depth-scale",
+           "1:50"},
+          0, {});
+    // Ten metres at 1:50 are 20 cm, 756 pixels at 96 dots per inch, under the headers.
+    const std::string scaled = ReadFile(window);
+    ASSERT_GT(scaled.size(), 24u);
+    const auto height =
+        static_cast<unsigned char>(scaled[22]) * 256 + static_cast<unsigned char>(scaled[23]);
+    EXPECT_GT(height, 756);
+    EXPECT_LT(height, 756 + 300);
+    Check({"las", "well_log.las", "--plot", window, "--depth-range", "3000:3100"}, 1, {},
+          {"no depth of the log lies between 3000 and 3100"});
     for (const std::string& picture :
          {plot, dir.Path() + "/plot-well_log.png", dir.Path() + "/plot-well_log_feet.png"}) {
         const std::string png = ReadFile(picture);
@@ -191,6 +204,8 @@ TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {
         {{"log", "well_log.txt", "--curves", "GR,AC"}, 1, {"添加井曲线时,必须有深度"}},
         {{"log", "well_log.txt", "--path", "tvd-x-y"}, 1, {"needs --tvd, --x, --y"}},
         {{"las", "well_log.las", "--depth-unit", "furlong"}, 2, {"'furlong' for --depth-unit"}},
+        {{"las", "well_log.las", "--depth-range", "2180:2150"}, 2, {"wrong depth range"}},
+        {{"las", "well_log.las", "--depth-scale", "1:0"}, 2, {"wrong depth scale '1:0'"}},
         {{"heads", "well_heads.txt", "--kb-unit", "yd"}, 2, {"unknown unit 'yd'"}},
         {{"path", "well_path.txt", "--null", "none"}, 2, {"--null none: not a number"}},
         {{"las", "--frobnicate", "a.las"}, 2, {"unknown option '--frobnicate'"}},

@@ -38,7 +38,8 @@ std::wstring CurveKind(const COMMON::STRUCT_CURVE_ITEM& curve) {
 
 } // namespace
 
-LogTrackLayout::LogTrackLayout(const COMMON::STRUCT_WELL_CURVE& log) : m_depth(FindDepth(log)) {
+LogTrackLayout::LogTrackLayout(const COMMON::STRUCT_WELL_CURVE& log, CurveNames names)
+    : m_depth(FindDepth(log)) {
     std::map<Family, std::vector<Curve>> families;
     for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves) {
         if (&curve == m_depth || !HasValues(curve))
@@ -49,11 +50,12 @@ LogTrackLayout::LogTrackLayout(const COMMON::STRUCT_WELL_CURVE& log) : m_depth(F
             curve.bLogarithmic || IsOhmMetre(curve.strUnit) || family == Family::Resistivity;
         if (logarithmic)
             family = Family::Resistivity;
-        families[family].push_back({&curve, logarithmic, kind == L"GR", Label(curve)});
+        families[family].push_back({&curve, logarithmic, kind, CurveLabel(curve, names)});
     }
     // Gamma ray leads the first track, as on most plots.
-    std::stable_sort(families[Family::Lithology].begin(), families[Family::Lithology].end(),
-                     [](const Curve& a, const Curve& b) { return a.gammaRay && !b.gammaRay; });
+    std::stable_sort(
+        families[Family::Lithology].begin(), families[Family::Lithology].end(),
+        [](const Curve& a, const Curve& b) { return a.kind == L"GR" && b.kind != L"GR"; });
     AddTracks(m_left, families[Family::Lithology], kCurvesPerTrack, false);
     AddTracks(m_right, families[Family::Resistivity], kCurvesPerTrack, true);
     AddTracks(m_right, families[Family::Porosity], kCurvesPerTrack, false);
@@ -91,13 +93,15 @@ bool LogTrackLayout::HasValues(const COMMON::STRUCT_CURVE_ITEM& curve) {
 bool LogTrackLayout::IsOhmMetre(const std::wstring& unit) {
     std::wstring letters;
     for (wchar_t c : Upper(unit)) {
-        if (c != L'.' && c != L'-' && c != L'·' && c != L' ' && c != L'_')
+        if (c != L'.' && c != L'-' && c != L'·' && c != L' ' && c != L'_' && c != L'/')
             letters += c;
     }
     return letters == L"OHMM" || letters == L"ΩM" || letters == L"欧姆米";
 }
 
-std::wstring LogTrackLayout::Label(const COMMON::STRUCT_CURVE_ITEM& curve) {
+std::wstring CurveLabel(const COMMON::STRUCT_CURVE_ITEM& curve, CurveNames names) {
+    if (names == CurveNames::Mnemonic)
+        return curve.strName;
     std::wstring display = curve.strDisplayName;
     if (display.empty()) {
         std::wstring found;

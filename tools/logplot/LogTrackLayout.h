@@ -4,6 +4,8 @@
 // the other curves after them, a few per track.
 #pragma once
 
+#include "PlotOptions.h"
+
 #include "welldata/Common.h"
 
 #include <cstddef>
@@ -17,8 +19,8 @@ public:
     struct Curve {
         const COMMON::STRUCT_CURVE_ITEM* item;
         bool logarithmic;
-        bool gammaRay;
-        std::wstring label; // name, display name when known
+        std::wstring kind;  // the curve table's mnemonic of its kind, empty when not known
+        std::wstring label; // CurveLabel
     };
     struct Track {
         std::vector<Curve> curves;
@@ -27,7 +29,8 @@ public:
 
     // Lays out every curve but the depth that holds a value; null when the log
     // has no curve.
-    explicit LogTrackLayout(const COMMON::STRUCT_WELL_CURVE& log);
+    explicit LogTrackLayout(const COMMON::STRUCT_WELL_CURVE& log,
+                            CurveNames names = CurveNames::MnemonicAndDisplayName);
 
     // The curve of type DEPTH, or the first curve; null for a log without curves.
     const COMMON::STRUCT_CURVE_ITEM* Depth() const { return m_depth; }
@@ -45,7 +48,6 @@ private:
     static Family FamilyOf(const std::wstring& mnemonic);
     static bool HasValues(const COMMON::STRUCT_CURVE_ITEM& curve);
     static bool IsOhmMetre(const std::wstring& unit);
-    static std::wstring Label(const COMMON::STRUCT_CURVE_ITEM& curve);
     static void AddTracks(std::vector<Track>& tracks, const std::vector<Curve>& curves,
                           size_t perTrack, bool logarithmic);
 
@@ -53,5 +55,8 @@ private:
     std::vector<Track> m_left;
     std::vector<Track> m_right;
 };
+
+// The one place a plot takes a curve's shown name from.
+std::wstring CurveLabel(const COMMON::STRUCT_CURVE_ITEM& curve, CurveNames names);
 
 } // namespace logplot

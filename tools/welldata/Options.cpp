@@ -86,8 +86,9 @@ size_t Arguments::Parse(const std::vector<std::string>& arguments, bool leadingO
 void common::Declare(Arguments& arguments, bool withPlot, const std::string& flags,
                      const std::string& values) {
     arguments.Declare("csv json quiet|q progress help|h strict units-row " + flags,
-                      (withPlot ? "encoding settings output|o null-text plot "
-                                : "encoding settings output|o null-text ") +
+                      (withPlot
+                           ? "encoding settings output|o null-text plot depth-range depth-scale "
+                           : "encoding settings output|o null-text ") +
                           values);
 }
 
@@ -117,6 +118,8 @@ const char* common::PlotHelp() {
     return R"(  --plot FILE.png    draw a log plot (PNG only): tracks on a shared depth axis,
                      nulls as gaps, resistivities on a logarithmic scale; with
                      several files one picture each (FILE-<name>.png)
+  --depth-range TOP:BASE  plot only these depths (the log's depth unit)
+  --depth-scale 1:N  plot at depth scale 1:N (at 96 dots per inch)
 )";
 }
 
@@ -133,8 +136,29 @@ void common::Check(const Arguments& arguments) {
 #if !defined(WELLDATA_WITH_PLOT)
     if (arguments.Has("plot"))
         throw UsageError("this welldata was built without Qt and cannot draw plots");
+#else
+    PlotOptionsOf(arguments);
 #endif
 }
+
+#if defined(WELLDATA_WITH_PLOT)
+logplot::PlotOptions common::PlotOptionsOf(const Arguments& arguments) {
+    logplot::PlotOptions options;
+    double top = 0.0;
+    double base = 0.0;
+    if (const auto range = arguments.Value("depth-range")) {
+        if (!logplot::ParseDepthRange(*range, top, base))
+            throw UsageError("wrong depth range '" + *range + "' (use TOP:BASE, TOP above BASE)");
+        options.top = top;
+        options.base = base;
+    }
+    if (const auto scale = arguments.Value("depth-scale")) {
+        if (!logplot::ParseDepthScale(*scale, options.depthScale))
+            throw UsageError("wrong depth scale '" + *scale + "' (use 1:N, such as 1:200)");
+    }
+    return options;
+}
+#endif
 
 std::string common::CodePageFor(const Arguments& arguments, const std::wstring& path) {
     const std::string encoding = Lower(arguments.Value("encoding").value_or("gb18030"));

@@ -7,6 +7,10 @@
 #include "welldata/LoadChoices.h"
 #include "welldata/Utf8.h"
 
+#if defined(WELLDATA_WITH_PLOT)
+#include "PlotOptions.h"
+#endif
+
 #include <map>
 #include <optional>
 #include <sstream>
@@ -73,6 +77,10 @@ const char* PlotHelp();
 void Check(const Arguments& arguments);
 // The code page to read `path` in.
 std::string CodePageFor(const Arguments& arguments, const std::wstring& path);
+#if defined(WELLDATA_WITH_PLOT)
+// The plot's depth range and scale; throws UsageError for a wrong one.
+logplot::PlotOptions PlotOptionsOf(const Arguments& arguments);
+#endif
 } // namespace common
 
 // Makes the library read the settings file at `path`, if one is given;

@@ -169,7 +169,8 @@ void Session::Loaded(Table table, [[maybe_unused]] const COMMON::STRUCT_WELL_CUR
     std::string error;
     const std::string path = m_fileCount <= 1 ? plotPath : PlotPathFor(plotPath, table.file);
     if (m_plotter && log != nullptr &&
-        !m_plotter->plotter.Plot(*log, table.file, welldata::FromUtf8(table.kind), path, error)) {
+        !m_plotter->plotter.Plot(*log, table.file, welldata::FromUtf8(table.kind),
+                                 common::PlotOptionsOf(m_arguments), path, error)) {
         m_messages.Print("cannot draw the plot: " + error);
         m_outputFailed = true;
     }

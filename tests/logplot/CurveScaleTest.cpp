@@ -1,0 +1,150 @@
+// Track scales: the usual ranges of known curve kinds in their units, the
+// robust 1st to 99th percentile range of any other curve, and the fall-back
+// from a usual range the values do not fit.
+#include "CurveScale.h"
+
+#include "welldata/Common.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <cmath>
+
+namespace {
+
+using logplot::CurveScale;
+
+COMMON::STRUCT_CURVE_ITEM Curve(const std::wstring& unit, std::vector<float> values) {
+    COMMON::STRUCT_CURVE_ITEM curve;
+    curve.strName = L"C";
+    curve.strUnit = unit;
+    curve.vecValues = std::move(values);
+    return curve;
+}
+
+// `count` values evenly from `low` to `high`.
+std::vector<float> Spread(double low, double high, size_t count = 1000) {
+    std::vector<float> values(count);
+    for (size_t i = 0; i < count; ++i)
+        values[i] = static_cast<float>(low + (high - low) * static_cast<double>(i) /
+                                                 static_cast<double>(count - 1));
+    return values;
+}
+
+} // namespace
+
+TEST(CurveScale, KnownKindsGetTheirUsualRangeInTheirUnit) {
+    struct Case {
+        const wchar_t* kind;
+        const wchar_t* unit;
+        double low, high; // the values
+        bool logarithmic;
+        double left, right;
+    };
+    const Case cases[] = {
+        {L"GR", L"API", 20, 120, false, 0, 150},
+        {L"GR", L"", 20, 120, false, 0, 150},
+        {L"DEN", L"G/CM3", 2.1, 2.7, false, 1.95, 2.95},
+        {L"DEN", L"g/cm^3", 2.1, 2.7, false, 1.95, 2.95},
+        {L"DEN", L"KG/M3", 2100, 2700, false, 1950, 2950},
+        {L"CNL", L"%", 5, 30, false, 45, -15},
+        {L"CNL", L"PU", 5, 30, false, 45, -15},
+        {L"CNL", L"V/V", 0.05, 0.3, false, 0.45, -0.15},
+        {L"CNL", L"", 0.05, 0.3, false, 0.45, -0.15}, // a fraction by its values
+        {L"CNL", L"", 5, 30, false, 45, -15},
+        {L"RT", L"OHMM", 1, 300, true, 0.2, 2000},
+        {L"LLD", L"Ω·M", 1, 300, true, 0.2, 2000},
+        {L"AC", L"US/FT", 60, 110, false, 140, 40},
+        {L"AC", L"US/M", 200, 360, false, 460, 130},
+        {L"AC", L"", 200, 360, false, 460, 130},
+        {L"CAL", L"IN", 8, 12, false, 6, 16},
+        {L"CAL", L"CM", 20, 30, false, 15, 40},
+        {L"CAL", L"MM", 200, 300, false, 150, 400},
+    };
+    for (const Case& c : cases) {
+        const CurveScale scale =
+            CurveScale::For(Curve(c.unit, Spread(c.low, c.high)), c.kind, c.logarithmic);
+        const std::string name = QString::fromWCharArray(c.kind).toStdString() + " in " +
+                                 QString::fromWCharArray(c.unit).toStdString();
+        EXPECT_TRUE(scale.IsUsualRange()) << name;
+        EXPECT_DOUBLE_EQ(scale.Left(), c.left) << name;
+        EXPECT_DOUBLE_EQ(scale.Right(), c.right) << name;
+        EXPECT_EQ(scale.IsLogarithmic(), c.logarithmic) << name;
+    }
+}
+
+TEST(CurveScale, NeutronAndSonicRunRightToLeft) {
+    const CurveScale neutron = CurveScale::For(Curve(L"%", Spread(5, 30)), L"CNL", false);
+    EXPECT_GT(neutron.Fraction(5.0), neutron.Fraction(30.0));
+    EXPECT_DOUBLE_EQ(neutron.Fraction(45.0), 0.0);
+    EXPECT_DOUBLE_EQ(neutron.Fraction(-15.0), 1.0);
+}
+
+TEST(CurveScale, OneOutlierDoesNotFlattenAnUnknownCurve) {
+    std::vector<float> values = Spread(10, 90);
+    values[500] = 1e6f;
+    values[501] = -1e6f;
+    values.push_back(welldata::kNullValue);
+    const CurveScale scale = CurveScale::For(Curve(L"", values), L"", false);
+    EXPECT_FALSE(scale.IsUsualRange());
+    EXPECT_LE(scale.Left(), 11.0);
+    EXPECT_GE(scale.Right(), 89.0);
+    EXPECT_GE(scale.Right() - scale.Left(), 80.0);
+    EXPECT_LE(scale.Right() - scale.Left(), 160.0);
+    // The outliers are clipped, beyond the edges.
+    EXPECT_GT(scale.Fraction(1e6), 1.0);
+    EXPECT_LT(scale.Fraction(-1e6), 0.0);
+}
+
+TEST(CurveScale, AStretchOfBadValuesDoesNotFlattenTheTrackEither) {
+    // Six in a hundred values at a tool's error value, far below the rest.
+    std::vector<float> values = Spread(350, 420);
+    for (size_t i = 0; i < 60; ++i)
+        values[i] = -2500.0f;
+    const CurveScale scale = CurveScale::Robust(values, false);
+    EXPECT_GE(scale.Left(), 100.0);
+    EXPECT_LE(scale.Right(), 500.0);
+    // A curve with two real modes keeps both.
+    std::vector<float> sandAndShale = Spread(20, 40, 500);
+    const std::vector<float> shale = Spread(110, 140, 500);
+    sandAndShale.insert(sandAndShale.end(), shale.begin(), shale.end());
+    const CurveScale both = CurveScale::Robust(sandAndShale, false);
+    EXPECT_LE(both.Left(), 20.5);
+    EXPECT_GE(both.Right(), 139.5);
+}
+
+TEST(CurveScale, AKnownKindWhoseValuesDoNotFitItsUsualRangeGetsARobustOne) {
+    // A hot shale: gamma ray mostly above 150 API.
+    const CurveScale hot = CurveScale::For(Curve(L"API", Spread(100, 400)), L"GR", false);
+    EXPECT_FALSE(hot.IsUsualRange());
+    EXPECT_LE(hot.Left(), 103.0);
+    EXPECT_GE(hot.Right(), 397.0);
+    // A caliper in inches that holds centimetres.
+    const CurveScale caliper = CurveScale::For(Curve(L"IN", Spread(20, 30)), L"CAL", false);
+    EXPECT_FALSE(caliper.IsUsualRange());
+    // A resistivity drawn on a linear track keeps to its values.
+    const CurveScale linear = CurveScale::For(Curve(L"OHMM", Spread(1, 300)), L"RT", false);
+    EXPECT_FALSE(linear.IsUsualRange());
+    EXPECT_FALSE(linear.IsLogarithmic());
+}
+
+TEST(CurveScale, RobustLogarithmicRangesAreWholeDecadesAndSkipValuesBelowZero) {
+    std::vector<float> values = Spread(3, 450);
+    values[0] = 0.0f;
+    values[1] = -5.0f;
+    const CurveScale scale = CurveScale::Robust(values, true);
+    EXPECT_TRUE(scale.IsLogarithmic());
+    EXPECT_DOUBLE_EQ(scale.Left(), 1.0);
+    EXPECT_DOUBLE_EQ(scale.Right(), 1000.0);
+    EXPECT_FALSE(scale.Covers(0.0));
+    EXPECT_NEAR(scale.Fraction(10.0), 1.0 / 3.0, 1e-12);
+}
+
+TEST(CurveScale, ACurveWithoutValuesOrWithOneValueStillHasAScale) {
+    const CurveScale empty = CurveScale::Robust({welldata::kNullValue, NAN}, false);
+    EXPECT_LT(empty.Left(), empty.Right());
+    const CurveScale constant = CurveScale::Robust({7, 7, 7}, false);
+    EXPECT_LE(constant.Left(), 7.0);
+    EXPECT_GT(constant.Right(), 7.0);
+}

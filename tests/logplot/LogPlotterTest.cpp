@@ -1,0 +1,248 @@
+// The log picture and the painter behind it: depth range and scale options,
+// their command-line texts, the curve names' one source, and every LAS file
+// of the public corpus and the samples plotted with default options.
+#include "LogPlotter.h"
+#include "LogPainter.h"
+#include "PlotOptions.h"
+
+#include "welldata/CLoadData.h"
+#include "welldata/MessageBox.h"
+#include "welldata/Settings.h"
+#include "welldata/UnitQuestion.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+using logplot::CurveNames;
+using logplot::LogPainter;
+using logplot::PlotOptions;
+
+// The plotter makes the Qt application that fonts and pictures need; curve
+// kinds are recognised through the sample settings file.
+const logplot::LogPlotter& Plotter() {
+    static const logplot::LogPlotter plotter;
+    static const bool settings = [] {
+        welldata::SetSettingsFilePath(WELLDATA_SAMPLES_DIR L"/welldata.well_attri.ini");
+        return true;
+    }();
+    (void)settings;
+    return plotter;
+}
+
+COMMON::STRUCT_CURVE_ITEM Curve(const std::wstring& name, const std::wstring& type,
+                                const std::wstring& unit, std::vector<float> values) {
+    COMMON::STRUCT_CURVE_ITEM curve;
+    curve.strName = name;
+    curve.strType = type;
+    curve.strUnit = unit;
+    curve.vecValues = std::move(values);
+    return curve;
+}
+
+// DEPTH from 2000 m every 0.125 m, GR and RT.
+COMMON::STRUCT_WELL_CURVE Log(size_t samples) {
+    std::vector<float> depth(samples);
+    std::vector<float> gr(samples);
+    std::vector<float> rt(samples);
+    for (size_t i = 0; i < samples; ++i) {
+        depth[i] = 2000.0f + 0.125f * static_cast<float>(i);
+        gr[i] = 60.0f + 20.0f * static_cast<float>(std::sin(static_cast<double>(i) / 7.0));
+        rt[i] = 5.0f + static_cast<float>(i % 50);
+    }
+    COMMON::STRUCT_WELL_CURVE log;
+    log.lstCurves = {Curve(L"DEPTH", L"DEPTH", L"M", depth), Curve(L"GR", L"GR", L"API", gr),
+                     Curve(L"RT", L"RT", L"OHMM", rt)};
+    return log;
+}
+
+QImage Render(const COMMON::STRUCT_WELL_CURVE& log, const PlotOptions& options,
+              std::string& error) {
+    return Plotter().Render(log, L"test.las", L"LAS well log", options, error);
+}
+
+} // namespace
+
+TEST(PlotOptions, DepthRangeAndScaleTexts) {
+    struct Case {
+        const char* text;
+        bool ok;
+        double first, second;
+    };
+    const Case ranges[] = {{"2150:2180", true, 2150, 2180},
+                           {"-20:100.5", true, -20, 100.5},
+                           {"1e3:2e3", true, 1000, 2000},
+                           {"2180:2150", false, 0, 0},
+                           {"2150:2150", false, 0, 0},
+                           {"2150", false, 0, 0},
+                           {"2150:", false, 0, 0},
+                           {":2150", false, 0, 0},
+                           {"a:b", false, 0, 0},
+                           {" 1:2", false, 0, 0},
+                           {"1:2:3", false, 0, 0},
+                           {"nan:5", false, 0, 0}};
+    for (const Case& c : ranges) {
+        double top = 0.0;
+        double base = 0.0;
+        EXPECT_EQ(logplot::ParseDepthRange(c.text, top, base), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(top, c.first) << c.text;
+            EXPECT_DOUBLE_EQ(base, c.second) << c.text;
+        }
+    }
+    const Case scales[] = {{"1:200", true, 200, 0}, {"500", true, 500, 0},  {"1:0", false, 0, 0},
+                           {"1:-5", false, 0, 0},   {"2:200", false, 0, 0}, {"", false, 0, 0}};
+    for (const Case& c : scales) {
+        double scale = 0.0;
+        EXPECT_EQ(logplot::ParseDepthScale(c.text, scale), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(scale, c.first) << c.text;
+        }
+    }
+}
+
+TEST(LogPlotter, ADepthScaleSetsThePlotHeightAndATooTallOneIsRefused) {
+    const COMMON::STRUCT_WELL_CURVE log = Log(2401); // 2000 to 2300 m
+    std::string error;
+    PlotOptions options;
+    options.top = 2100.0;
+    options.base = 2200.0;
+    const QImage fitted = Render(log, options, error);
+    ASSERT_FALSE(fitted.isNull()) << error;
+    options.depthScale = 200.0; // 100 m at 1:200 is 50 cm: 1890 pixels at 96 dpi
+    const QImage scaled = Render(log, options, error);
+    ASSERT_FALSE(scaled.isNull()) << error;
+    EXPECT_EQ(scaled.height() - fitted.height(), 1890 - 1400);
+    EXPECT_EQ(scaled.width(), fitted.width());
+    EXPECT_NEAR(scaled.dotsPerMeterY() * 0.0254, 96.0, 0.1);
+
+    options.top.reset();
+    options.base.reset();
+    options.depthScale = 1.0; // 300 m at full size
+    EXPECT_TRUE(Render(log, options, error).isNull());
+    EXPECT_NE(error.find("pixels tall"), std::string::npos) << error;
+
+    options.top = 3000.0;
+    options.base = 3100.0;
+    options.depthScale = 0.0;
+    EXPECT_TRUE(Render(log, options, error).isNull());
+    EXPECT_NE(error.find("no depth"), std::string::npos) << error;
+}
+
+TEST(LogPlotter, ALogWithoutValuesHasNoPicture) {
+    COMMON::STRUCT_WELL_CURVE log;
+    std::string error;
+    EXPECT_TRUE(Render(log, {}, error).isNull());
+    log.lstCurves = {Curve(L"DEPTH", L"DEPTH", L"M", {1, 2}),
+                     Curve(L"GR", L"GR", L"API", {welldata::kNullValue, NAN})};
+    EXPECT_TRUE(Render(log, {}, error).isNull());
+    EXPECT_EQ(error, "no curve holds values");
+    log.lstCurves.front().vecValues = {welldata::kNullValue, welldata::kNullValue};
+    log.lstCurves.back().vecValues = {1, 2};
+    EXPECT_TRUE(Render(log, {}, error).isNull());
+    EXPECT_EQ(error, "the depth curve holds no values");
+}
+
+TEST(LogPainter, CurveNamesComeFromOnePlace) {
+    Plotter();
+    const COMMON::STRUCT_WELL_CURVE log = Log(10);
+    const LogPainter mnemonics(log, CurveNames::Mnemonic);
+    ASSERT_TRUE(mnemonics.HasTracks());
+    EXPECT_EQ(mnemonics.Layout().LeftTracks().front().curves.front().label, L"GR");
+    for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves)
+        EXPECT_EQ(logplot::CurveLabel(curve, CurveNames::Mnemonic), curve.strName);
+}
+
+TEST(LogPainter, PaintsAnyWindowIntoAnyRectangle) {
+    Plotter();
+    const COMMON::STRUCT_WELL_CURVE log = Log(100'000);
+    const LogPainter painter(log);
+    EXPECT_DOUBLE_EQ(painter.Top(), 2000.0);
+    EXPECT_EQ(painter.SamplesBetween(2100.0, 2101.0), 9u); // both ends too
+    QImage image(painter.Width(), 300, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter on(&image);
+        painter.PaintTracks(on, QRect(0, 0, painter.Width(), 150), 2100.0, 2101.0);
+        painter.PaintTracks(on, QRect(0, 150, painter.Width(), 150), 2000.0, 14500.0);
+    }
+    // Both windows are painted over the whole rectangle.
+    EXPECT_NE(image.pixelColor(painter.Width() / 2, 10), QColor(Qt::black));
+    EXPECT_NE(image.pixelColor(painter.Width() / 2, 290), QColor(Qt::black));
+}
+
+// Real files: every LAS file of the corpus and the samples loads by name and
+// plots with the default options, and no curve of them is squeezed into a
+// sliver of its track by a few extreme values.
+TEST(LogPlotter, EveryCorpusAndSampleFileIsPlotted) {
+    const std::filesystem::path corpus(WELLDATA_LAS_CORPUS_DIR);
+    std::vector<std::filesystem::path> files;
+    for (const auto& folder : {corpus, std::filesystem::path(WELLDATA_SAMPLES_DIR)}) {
+        if (!std::filesystem::is_directory(folder))
+            continue;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (entry.path().extension() == ".las" || entry.path().extension() == ".LAS")
+                files.push_back(entry.path());
+        }
+    }
+    if (files.size() < 10)
+        GTEST_SKIP() << "no LAS corpus at " << corpus;
+    Plotter();
+    const welldata::ScopedMessageHandler quiet(
+        [](const welldata::MessageRequest&) { return welldata::MessageResult::Ok; });
+    const welldata::ScopedUnitQuestionHandler keepUnits(
+        [](const std::wstring&, welldata::UnitAnswer&) { return false; });
+    size_t plotted = 0;
+    size_t usual = 0; // curves drawn on their kind's usual range
+    for (const auto& file : files) {
+        CLoadData load(COMMON::LDT_WELL_DATA);
+        load.SetIsBatchLoadFile(true);
+        if (!load.ReadFile(file.wstring()))
+            continue;
+        std::string error;
+        const QImage image = Render(load.GetWellLog(), {}, error);
+        if (image.isNull()) {
+            // Only a log without values has no picture.
+            EXPECT_TRUE(error == "no curve holds values" ||
+                        error == "the depth curve holds no values")
+                << file << ": " << error;
+            continue;
+        }
+        ++plotted;
+        const LogPainter painter(load.GetWellLog());
+        for (const logplot::CurveScale& scale : painter.Scales())
+            usual += scale.IsUsualRange() ? 1 : 0;
+        std::vector<logplot::CurveScale> scales = painter.Scales();
+        size_t index = 0;
+        for (const auto* side : {&painter.Layout().LeftTracks(), &painter.Layout().RightTracks()}) {
+            for (const auto& track : *side) {
+                for (const auto& curve : track.curves) {
+                    const logplot::CurveScale& scale = scales[index++];
+                    if (scale.IsUsualRange() || scale.IsLogarithmic())
+                        continue;
+                    // The middle 98 % of the values spans at least half the track.
+                    std::vector<float> values;
+                    for (float value : curve.item->vecValues) {
+                        if (value != welldata::kNullValue && std::isfinite(value))
+                            values.push_back(value);
+                    }
+                    std::sort(values.begin(), values.end());
+                    const double low = values[values.size() / 100];
+                    const double high = values[values.size() - 1 - values.size() / 100];
+                    if (high == low)
+                        continue;
+                    EXPECT_GE(std::fabs(scale.Fraction(high) - scale.Fraction(low)), 0.3)
+                        << file << " "
+                        << QString::fromStdWString(curve.item->strName).toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_GE(plotted, files.size() / 2);
+    EXPECT_GT(usual, 20u);
+}

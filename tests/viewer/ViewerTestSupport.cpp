@@ -1,0 +1,58 @@
+#include "ViewerTestSupport.h"
+
+#include "welldata/Settings.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace viewertest {
+
+QString Sample(const char* name) {
+    return QStringLiteral(WELLDATA_SAMPLES_DIR "/") + QString::fromUtf8(name);
+}
+
+Viewer::Viewer()
+    : settings(dir.filePath(QStringLiteral("viewer.ini")), QSettings::IniFormat), window(settings) {
+    // Columns and curves are recognised as the installed viewer recognises them.
+    welldata::SetSettingsFilePath(Sample("welldata.well_attri.ini").toStdWString());
+    window.resize(1100, 700);
+    window.show();
+}
+
+int Viewer::Tabs() const {
+    return window.Views()->count();
+}
+
+const DataPage* Viewer::Page(int index) const {
+    return dynamic_cast<const DataPage*>(window.Views()->widget(index));
+}
+
+std::unique_ptr<uitest::ModalWatcher> AnswerFileDialog(const QStringList& paths,
+                                                       QString* seenTitle) {
+    return uitest::WhenModal<QFileDialog>([paths, seenTitle](QFileDialog* dialog) {
+        if (seenTitle != nullptr)
+            *seenTitle = dialog->windowTitle();
+        if (paths.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(paths.front());
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+}
+
+CancelEveryModal::CancelEveryModal() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            m_titles << dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    m_timer.start(20);
+}
+
+} // namespace viewertest

@@ -1,0 +1,15 @@
+// Loaded well heads: their records in a table beside the map of the wells.
+#pragma once
+
+#include "welldata/Common.h"
+
+#include <QSplitter>
+
+#include <list>
+
+class WellHeadView : public QSplitter {
+public:
+    // `heads` outlives the view.
+    explicit WellHeadView(const std::list<COMMON::STRUCT_WELL_HEAD>& heads,
+                          QWidget* parent = nullptr);
+};
