@@ -123,7 +123,8 @@ std::string MultiWellHeader::Encode() const {
         bytes += converter.ToMultiByte(std::wstring_view(text).substr(begin, end - begin));
         begin = end;
     }
-    bytes += '\0';
+    // The closing NUL in the code page's own form: one byte, two in UTF-16.
+    bytes += converter.ToMultiByte(std::wstring_view(L"", 1));
     return bytes;
 }
 

@@ -6,7 +6,7 @@
 // The file holds one line without a line end: each name followed by a blank,
 // blanks at both ends of the whole text removed, in the data code page,
 // converted in pieces of at most 255 UTF-16 characters written back to back,
-// then one NUL byte.
+// then a NUL in the same code page (one byte; two in UTF-16).
 //
 // Usage (the batch preparation):
 //   MultiWellHeader header;

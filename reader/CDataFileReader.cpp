@@ -9,6 +9,7 @@
 #include "reader/RawLineSplitter.h"
 #include "reader/StrictNumber.h"
 #include "welldata/CProgressCtrl.h"
+#include "welldata/CodePage.h"
 #include "welldata/MessageBox.h"
 
 #include <algorithm>
@@ -35,16 +36,18 @@ bool CellValue(const Row& row, size_t column, double& value) {
     return welldata::ParseStrictDouble(row[column], value);
 }
 
-// Steps the bar once per bytes-per-step of read data, keeping the remainder.
+// Steps the bar once per bytes-per-step of the file read, keeping the remainder.
 class ReadProgress {
 public:
     ReadProgress(CProgressCtrl* progress, long long fileSize)
         : m_progress(progress), m_bytesPerStep(fileSize / kReadProgressSteps) {}
 
-    void AddBytes(size_t bytes) {
+    // Reading has come `position` bytes into the file.
+    void Reach(long long position) {
         if (m_progress == nullptr || m_bytesPerStep <= 0)
             return;
-        m_pending += static_cast<long long>(bytes);
+        m_pending += position - m_position;
+        m_position = position;
         for (long long steps = m_pending / m_bytesPerStep; steps > 0; --steps)
             m_progress->StepIt();
         m_pending %= m_bytesPerStep;
@@ -53,6 +56,7 @@ public:
 private:
     CProgressCtrl* m_progress;
     long long m_bytesPerStep;
+    long long m_position = 0;
     long long m_pending = 0;
 };
 
@@ -138,7 +142,7 @@ CProgressCtrl* CDataFileReader::GetReadProgress() const {
 
 bool CDataFileReader::ReadRawLines() {
     welldata::TextModeFile file;
-    if (!file.Open(m_strFilePath))
+    if (!file.Open(m_strFilePath, welldata::GetDataCodePage()))
         return Fail(LoadError::CannotOpen, kOpenFailedMessage,
                     welldata::MessageOwner::ApplicationBox, false);
     if (m_pProgress != nullptr && m_pProgress->HasWindow()) {
@@ -152,7 +156,7 @@ bool CDataFileReader::ReadRawLines() {
     m_rawLineMap.Clear();
 
     RawLineSplitter splitter(m_nReadMode, IsLas(), !m_bBatchLoad, m_rawLines, m_lasPreviewLines,
-                             m_rawLineMap);
+                             m_rawLineMap, file.TextCodePage());
     char chunk[kChunkSize + 1];
     bool reading = true;
     while (reading) {
@@ -162,7 +166,7 @@ bool CDataFileReader::ReadRawLines() {
             splitter.Finish();
             break;
         }
-        progress.AddBytes(got);
+        progress.Reach(file.Progress());
         m_report.NoteBytes(std::string_view(chunk, got));
         // The chunk is handled as a NUL-terminated string: a NUL byte ends its
         // usable part.

@@ -4,9 +4,10 @@
 
 RawLineSplitter::RawLineSplitter(int mode, bool las, bool collectPreview,
                                  std::vector<std::wstring>& rawLines,
-                                 std::vector<std::wstring>& previewLines, LineMap& lineMap)
+                                 std::vector<std::wstring>& previewLines, LineMap& lineMap,
+                                 const std::string& codePage)
     : m_mode(mode), m_las(las), m_collectPreview(collectPreview), m_rawLines(rawLines),
-      m_previewLines(previewLines), m_lineMap(lineMap) {}
+      m_previewLines(previewLines), m_lineMap(lineMap), m_converter(codePage) {}
 
 bool RawLineSplitter::LineLimitReached() const {
     return (m_mode == CDataFileReader::kReadFirstLine || m_mode == CDataFileReader::kReadPreview) &&

@@ -15,9 +15,11 @@ class RawLineSplitter {
 public:
     // `mode` is the reader's read mode; `las` whether the file is read as LAS;
     // `collectPreview` whether LAS preview lines are kept for the dialogs;
-    // `lineMap` learns the file line of each raw line.
+    // `lineMap` learns the file line of each raw line; `codePage` is the one
+    // the chunks are in.
     RawLineSplitter(int mode, bool las, bool collectPreview, std::vector<std::wstring>& rawLines,
-                    std::vector<std::wstring>& previewLines, LineMap& lineMap);
+                    std::vector<std::wstring>& previewLines, LineMap& lineMap,
+                    const std::string& codePage);
 
     // Takes the usable bytes of one chunk; false once reading should stop.
     bool AddChunk(std::string_view chunk);

@@ -51,7 +51,7 @@ build_targets() {
 # runners in fuzz/runners for what they choose.
 seed_prefixes() {
     case "$1" in
-    text_table) echo 00 01 02 03 04 08 ;;
+    text_table) echo 00 01 02 03 04 08 30 ;;
     las) echo 0000 0100 0200 0400 0800 1000 2022 ;;
     settings) echo 0b00 0bcc 0300 0900 0d14 ;;
     well_path) echo 020200000001ffff04ffff0203ff00000000 \
@@ -86,6 +86,14 @@ seed() {
             { printf "$(sed 's/../\\x&/g' <<<"$prefix")"; cat "$source"; } \
                 >"$seeds/$prefix-$index-$(basename "$source")"
         done
+        # The UTF-16 roads of the text tables (option bits 4 and 5) read each
+        # seed in UTF-16 too: little endian, and big endian with its mark.
+        if [ "$target" = text_table ]; then
+            { printf '\x10'; iconv -c -f GB18030 -t UTF-16LE "$source"; } \
+                >"$seeds/10-$index-$(basename "$source")"
+            { printf '\x20\xfe\xff'; iconv -c -f GB18030 -t UTF-16BE "$source"; } \
+                >"$seeds/20-$index-$(basename "$source")"
+        fi
     done < <(seed_sources "$target" | sort)
     # Inputs that once failed stay in the seeds, with their own option bytes.
     find "$root/tests/data/regressions" -name "$target-*" -exec cp {} "$seeds/" \; 2>/dev/null

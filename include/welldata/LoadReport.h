@@ -50,7 +50,9 @@ struct LoadReport {
     // The bytes read, the NUL bytes among them (each ends the usable part of
     // its 2048-byte chunk), and the other control bytes (below 0x20 except
     // tab, line feed, form feed, carriage return and the end-of-file mark
-    // 0x1A; 0x7F).
+    // 0x1A; 0x7F). A file read in UTF-16 (or another code page whose ASCII
+    // bytes are not themselves) counts the bytes of its text in UTF-8, so its
+    // zero bytes are no NUL bytes.
     std::size_t bytes = 0;
     std::size_t nulBytes = 0;
     std::size_t controlBytes = 0;

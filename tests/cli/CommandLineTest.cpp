@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -162,6 +163,34 @@ TEST(WelldataCommand, ChoosesTheCodePageOfEachFile) {
     }
     EXPECT_EQ(json["files"][0]["columns"][2]["values"][1], "泥岩");
     EXPECT_EQ(json["files"][1]["columns"][2]["values"][11], "黑色碳质泥岩");
+}
+
+TEST(WelldataCommand, ReadsUtf16FilesAndAnyCodePageIconvKnows) {
+    const std::string corpus = ts::LasCorpusDir() + "/lasio/";
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "LAS corpus folder " << corpus << " not found";
+    // Each UTF-16 file as its UTF-8 sibling: the same columns, names and values.
+    const auto columns = [&](const char* file) {
+        return Json({"las", corpus + file, "--encoding", "auto", "--json"})["files"][0]["columns"];
+    };
+    const QJsonValue sibling = columns("encodings_utf8.las");
+    ASSERT_EQ(sibling[2]["name"], "ºᶟᵌᴬŃ");
+    for (const char* file : {"encodings_utf16le.las", "encodings_utf16lebom.las",
+                             "encodings_utf16be.las", "encodings_utf16bebom.las"})
+        EXPECT_EQ(columns(file), sibling) << file;
+    Check({"las", corpus + "encodings_utf16be.las", "--encoding", "UTF-16BE"}, 0, {"8 curves"});
+    Check({"las", corpus + "encodings_utf16le.las"}, 1, {}, {"not text: it holds 2168 NUL bytes"});
+
+    const ts::ScratchDir dir;
+    const std::string latin = ts::Narrow(
+        dir.Write("l.las", "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n \xD6L.% : \xF6l\n~A\n1000 5\n"));
+    const QJsonObject file =
+        Json({"las", latin, "--encoding", "cp1252", "--json"})["files"][0].toObject();
+    EXPECT_EQ(file["columns"][1]["name"], "ÖL");
+    EXPECT_EQ(file["columns"][1]["values"][0], 5);
+    Check({"las", latin, "--encoding", "no-such-page"}, 2, {},
+          {"unknown encoding 'no-such-page' (use auto or a name iconv knows)"});
+    Check({"curve-name", "GR", "--encoding", "no-such-page"}, 2, {}, {"unknown encoding"});
 }
 
 TEST(WelldataCommand, ReportsBadInputWithMessagesAndExitStatus) {

@@ -23,7 +23,7 @@ TEST(MultiWellHeaderTest, TheUnionKeepsTheFirstSpellingOfEachName) {
     EXPECT_EQ(MultiWellHeader().GetText(), L"");
 }
 
-TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndOneNulByte) {
+TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndItsNul) {
     MultiWellHeader header;
     header.AddNames({L"DEPTH", L"伽马"});
     // 伽 is 0xD9 0xA4 and 马 0xC2 0xED in GB18030.
@@ -47,6 +47,11 @@ TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndOneNulByte) {
     const std::string utf8 = longHeader.Encode();
     welldata::SetDataCodePage("GB18030");
     EXPECT_EQ(utf8, testing_support::Narrow(expected) + '\0');
+    // In UTF-16 the NUL is a whole character, so the file reads back whole.
+    welldata::SetDataCodePage("UTF-16LE");
+    const std::string utf16 = header.Encode();
+    welldata::SetDataCodePage("GB18030");
+    EXPECT_EQ(utf16, testing_support::Utf16(L"DEPTH 伽马") + std::string(2, '\0'));
 }
 
 TEST(MultiWellHeaderTest, WritingReplacesTheFileOrWritesNothing) {

@@ -9,12 +9,19 @@ using namespace testing_support;
 
 namespace {
 
-std::string ReadAll(const std::wstring& path, size_t piece) {
+std::string ReadAll(const std::wstring& path, size_t piece, const std::string& codePage = "") {
     welldata::TextModeFile file;
-    EXPECT_TRUE(file.Open(path));
+    EXPECT_TRUE(file.Open(path, codePage));
     std::string out, buffer(piece, '\0');
-    while (size_t got = file.Read(buffer.data(), piece))
+    long long progress = 0;
+    while (size_t got = file.Read(buffer.data(), piece)) {
         out.append(buffer, 0, got);
+        EXPECT_GE(file.Progress(), progress) << "progress never goes back";
+        progress = file.Progress();
+    }
+    // A file read as it is counts the bytes given; a transcoded one its own.
+    EXPECT_EQ(file.Progress(),
+              file.TextCodePage() == codePage ? static_cast<long long>(out.size()) : file.Length());
     return out;
 }
 
@@ -42,4 +49,35 @@ TEST(TextModeFile, SizeOnDiskLongChineseNamesAndFailuresOnMissingFilesAndFolders
     const auto path =
         dir.Write(std::string(200, 'd') + "/" + std::string(100, 'n') + "井.txt", "x\n");
     EXPECT_EQ(ReadAll(path, 16), "x\n");
+}
+
+TEST(TextModeFile, Utf16ArrivesAsTheTranslatedBytesOfItsUtf8Twin) {
+    ScratchDir dir;
+    const std::wstring text = L"a\r\nb\rc\r\r\nd\n\r井\U00020BB7\r";
+    const std::string twin = "a\nb\rc\r\nd\n\r" + Narrow(L"井\U00020BB7") + "\r";
+    for (const bool bigEndian : {false, true}) {
+        const auto path = dir.Write("u.txt", Utf16(text, bigEndian, true));
+        const char* codePage = bigEndian ? "UTF-16BE" : "UTF-16LE";
+        for (size_t piece : {1u, 2u, 3u, 7u, 2048u})
+            EXPECT_EQ(ReadAll(path, piece, codePage), twin) << codePage << " piece " << piece;
+    }
+    welldata::TextModeFile file;
+    ASSERT_TRUE(file.Open(dir.Write("g.txt", "x"), "GB18030"));
+    EXPECT_EQ(file.TextCodePage(), "GB18030");
+    ASSERT_TRUE(file.Open(dir.Write("u.txt", Utf16(L"x")), "utf-16le"));
+    EXPECT_EQ(file.TextCodePage(), "UTF-8");
+}
+
+TEST(TextModeFile, Utf16PairsAndCrLfAcrossTheBlocksReadFromTheDisk) {
+    // 65534 bytes of UTF-16 before them: a CR LF pair and a surrogate pair
+    // each have their first unit before byte 65536 and their second after it.
+    ScratchDir dir;
+    const std::wstring before(32767, L'x');
+    const std::wstring after(40000, L'y'); // and more blocks behind
+    const std::pair<std::wstring, std::string> middles[] = {
+        {L"\r\n", "\n"}, {L"\r\r\n", "\r\n"}, {L"\U00020BB7", "\xF0\xA0\xAE\xB7"}};
+    for (const auto& [middle, twinMiddle] : middles) {
+        const auto path = dir.Write("u.txt", Utf16(before + middle + after));
+        EXPECT_EQ(ReadAll(path, 2048, "UTF-16LE"), Narrow(before) + twinMiddle + Narrow(after));
+    }
 }

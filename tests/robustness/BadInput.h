@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/TestSupport.h"
+#include "welldata/CodePage.h"
 
 #include <cmath>
 #include <limits>
@@ -63,12 +64,22 @@ inline std::string BinaryBytes(size_t size) {
     return bytes;
 }
 
-// ASCII `text` as UTF-16LE with a byte order mark.
+// `text` as UTF-16LE with a byte order mark.
 inline std::string Utf16(const std::string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : text)
-        bytes += std::string{c, '\0'};
-    return bytes;
+    return testing_support::Utf16(testing_support::Widen(text), false, true);
 }
+
+// Reads in the code page a host's automatic choice takes for `path` while it
+// lives (when `detect`), in GB18030 again afterwards.
+class DetectedCodePage {
+public:
+    DetectedCodePage(bool detect, const std::wstring& path) {
+        if (detect)
+            welldata::SetDataCodePage(welldata::DetectCodePage(path));
+    }
+    ~DetectedCodePage() { welldata::SetDataCodePage("GB18030"); }
+    DetectedCodePage(const DetectedCodePage&) = delete;
+    DetectedCodePage& operator=(const DetectedCodePage&) = delete;
+};
 
 } // namespace robustness

@@ -17,6 +17,7 @@ struct LasCase {
     std::wstring message; // empty for none
     std::wstring curves = L"";
     bool batch = false;
+    bool detectCodePage = false; // read as a host's automatic choice reads it
 };
 
 std::string Curves(const std::string& curveLines, const std::string& data) {
@@ -40,6 +41,15 @@ TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
         {"binary bytes", BinaryBytes(4096), false, kNoSection},
         {"NUL byte in the header", LasHeader() + '\0' + oneRow, false, kNoDataMark},
         {"UTF-16 file", Utf16(oneRow), false, kNoDataMark},
+        {"UTF-16 file, code page detected", Utf16(oneRow), true, L"", L"DEPTH 1000; GR 45; RT 12",
+         false, true},
+        {"UTF-16 file with a lone surrogate, detected",
+         testing_support::Utf16(L"~V\n VERS. 2.0 :\n~C\n DEPT.M :\n G\xD83DR.API :\n~A\n1000 45\n",
+                                true),
+         true, L"", L"DEPTH 1000; G\xFFFDR 45", false, true},
+        {"UTF-16 file cut after an odd byte, detected",
+         Utf16(LasWithData("1000 45 12\n1001 46 13")) + "\x31", true, L"",
+         L"DEPTH 1000 1001; GR 45 46; RT 12 0", false, true},
         {"UTF-8 text read as GB18030",
          Curves(" DEPT.M : 深度\n 伽马.API : 自然伽马\n", "1000 45\n"), true, L"",
          L"DEPTH 1000; 浼介┈ 45"},
@@ -89,6 +99,7 @@ TEST(LasBadInput, LoadByNameGivesTheCataloguedOutcome) {
         SCOPED_TRACE(c.name);
         CaseFile file;
         std::wstring path = file.Path("bad.las", c.file);
+        const DetectedCodePage codePage(c.detectCodePage, path);
         CLoadData load(COMMON::LDT_WELL_DATA);
         load.SetIsBatchLoadFile(c.batch);
         EXPECT_EQ(load.ReadFile(path), c.loaded);

@@ -18,6 +18,7 @@ struct TableCase {
     std::wstring column1;
     bool numeric = false; // IsNumericColumn(1)
     bool headerSearch = false;
+    bool detectCodePage = false; // read as a host's automatic choice reads it
 };
 
 TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
@@ -33,6 +34,10 @@ TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
         {"NUL byte", std::string("A B\n1 2\n3\0 9\n4 5\n", 17), true, L"", 3, 2, L"2 -9999", true},
         {"UTF-16 file", utf16, true, L"", 1, 1, L""},
         {"UTF-16 file, header search", utf16, false, kNoDepthHeader, 0, 0, L"", false, true},
+        {"UTF-16 file, code page detected", utf16, true, L"", 2, 2, L"2", true, false, true},
+        {"UTF-16BE file without a mark, header search, code page detected",
+         testing_support::Utf16(L"title\r\nDEPTH GR\r\n1 2\r\n", true), true, L"", 2, 2, L"2", true,
+         true, true},
         {"UTF-8 text read as GB18030", "DEPTH 伽马\n1000 45\n", true, L"", 2, 2, L"45", true},
         {"huge line", manyColumns + "\n1\n", true, L"", 2, 100000, L"-9999", true},
         {"huge cell", "D G\n1 " + hugeCell + "\n2 3\n", true, L"", 3, 2, L"0 3", true},
@@ -51,6 +56,7 @@ TEST(TextTableBadInput, FullReadGivesTheCataloguedOutcome) {
         CaseFile file;
         CDataFileReader reader;
         reader.SetFilePath(file.Path("bad.txt", c.file));
+        const DetectedCodePage codePage(c.detectCodePage, reader.GetFilePath());
         reader.SetHeaderSearch(c.headerSearch);
         EXPECT_EQ(reader.Read(CDataFileReader::kReadAll), c.read);
         EXPECT_EQ(file.Shown(), c.message);

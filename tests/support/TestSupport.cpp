@@ -31,6 +31,27 @@ std::string Narrow(const std::wstring& text) {
     return welldata::ToUtf8(text);
 }
 
+std::string Utf16(std::wstring_view text, bool bigEndian, bool mark) {
+    std::string bytes;
+    const auto unit = [&](unsigned value) {
+        const char high = static_cast<char>(value >> 8);
+        const char low = static_cast<char>(value & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    if (mark)
+        unit(0xFEFF);
+    for (const wchar_t c : text) {
+        const auto code = static_cast<unsigned>(c);
+        if (code < 0x10000) {
+            unit(code);
+            continue;
+        }
+        unit(0xD800 + ((code - 0x10000) >> 10));
+        unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+    return bytes;
+}
+
 std::string FileBytes(const std::wstring& path) {
     std::ifstream file(Narrow(path), std::ios::binary);
     return (std::ostringstream() << file.rdbuf()).str();

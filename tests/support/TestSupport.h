@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testing_support {
@@ -17,6 +18,10 @@ std::wstring SamplePath(const std::string& name);
 std::string LasCorpusDir();
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& text);
+// `text` in UTF-16 (characters past U+FFFF as surrogate pairs), little endian
+// unless `bigEndian`, after a byte order mark when `mark`. Written here rather
+// than through iconv, so that a test does not check iconv against itself.
+std::string Utf16(std::wstring_view text, bool bigEndian = false, bool mark = false);
 // The whole content of a file, empty when it cannot be read.
 std::string FileBytes(const std::wstring& path);
 

@@ -32,7 +32,7 @@ unchanged, and the exit status is 1.
   --settings FILE    column-name settings (default: welldata.well_attri.ini
                      beside the program)
   --encoding E       the settings file's code page without a byte order
-                     mark: gb18030 (default) or utf-8
+                     mark: gb18030 (default), utf-8 or any name iconv knows
   -h, --help         show this help
 )";
     }
@@ -46,9 +46,8 @@ unchanged, and the exit status is 1.
         if (arguments.Operands().empty())
             throw UsageError("no curve name given");
         if (const auto encoding = arguments.Value("encoding")) {
-            if (*encoding != "gb18030" && *encoding != "utf-8")
-                throw UsageError("unknown encoding '" + *encoding + "' (use gb18030 or utf-8)");
-            welldata::SetDataCodePage(*encoding == "utf-8" ? "UTF-8" : "GB18030");
+            if (!welldata::SetDataCodePage(*encoding))
+                throw UsageError("unknown encoding '" + *encoding + "' (use a name iconv knows)");
         }
         ApplySettingsFile(arguments.Value("settings"));
         const bool json = arguments.Has("json");

@@ -103,8 +103,10 @@ const char* common::Help() {
   --strict           a file whose cells the load moved, dropped or read as 0
                      (see the warnings) fails instead of loading
   -o, --output FILE  write to FILE instead of standard output ('-')
-  --encoding E       the files' code page: gb18030 (default), utf-8 or auto
-                     (UTF-8 for valid or marked UTF-8, GB18030 otherwise)
+  --encoding E       the files' code page: gb18030 (default), utf-8, any name
+                     iconv knows (cp1252, utf-16le ...) or auto (by a byte
+                     order mark, else UTF-16 by its zero bytes, else UTF-8
+                     when valid throughout, else GB18030)
   --settings FILE    column-name settings (default: welldata.well_attri.ini
                      beside the program)
   -q, --quiet        no progress bar; --progress one even without a terminal
@@ -123,9 +125,9 @@ const char* common::PlotHelp() {
 
 void common::Check(const Arguments& arguments) {
     const std::string encoding = Lower(arguments.Value("encoding").value_or("gb18030"));
-    if (encoding != "gb18030" && encoding != "utf-8" && encoding != "utf8" && encoding != "auto")
+    if (encoding != "auto" && !welldata::IsKnownCodePage(encoding))
         throw UsageError("unknown encoding '" + *arguments.Value("encoding") +
-                         "' (use gb18030, utf-8 or auto)");
+                         "' (use auto or a name iconv knows)");
     if (arguments.Has("csv") && arguments.Has("json"))
         throw UsageError("choose one of --csv and --json");
     const std::string plot = Lower(arguments.Value("plot").value_or(".png"));
@@ -160,9 +162,7 @@ logplot::PlotOptions common::PlotOptionsOf(const Arguments& arguments) {
 
 std::string common::CodePageFor(const Arguments& arguments, const std::wstring& path) {
     const std::string encoding = Lower(arguments.Value("encoding").value_or("gb18030"));
-    if (encoding == "auto")
-        return welldata::DetectCodePage(path);
-    return encoding == "gb18030" ? "GB18030" : "UTF-8";
+    return encoding == "auto" ? welldata::DetectCodePage(path) : encoding;
 }
 
 void ApplySettingsFile(const std::optional<std::string>& path) {
