@@ -232,7 +232,7 @@ void CLoadData::KeepLasHeader() {
         kept.name = section.strName;
         for (const CLasItem& item : section.items)
             kept.items.push_back(
-                {item.strMnemonic, item.strUnit, item.strValue, item.strDescription});
+                {item.strMnemonic, item.strUnit, item.strWrittenValue, item.strDescription});
         m_lasHeader.push_back(std::move(kept));
     }
 }

@@ -10,6 +10,10 @@ struct CLasItem {
     std::wstring strUnit;
     std::wstring strValue;
     std::wstring strDescription;
+    // The value as written, only trimmed: the parser's value drops every blank
+    // ("HUADONG PETROLEUM CO." reads "HUADONGPETROLEUMCO."), which is what its
+    // rules compare, but a host shows the header as the file gives it.
+    std::wstring strWrittenValue;
 };
 
 struct CLasSection {

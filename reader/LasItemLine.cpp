@@ -56,7 +56,9 @@ std::optional<CLasItem> SplitLasItem(std::wstring_view line) {
     if (colon == npos) {
         item.strDescription = line;
     } else {
-        item.strValue = WithoutBlanksAndTabs(line.substr(unitEnd, colon - unitEnd));
+        const std::wstring_view value = line.substr(unitEnd, colon - unitEnd);
+        item.strValue = WithoutBlanksAndTabs(value);
+        item.strWrittenValue = Trim(value);
         item.strDescription = line.substr(colon + 1);
     }
     return item;

@@ -139,7 +139,8 @@ TEST(WelldataCommand, ShowsTheLasHeaderOnRequest) {
     EXPECT_TRUE(header[4]["items"].toArray().isEmpty()) << "~O keeps no items";
     EXPECT_FALSE(Json({"las", "well_log.las", "--json"})["files"][0].toObject().contains("header"));
     Check({"las", "well_log.las", "--header"}, 0,
-          {"\n  ~W\n    STRT  M  2150.0000", "\n    WELL     HD-12                : WELL\n"});
+          {"\n  ~W\n    STRT  M  2150.0000", "\n    WELL     HD-12                  : WELL\n",
+           "\n    COMP     HUADONG PETROLEUM CO.  : COMPANY\n"});
     Check({"las", "well_log.las", "--header", "--csv"}, 2, {}, {"not in CSV"});
 }
 

@@ -203,11 +203,14 @@ TEST_F(HeadlessLoad, FileProblemsSayWhyWithoutABox) {
 TEST(LasByName, KeepsTheHeaderAndSaysWhyABatchLoadFailed) {
     testing_support::ScratchDir dir;
     CLoadData load(LDT_WELL_DATA);
-    ASSERT_TRUE(load.ReadFile(dir.Write("a.las", testing_support::LasWithData("1 2 3\n"))));
+    std::string las = testing_support::LasWithData("1 2 3\n");
+    las.insert(las.find(" NULL."), " COMP.   ANY OIL\tCO. : company\n");
+    ASSERT_TRUE(load.ReadFile(dir.Write("a.las", las)));
     const std::vector<welldata::LasHeaderSection>& header = load.GetLasHeader();
     ASSERT_EQ(header.size(), 3u);
     EXPECT_EQ(header[1].name, L"~W");
-    const welldata::LasHeaderItem& null = header[1].items.at(0);
+    EXPECT_EQ(header[1].items.at(0).value, L"ANY OIL\tCO."); // as written, only trimmed
+    const welldata::LasHeaderItem& null = header[1].items.at(1);
     EXPECT_EQ(std::tie(null.mnemonic, null.value, null.description),
               std::make_tuple(L"NULL", L"-999.25", L" null value"));
     EXPECT_EQ(header[2].items.at(0).unit, L"M");
