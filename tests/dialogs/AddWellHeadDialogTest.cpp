@@ -1,6 +1,6 @@
 // The new-well dialog: the preset values, the well-symbol box, the problems OK
-// lists, numbers read as typed, the unit conversion and the measured interval.
-#include "controls/CColorStatic.h"
+// lists, numbers read as typed, the unit conversion, the measured interval and
+// Cancel leaving an empty result.
 #include "controls/CPictureComboBox.h"
 #include "dialogs/CDlgAddWellHead.h"
 #include "support/TestSupport.h"
@@ -10,8 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QStyleOptionButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using testing_support::MessageCapture;
@@ -23,25 +21,22 @@ QLineEdit* Edit(const QWidget* dialog, int id) {
     return uitest::Control<QLineEdit>(dialog, id);
 }
 
-// Replaces the text of an edit as a user does: select all, type.
-void Type(const QWidget* dialog, int id, const QString& text) {
-    QLineEdit* edit = Edit(dialog, id);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    if (!text.isEmpty())
-        uitest::TypeText(edit, text);
+void Type(const QWidget* dialog, int id, const char* text) {
+    uitest::RetypeText(Edit(dialog, id), QString::fromUtf8(text));
 }
 
-// Clicks a check box on its box: a click right of its text does nothing.
 void Click(const QWidget* dialog, int id) {
-    auto* box = uitest::Control<QCheckBox>(dialog, id);
-    QStyleOptionButton option;
-    option.initFrom(box);
-    option.text = box->text();
-    const QRect clickable =
-        box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, clickable.center());
+    uitest::ClickButton(uitest::Control<QCheckBox>(dialog, id));
+}
+
+// The well head OK gave: name, type, X, X2, Y, Y2, KB, top and bottom.
+QString Described(const COMMON::STRUCT_WELL_HEAD& head) {
+    QStringList texts{QString::fromStdWString(head.strWellName),
+                      QString::fromStdWString(head.strWellType)};
+    for (double value : {head.dX, head.dX2, head.dY, head.dY2, double(head.fKB),
+                         double(head.fTopDepth), double(head.fBottomDepth)})
+        texts << QString::number(value);
+    return texts.join(' ');
 }
 
 struct Entries {
@@ -57,10 +52,10 @@ struct Entries {
 int TypeAndOk(Dialog& dialog, const Entries& entries, bool& stayedOpen,
               const std::function<void(QDialog&)>& more = {}) {
     return uitest::RunModal(dialog, [&](QDialog& d) {
-        Type(&d, Dialog::IDC_NAME, QString::fromUtf8(entries.name));
-        Type(&d, Dialog::IDC_X, QString::fromUtf8(entries.x));
-        Type(&d, Dialog::IDC_Y, QString::fromUtf8(entries.y));
-        Type(&d, Dialog::IDC_KB, QString::fromUtf8(entries.kb));
+        Type(&d, Dialog::IDC_NAME, entries.name);
+        Type(&d, Dialog::IDC_X, entries.x);
+        Type(&d, Dialog::IDC_Y, entries.y);
+        Type(&d, Dialog::IDC_KB, entries.kb);
         if (more)
             more(d);
         uitest::PressOk(&d);
@@ -70,43 +65,27 @@ int TypeAndOk(Dialog& dialog, const Entries& entries, bool& stayedOpen,
     });
 }
 
-TEST(AddWellHeadDialog, OpensWithThePresetValuesAndTheWellSymbols) {
+TEST(AddWellHeadDialog, OpensWithThePresetValuesAndCancelLeavesAnEmptyResult) {
     Dialog dialog;
     dialog.Preset(L"井A1", 512.6, 4376210.4, 1193.5f, 0.0f, 2010.0f);
-    uitest::RunModal(dialog, [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("添加新井位"));
+    const int result = uitest::RunModal(dialog, [](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), Edit(&d, Dialog::IDC_NAME));
-        EXPECT_EQ(Edit(&d, Dialog::IDC_NAME)->text(), QString::fromUtf8("井A1"));
-        EXPECT_EQ(Edit(&d, Dialog::IDC_X)->text(), "513"); // no decimals
-        EXPECT_EQ(Edit(&d, Dialog::IDC_Y)->text(), "4376210");
-        EXPECT_EQ(Edit(&d, Dialog::IDC_KB)->text(), "1194");
-        EXPECT_EQ(Edit(&d, Dialog::IDC_TOP_DEPTH)->text(), ""); // 0 shows nothing
-        EXPECT_EQ(Edit(&d, Dialog::IDC_BOTTOM_DEPTH)->text(), "2010");
-
+        QStringList shown; // whole numbers; 0 shows nothing
+        for (int id : {Dialog::IDC_NAME, Dialog::IDC_X, Dialog::IDC_Y, Dialog::IDC_KB,
+                       Dialog::IDC_TOP_DEPTH, Dialog::IDC_BOTTOM_DEPTH})
+            shown << Edit(&d, id)->text();
+        EXPECT_EQ(shown, (QStringList{"井A1", "513", "4376210", "1194", "", "2010"}));
         auto* symbols = uitest::Control<CPictureComboBox>(&d, Dialog::IDC_SYMBOL);
-        EXPECT_EQ(symbols->count(), 13);
-        EXPECT_EQ(symbols->currentIndex(), Dialog::kInitialSymbol);
-        EXPECT_EQ(symbols->currentText(), QString::fromUtf8("设计井"));
-        EXPECT_EQ(symbols->GetItemHeight(), 18);
-        EXPECT_EQ(symbols->GetPictureWidth(), 18);
-        EXPECT_EQ(symbols->GetPictureMode(), CPictureComboBox::kGlyphShelfPictures);
-
-        auto* units = uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT);
-        EXPECT_EQ(units->currentText(), "m");
-        EXPECT_EQ(units->count(), 2);
-        EXPECT_FALSE(units->isEnabled());
-        EXPECT_FALSE(uitest::Control<QComboBox>(&d, Dialog::IDC_ELEVATION_UNIT)->isVisible());
-        EXPECT_TRUE(
-            uitest::Control<CColorStatic>(&d, Dialog::IDC_WORKFLOW_STEP)->autoFillBackground());
+        EXPECT_EQ(symbols->currentText(), "设计井");
+        EXPECT_FALSE(uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT)->isEnabled());
         uitest::SaveScreenshot(&d, "add-well-head.png");
-
         symbols->showPopup();
-        QWidget* popup = symbols->view()->window();
-        EXPECT_TRUE(popup->isVisible());
-        uitest::SaveScreenshot(popup, "add-well-head-symbols.png");
+        uitest::SaveScreenshot(symbols->view()->window(), "add-well-head-symbols.png");
         symbols->hidePopup();
         uitest::PressCancel(&d);
     });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(Described(dialog.GetWellHead()), "  0 0 0 0 0 0 0");
 }
 
 TEST(AddWellHeadDialog, OkListsEveryProblemInOneMessageAndStaysOpen) {
@@ -126,7 +105,6 @@ TEST(AddWellHeadDialog, OkListsEveryProblemInOneMessageAndStaysOpen) {
         {{"W1", "east", "200"}, kZeroX}, // text that is no number reads 0
         {{"W1", "100", "-0.0"}, kZeroY},
         {{"W1", "100", " 200"}, L""}, // leading blanks are skipped
-        {{"W1", "100", "200"}, L""},
     };
     for (const auto& c : cases) {
         MessageCapture messages;
@@ -140,32 +118,49 @@ TEST(AddWellHeadDialog, OkListsEveryProblemInOneMessageAndStaysOpen) {
             continue;
         }
         EXPECT_EQ(messages.Single(), c.message) << c.entries.x;
-        if (messages.Count() == 1) {
-            EXPECT_EQ(messages.Messages()[0].caption, L"Welvorax");
-            EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::Dialog);
+        for (const welldata::MessageRequest& message : messages.Messages()) {
+            EXPECT_EQ(message.caption, L"Welvorax");
+            EXPECT_EQ(message.owner, welldata::MessageOwner::Dialog);
         }
     }
 }
 
-TEST(AddWellHeadDialog, NumbersAreReadAsTypedAndCoordinatesConvertedWhenAsked) {
+TEST(AddWellHeadDialog, OkReadsNumbersAsTypedAndConvertsOnlyTheCoordinates) {
+    // The depths are typed before "测量井段" is touched, while they are writable,
+    // and count only while it is ticked.
     const struct {
         const char* x;
         const char* kb;
-        bool convert;
-        const char* unit;
-        double expectedX;
-        float expectedKb;
+        const char* unit; // "convert" ticked with this unit; null: never ticked
+        int clicks;       // on "测量井段"
+        const char* top;
+        const char* bottom;
+        const char* symbol; // null: the initial one
+        QString head;
     } cases[] = {
-        {"100", "1000", true, "ft", 30.48, 1000.0f}, // the elevation is never converted
-        {"100", "1000", true, "m", 100.0, 1000.0f},       {"100", "", false, "", 100.0, 0.0f},
-        {"12.5m", "1193.6 KB", false, "", 12.5, 1193.6f}, // the number the text starts with
-        {"1e3", "abc", false, "", 1000.0, 0.0f},
+        // A top below the bottom is kept as typed.
+        {"100", "1000", "ft", 1, "2000", "1000", nullptr,
+         "W1 设计井 30.48 30.48 60.96 60.96 1000 2000 1000"},
+        {"100", "1000", "m", 0, "1000", "2000", nullptr, "W1 设计井 100 100 200 200 1000 0 0"},
+        // The number the text starts with.
+        {"12.5m", "1193.6 KB", nullptr, 1, "deep", "1500.5m", "气井",
+         "W1 气井 12.5 12.5 200 200 1193.6 0 1500.5"},
+        {"1e3", "abc", nullptr, 2, "1000", "2000", nullptr, "W1 设计井 1000 1000 200 200 0 0 0"},
     };
     for (const auto& c : cases) {
         Dialog dialog;
         bool stayedOpen = true;
         TypeAndOk(dialog, {"W1", c.x, "200", c.kb}, stayedOpen, [&c](QDialog& d) {
-            if (!c.convert)
+            Type(&d, Dialog::IDC_TOP_DEPTH, c.top);
+            Type(&d, Dialog::IDC_BOTTOM_DEPTH, c.bottom);
+            for (int i = 0; i < c.clicks; ++i)
+                Click(&d, Dialog::IDC_MEASURED_INTERVAL);
+            EXPECT_EQ(Edit(&d, Dialog::IDC_TOP_DEPTH)->isReadOnly(), c.clicks == 2);
+            EXPECT_EQ(Edit(&d, Dialog::IDC_BOTTOM_DEPTH)->isReadOnly(), c.clicks == 2);
+            if (c.symbol != nullptr)
+                uitest::ChooseComboText(uitest::Control<QComboBox>(&d, Dialog::IDC_SYMBOL),
+                                        QString::fromUtf8(c.symbol));
+            if (c.unit == nullptr)
                 return;
             Click(&d, Dialog::IDC_CONVERT);
             auto* units = uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT);
@@ -173,63 +168,8 @@ TEST(AddWellHeadDialog, NumbersAreReadAsTypedAndCoordinatesConvertedWhenAsked) {
             uitest::ChooseComboText(units, c.unit);
         });
         ASSERT_FALSE(stayedOpen) << c.x;
-        const COMMON::STRUCT_WELL_HEAD& head = dialog.GetWellHead();
-        EXPECT_DOUBLE_EQ(head.dX, c.expectedX) << c.x;
-        EXPECT_DOUBLE_EQ(head.dX2, head.dX);
-        EXPECT_DOUBLE_EQ(head.dY, c.convert && std::string(c.unit) == "ft" ? 60.96 : 200.0);
-        EXPECT_DOUBLE_EQ(head.dY2, head.dY);
-        EXPECT_FLOAT_EQ(head.fKB, c.expectedKb) << c.kb;
-        EXPECT_EQ(head.strWellName, L"W1");
-        EXPECT_EQ(head.strWellType, L"设计井");
+        EXPECT_EQ(Described(dialog.GetWellHead()), c.head);
     }
-}
-
-TEST(AddWellHeadDialog, DepthsCountOnlyWhileTheMeasuredIntervalIsTicked) {
-    const struct {
-        int clicks; // on "测量井段"
-        const char* top;
-        const char* bottom;
-        float expectedTop, expectedBottom;
-    } cases[] = {
-        {0, "1000", "2000", 0.0f, 0.0f}, // typed, but the box was never ticked
-        {1, "1000", "2000", 1000.0f, 2000.0f},
-        {1, "2000", "1000", 2000.0f, 1000.0f}, // a top below the bottom is kept as typed
-        {1, "deep", "1500.5m", 0.0f, 1500.5f},
-        {2, "1000", "2000", 0.0f, 0.0f}, // ticked, then cleared again
-    };
-    for (const auto& c : cases) {
-        Dialog dialog;
-        bool stayedOpen = true;
-        TypeAndOk(dialog, {}, stayedOpen, [&c](QDialog& d) {
-            // Typed before the box is touched: the boxes are writable until then.
-            Type(&d, Dialog::IDC_TOP_DEPTH, c.top);
-            Type(&d, Dialog::IDC_BOTTOM_DEPTH, c.bottom);
-            for (int i = 0; i < c.clicks; ++i)
-                Click(&d, Dialog::IDC_MEASURED_INTERVAL);
-            EXPECT_EQ(Edit(&d, Dialog::IDC_TOP_DEPTH)->isReadOnly(), c.clicks == 2);
-            EXPECT_EQ(Edit(&d, Dialog::IDC_BOTTOM_DEPTH)->isReadOnly(), c.clicks == 2);
-        });
-        ASSERT_FALSE(stayedOpen) << c.top;
-        EXPECT_FLOAT_EQ(dialog.GetWellHead().fTopDepth, c.expectedTop) << c.top;
-        EXPECT_FLOAT_EQ(dialog.GetWellHead().fBottomDepth, c.expectedBottom) << c.bottom;
-    }
-}
-
-TEST(AddWellHeadDialog, ChosenSymbolIsTheWellTypeAndCancelLeavesAnEmptyResult) {
-    Dialog dialog;
-    bool stayedOpen = true;
-    TypeAndOk(dialog, {}, stayedOpen, [](QDialog& d) {
-        auto* symbols = uitest::Control<CPictureComboBox>(&d, Dialog::IDC_SYMBOL);
-        uitest::ChooseComboText(symbols, QString::fromUtf8("气井"));
-    });
-    EXPECT_EQ(dialog.GetWellHead().strWellType, L"气井");
-
-    Dialog cancelled;
-    cancelled.Preset(L"W9", 1.0, 2.0, 3.0f, 4.0f, 5.0f);
-    EXPECT_EQ(uitest::RunModal(cancelled, [](QDialog& d) { uitest::PressCancel(&d); }),
-              QDialog::Rejected);
-    EXPECT_TRUE(cancelled.GetWellHead().strWellName.empty());
-    EXPECT_DOUBLE_EQ(cancelled.GetWellHead().dX, 0.0);
 }
 
 } // namespace

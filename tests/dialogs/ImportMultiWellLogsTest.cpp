@@ -7,30 +7,19 @@
 #include "dialogs/CDlgImportMultiWellLogs.h"
 #include "dialogs/LogDialogFixture.h"
 #include "dialogs/QtPresenters.h"
-#include "loaders/CWellLog.h"
 #include "pages/CDlgMultiWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
-#include "settings/ScopedSettingsFile.h"
-#include "support/TestSupport.h"
 #include "uisupport/ListDriver.h"
 #include "uisupport/WidgetDriver.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 using Dlg = CDlgImportMultiWellLogs;
 using SettingPage = CDlgSingleWellLogSetting;
-using testing_support::MessageCapture;
 
 namespace {
-
-const std::string kSettings = settings_test::SectionText(
-    "well_log", {"17=DEPTH 深度 DEPT", "19=CAL 井径", "21=GR 自然伽马", "49=POR 孔隙度"});
-
-// A header file as the batch preparation writes it: one line, a NUL byte.
-const std::string kHeader = std::string("DEPTH GR CAL POR LITH") + '\0';
 
 CEditListCtrl* CurveList(Dlg& dialog) {
     return dialog.GetDataPage()->GetCurveList();
@@ -38,10 +27,13 @@ CEditListCtrl* CurveList(Dlg& dialog) {
 
 class ImportMultiWellLogs : public LogDialogFixture<Dlg> {
 protected:
-    ImportMultiWellLogs() : LogDialogFixture(kSettings) {}
+    ImportMultiWellLogs()
+        : LogDialogFixture(settings_test::SectionText(
+              "well_log", {"17=DEPTH 深度 DEPT", "19=CAL 井径", "21=GR 自然伽马", "49=POR"})) {}
 
+    // A header file as the batch preparation writes it: one line, a NUL byte.
     int Run(const std::function<void(Dlg&)>& drive) {
-        file.Write(kHeader).SetHeaderSearch(true);
+        file.Write(std::string("DEPTH GR CAL POR LITH") + '\0').SetHeaderSearch(true);
         return RunDialog(drive);
     }
 };
@@ -51,12 +43,7 @@ protected:
 TEST_F(ImportMultiWellLogs, OpensOnTheCurvesWithTheFileHiddenAndCancelHandsNothingOver) {
     record.strGroupName = L"kept";
     const int result = Run([](Dlg& d) {
-        EXPECT_EQ(d.windowTitle(), "导入多井数据");
-        CTabCtrlExt* tabs = d.GetTabCtrl();
-        ASSERT_EQ(tabs->count(), 2);
-        EXPECT_EQ(tabs->tabText(0), "设置井数据类型");
-        EXPECT_EQ(tabs->tabText(1), "设置");
-        EXPECT_EQ(tabs->GetCurrentPage(), d.GetDataPage());
+        EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetDataPage());
         // The preview is written but not shown.
         EXPECT_FALSE(d.GetPreviewBox()->isVisible());
         EXPECT_TRUE(d.GetPreviewBox()->toPlainText().startsWith("1:DEPTH"));
@@ -67,7 +54,6 @@ TEST_F(ImportMultiWellLogs, OpensOnTheCurvesWithTheFileHiddenAndCancelHandsNothi
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
     EXPECT_TRUE(record.lstCurves.empty());
     EXPECT_EQ(record.strGroupName, L"kept");
-    EXPECT_TRUE(file.reader.GetRows().empty());
 }
 
 TEST_F(ImportMultiWellLogs, OkHandsTheCurvesAndTheSettingsButNoUnitsOrPath) {
@@ -83,9 +69,7 @@ TEST_F(ImportMultiWellLogs, OkHandsTheCurvesAndTheSettingsButNoUnitsOrPath) {
         uitest::RetypeText(uitest::Control<QLineEdit>(settings, SettingPage::IDC_GROUP_NAME),
                            "测井组");
         uitest::PressButton(settings, SettingPage::IDC_MEAN_SEA_LEVEL);
-        ASSERT_TRUE(uitest::ChooseContextCommand(settings->GetNullValueList()->viewport(),
-                                                 QPoint(5, 5), CEditListCtrl::ID_ADD_RECORD));
-        ASSERT_TRUE(uitest::TypeIntoCell(settings->GetNullValueList(), 1, SettingPage::kValueColumn,
+        ASSERT_TRUE(uitest::TypeIntoCell(settings->GetNullValueList(), 0, SettingPage::kValueColumn,
                                          "-999.25"));
         uitest::PressOk(&d);
     });
@@ -93,10 +77,9 @@ TEST_F(ImportMultiWellLogs, OkHandsTheCurvesAndTheSettingsButNoUnitsOrPath) {
     EXPECT_EQ(messages.Count(), 0u);
     EXPECT_EQ(record.strGroupName, L"测井组");
     EXPECT_EQ(record.nGroupMode, 0);
-    EXPECT_EQ(record.vecNullValues, (std::vector<float>{-999.25f, -9999.0f}));
+    EXPECT_EQ(record.vecNullValues, std::vector<float>{-999.25f});
     EXPECT_EQ(dialog->GetHandedOver()->depthReference, DEPTH_REF_MEAN_SEA_LEVEL);
-    EXPECT_FALSE(loader.HasUserCurveList());
-    EXPECT_FALSE(loader.GetConvertUnits());
+    EXPECT_FALSE(loader.HasUserCurveList() || loader.GetConvertUnits());
     std::vector<std::wstring> curves;
     for (const COMMON::STRUCT_CURVE_ITEM& curve : record.lstCurves)
         curves.push_back(curve.strName + L"|" + curve.strType + L"|" + curve.strUnit + L"|" +
@@ -108,36 +91,8 @@ TEST_F(ImportMultiWellLogs, OkHandsTheCurvesAndTheSettingsButNoUnitsOrPath) {
                                          L"CAL|CAL|in|井径", L"POR|||"}));
 }
 
-TEST_F(ImportMultiWellLogs, TwoDepthCurvesAreADepthDataProblem) {
-    const int result = Run([this](Dlg& d) {
-        CEditListCtrl* list = CurveList(d);
-        ASSERT_TRUE(uitest::ChooseInCell(list, 4, CEditListCtrl::kCurveTypeColumn, "DEPTH"));
-        uitest::PressOk(&d);
-        ASSERT_EQ(messages.Count(), 1u);
-        const welldata::MessageRequest& message = messages.Messages().front();
-        EXPECT_EQ(message.text, L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
-        EXPECT_EQ(message.caption, L"深度数据问题");
-        EXPECT_EQ(message.icon, welldata::MessageIcon::Information);
-        EXPECT_EQ(message.owner, welldata::MessageOwner::Dialog);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_TRUE(record.lstCurves.empty());
-        EXPECT_EQ(record.nGroupMode, 0) << "nothing handed over";
-
-        ASSERT_TRUE(uitest::ChooseContextCommand(list->viewport(), QPoint(5, 5),
-                                                 CEditListCtrl::ID_UNCHECK_ALL));
-        uitest::PressOk(&d);
-        ASSERT_EQ(messages.Count(), 2u);
-        EXPECT_EQ(messages.Messages().back().text, L"添加井曲线时,必须有深度,请确认之后重试。");
-        EXPECT_EQ(messages.Messages().back().caption, L"深度数据问题");
-        uitest::ClickRowCheck(list, 0);
-        uitest::PressOk(&d);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    ASSERT_EQ(record.lstCurves.size(), 1u);
-    EXPECT_EQ(record.nGroupMode, 1);
-}
-
-TEST(ImportMultiWellLogsScreens, BothTabsOnABatchHeaderWithChineseNames) {
+// The depth messages as the user sees them: real boxes under their caption.
+TEST(ImportMultiWellLogsScreens, BothTabsAndTheDepthRuleOnABatchHeaderWithChineseNames) {
     settings_test::ScopedSettingsFile settings("");
     welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
     testing_support::ScratchFile file;
@@ -150,23 +105,40 @@ TEST(ImportMultiWellLogsScreens, BothTabsOnABatchHeaderWithChineseNames) {
     welldata::InstallQtPresenters();
     Dlg dialog(&file.reader);
     dialog.SetLoader(&loader);
-    uitest::RunModal(dialog, [](QDialog& d) {
-        auto& multi = static_cast<Dlg&>(d);
-        EXPECT_EQ(CurveList(multi)->GetItemText(7, CEditListCtrl::kCurveNameColumn), "声波");
-        EXPECT_EQ(CurveList(multi)->GetItemText(7, CEditListCtrl::kCurveTypeColumn), "AC");
-        uitest::SaveScreenshot(&multi, "import-multi-well-logs.png");
-        uitest::ClickTab(multi.GetTabCtrl(), 1);
-        uitest::SaveScreenshot(&multi, "import-multi-well-logs-settings.png");
-        // The depth message as the user sees it: a real box under its caption.
-        uitest::ClickTab(multi.GetTabCtrl(), 0);
-        uitest::ClickRowCheck(CurveList(multi), 0);
-        auto answer = uitest::WhenModal<QMessageBox>([](QMessageBox* box) {
+    // Presses OK and answers the box it shows, which says `text`.
+    const auto okSays = [&dialog](const char* text, const char* screenshot) {
+        auto answer = uitest::WhenModal<QMessageBox>([&](QMessageBox* box) {
             EXPECT_EQ(box->windowTitle(), "深度数据问题");
-            uitest::SaveScreenshot(box, "import-multi-well-logs-no-depth.png");
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(box->icon(), QMessageBox::Information);
+            EXPECT_EQ(box->parentWidget(), &dialog);
+            if (screenshot != nullptr)
+                uitest::SaveScreenshot(box, screenshot);
             box->accept();
         });
-        uitest::PressOk(&multi);
+        uitest::PressOk(&dialog);
         EXPECT_TRUE(answer->Fired());
-        uitest::PressCancel(&multi);
+        EXPECT_TRUE(dialog.isVisible());
+    };
+    const int result = uitest::RunModal(dialog, [&](QDialog&) {
+        CEditListCtrl* list = CurveList(dialog);
+        EXPECT_EQ(list->GetItemText(7, CEditListCtrl::kCurveNameColumn), "声波");
+        EXPECT_EQ(list->GetItemText(7, CEditListCtrl::kCurveTypeColumn), "AC");
+        uitest::SaveScreenshot(&dialog, "import-multi-well-logs.png");
+        uitest::ClickTab(dialog.GetTabCtrl(), 1);
+        uitest::SaveScreenshot(&dialog, "import-multi-well-logs-settings.png");
+        uitest::ClickTab(dialog.GetTabCtrl(), 0);
+        ASSERT_TRUE(uitest::ChooseInCell(list, 10, CEditListCtrl::kCurveTypeColumn, "DEPTH"));
+        okSays("添加井曲线时,有且仅有一个深度道,请确认之后重试。", nullptr);
+        EXPECT_TRUE(record.lstCurves.empty());
+        EXPECT_EQ(record.nGroupMode, 0) << "nothing handed over";
+        uitest::ClickRowCheck(list, 10);
+        uitest::ClickRowCheck(list, 0);
+        okSays("添加井曲线时,必须有深度,请确认之后重试。", "import-multi-well-logs-no-depth.png");
+        uitest::ClickRowCheck(list, 0);
+        uitest::PressOk(&dialog);
     });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.lstCurves.size(), 10u);
+    EXPECT_EQ(record.nGroupMode, 1);
 }

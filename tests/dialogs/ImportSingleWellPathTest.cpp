@@ -1,7 +1,6 @@
 // The well path import dialog driven as a user drives it, on files written for
 // it: its three tabs, what OK hands the well path loader, every check OK makes
 // with its message, and Cancel handing nothing over.
-#include "controls/CColorStatic.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellPath.h"
 #include "dialogs/QtPresenters.h"
@@ -9,20 +8,16 @@
 #include "pages/CDlgSingleWellPathHints.h"
 #include "pages/CDlgSingleWellPathInputData.h"
 #include "pages/CDlgWellDataUnit.h"
-#include "platform/MultiByteConverter.h"
 #include "settings/ScopedSettingsFile.h"
 #include "support/TestSupport.h"
 #include "uisupport/WidgetDriver.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 using Dlg = CDlgImportSingleWellPath;
 using DataPage = CDlgSingleWellPathInputData;
 using UnitPage = CDlgWellDataUnit;
-using testing_support::MessageCapture;
-using testing_support::ScratchFile;
 using welldata::MessageResult;
 using welldata::PathColumn;
 
@@ -31,25 +26,23 @@ namespace {
 const wchar_t* const kIncompleteQuestion =
     L"井轨迹数据不完整，请重新选择或校正数据文件。\r\n选择YES重新选择，选择NO退出加载程序。";
 
-const std::string kSettings = settings_test::SectionText(
-    "well_path", {"8=MD 测深", "9=X 东坐标", "10=Y 北坐标", "11=Z", "12=DX", "13=DY", "14=TVD 垂深",
-                  "15=INCL", "16=AZIM"});
-
 const std::string kTvdXYFile = "MD TVD X Y\n1000 999.5 20512345.25 4376210.5\n"
                                "1010 1009.4 20512346.65 4376211.34\n";
 
-void ShowTab(Dlg& dialog, int index) {
-    uitest::ClickTab(dialog.GetTabCtrl(), index);
-}
-
-void ChooseColumn(Dlg& dialog, int listId, int index) {
-    ASSERT_TRUE(
-        uitest::ChooseComboIndex(uitest::Control<QComboBox>(dialog.GetDataPage(), listId), index));
+// Shows the data tab and picks a layout.
+void ChooseLayout(Dlg& dialog, int radioId) {
+    uitest::ClickTab(dialog.GetTabCtrl(), 1);
+    uitest::PressButton(dialog.GetDataPage(), radioId);
 }
 
 void TickHasNullValue(Dlg& dialog, const QString& value) {
     uitest::PressButton(dialog.GetDataPage(), DataPage::IDC_HAS_NULL_VALUE);
     uitest::RetypeText(dialog.GetDataPage()->NullValueBox(), value);
+}
+
+void ChooseUnit(Dlg& dialog, int listId, const char* unit) {
+    ASSERT_TRUE(
+        uitest::ChooseComboText(uitest::Control<QComboBox>(dialog.GetUnitPage(), listId), unit));
 }
 
 class ImportSingleWellPath : public testing::Test {
@@ -65,58 +58,41 @@ protected:
         return uitest::RunModal(*dialog, [&drive](QDialog& d) { drive(static_cast<Dlg&>(d)); });
     }
 
-    settings_test::ScopedSettingsFile settings{kSettings};
-    ScratchFile file;
+    settings_test::ScopedSettingsFile settings{
+        settings_test::SectionText("well_path", {"8=MD", "9=X", "10=Y", "11=Z", "12=DX", "13=DY",
+                                                 "14=TVD", "15=INCL", "16=AZIM"})};
+    testing_support::ScratchFile file;
     COMMON::STRUCT_WELL_PATH record;
     CWellPath loader{&file.reader, &record};
-    MessageCapture messages;
+    testing_support::MessageCapture messages;
     std::unique_ptr<Dlg> dialog;
 };
 
 } // namespace
 
-TEST_F(ImportSingleWellPath, OpensOnItsHintsWithThreeTabsAndCancelHandsNothingOver) {
+TEST_F(ImportSingleWellPath, OpensOnItsHintsAndCancelHandsNothingOver) {
     loader.SetDataType(PATH_X_Y_Z);
-    const int result = Run(kTvdXYFile, [this](Dlg& d) {
-        EXPECT_EQ(d.windowTitle(), "导入井轨迹");
-        CTabCtrlExt* tabs = d.GetTabCtrl();
-        ASSERT_EQ(tabs->count(), 3);
-        EXPECT_EQ(tabs->tabText(0), "操作说明");
-        EXPECT_EQ(tabs->tabText(1), "数据");
-        EXPECT_EQ(tabs->tabText(2), "单位");
-        EXPECT_EQ(tabs->GetCurrentPage(), d.GetHintsPage());
-        auto* step = uitest::Control<CColorStatic>(d.GetHintsPage(),
-                                                   CDlgSingleWellPathHints::IDC_CURRENT_STEP);
-        ASSERT_NE(step, nullptr);
-        EXPECT_EQ(step->text(), "导入井轨迹");
-        EXPECT_TRUE(step->autoFillBackground());
-        const QList<QLabel*> labels = d.GetHintsPage()->findChildren<QLabel*>();
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
-            return label->text().startsWith("（1）、首先选择井") &&
-                   label->text().contains("\n（2）、如果文件中有空值，请务必指定");
-        }));
-        EXPECT_FALSE(file.reader.GetRows().empty()); // the preview's rows
-
-        ShowTab(d, 1); // the user makes a choice, then thinks better of it
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_MD_INCL_AZIM);
+    const int result = Run(kTvdXYFile, [](Dlg& d) {
+        EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
+        ChooseLayout(d, DataPage::IDC_MD_INCL_AZIM); // a choice the user thinks better of
         uitest::PressCancel(&d);
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
     EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
-    EXPECT_TRUE(file.reader.GetRows().empty());
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST_F(ImportSingleWellPath, OkHandsTheLoaderEveryChoiceOfThePages) {
+TEST_F(ImportSingleWellPath, OkHandsTheLoaderEveryChoiceButUnitsTakenBack) {
     const int result = Run(kTvdXYFile, [](Dlg& d) {
-        ShowTab(d, 1);
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_TVD_X_Y);
+        ChooseLayout(d, DataPage::IDC_TVD_X_Y);
         TickHasNullValue(d, "-999.25");
-        ShowTab(d, 2);
+        uitest::ClickTab(d.GetTabCtrl(), 2);
         uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER);
-        ASSERT_TRUE(uitest::ChooseComboText(
-            uitest::Control<QComboBox>(d.GetUnitPage(), UnitPage::IDC_DEPTH_UNIT), "ft"));
+        ChooseUnit(d, UnitPage::IDC_COOR_UNIT, "ft");
+        uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER); // takes it back
+        uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER);
+        ChooseUnit(d, UnitPage::IDC_DEPTH_UNIT, "ft");
         uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_RADIANS);
         uitest::PressOk(&d);
     });
@@ -124,42 +100,27 @@ TEST_F(ImportSingleWellPath, OkHandsTheLoaderEveryChoiceOfThePages) {
     ASSERT_TRUE(dialog->GetHandedOver().has_value());
     const welldata::PathColumnAssignment& handed = *dialog->GetHandedOver();
     EXPECT_EQ(handed.dataType, PATH_TVD_X_Y);
-    EXPECT_EQ(handed.Column(PathColumn::Md), 1);
-    EXPECT_EQ(handed.Column(PathColumn::Tvd), 2);
-    EXPECT_EQ(handed.Column(PathColumn::X), 3);
-    EXPECT_EQ(handed.Column(PathColumn::Y), 4);
-    EXPECT_TRUE(handed.hasMd && handed.hasNullValue);
+    welldata::PathColumnAssignment columns;
+    for (auto [column, number] : {std::pair{PathColumn::Md, 1},
+                                  {PathColumn::Tvd, 2},
+                                  {PathColumn::X, 3},
+                                  {PathColumn::Y, 4}})
+        columns.Column(column) = static_cast<std::uint16_t>(number);
+    EXPECT_EQ(handed.columns, columns.columns);
+    EXPECT_TRUE(handed.hasMd && handed.hasNullValue && !handed.azimuthTrueNorth);
     EXPECT_FLOAT_EQ(handed.nullValue, -999.25f);
     EXPECT_EQ(handed.convertUnits, 1);
     EXPECT_EQ(handed.coordinateUnit, COMMON::COOR_UNIT_M);
     EXPECT_EQ(handed.depthUnit, COMMON::COOR_UNIT_FT);
     EXPECT_EQ(handed.angleUnit, ANGLE_RADIANS);
-    EXPECT_FALSE(handed.azimuthTrueNorth);
     EXPECT_EQ(loader.GetDataType(), PATH_TVD_X_Y);
     EXPECT_TRUE(loader.GetConvertUnits());
 }
 
-TEST_F(ImportSingleWellPath, UnitsTakenBackBeforeOkAreNotHandedOver) {
-    const int result = Run(kTvdXYFile, [](Dlg& d) {
-        ShowTab(d, 1);
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_TVD_X_Y);
-        ShowTab(d, 2);
-        uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER);
-        ASSERT_TRUE(uitest::ChooseComboText(
-            uitest::Control<QComboBox>(d.GetUnitPage(), UnitPage::IDC_COOR_UNIT), "ft"));
-        uitest::PressButton(d.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER);
-        uitest::PressOk(&d);
-    });
-    ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(dialog->GetHandedOver()->convertUnits, 0);
-    EXPECT_EQ(dialog->GetHandedOver()->coordinateUnit, COMMON::COOR_UNIT_M);
-    EXPECT_FALSE(loader.GetConvertUnits());
-}
-
 TEST_F(ImportSingleWellPath, WithoutALoaderOkSaysSoAndEndsAsCancelled) {
-    const int result = Run(
-        kTvdXYFile, [](Dlg& d) { uitest::PressOk(&d); }, false);
-    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(Run(
+                  kTvdXYFile, [](Dlg& d) { uitest::PressOk(&d); }, false),
+              QDialog::Rejected);
     ASSERT_EQ(messages.Count(), 1u);
     const welldata::MessageRequest& message = messages.Messages().front();
     EXPECT_EQ(message.text, L"在设置用户数据时，出现异常。");
@@ -168,10 +129,15 @@ TEST_F(ImportSingleWellPath, WithoutALoaderOkSaysSoAndEndsAsCancelled) {
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
 }
 
+// Asked before the null value, which is no number either.
 TEST_F(ImportSingleWellPath, AnIncompleteChoiceAnsweredNoEndsTheLoad) {
     messages.AnswerNext(MessageResult::No);
     loader.SetDataType(PATH_X_Y_Z);
-    const int result = Run("MD A B\n1000 1 2\n", [](Dlg& d) { uitest::PressOk(&d); });
+    const int result = Run("MD A B\n1000 1 2\n", [](Dlg& d) {
+        uitest::ClickTab(d.GetTabCtrl(), 1);
+        TickHasNullValue(d, "abc");
+        uitest::PressOk(&d);
+    });
     EXPECT_EQ(result, QDialog::Rejected);
     ASSERT_EQ(messages.Count(), 1u);
     const welldata::MessageRequest& question = messages.Messages().front();
@@ -184,31 +150,11 @@ TEST_F(ImportSingleWellPath, AnIncompleteChoiceAnsweredNoEndsTheLoad) {
     EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
 }
 
-TEST_F(ImportSingleWellPath, AnIncompleteChoiceAnsweredYesKeepsThePagesForAnotherChoice) {
-    messages.AnswerNext(MessageResult::Yes);
-    const int result = Run("MD TVD Q R\n1000 999 1 2\n", [this](Dlg& d) {
-        ShowTab(d, 1);
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_TVD_X_Y);
-        uitest::PressOk(&d);
-        EXPECT_EQ(messages.Count(), 1u);
-        ASSERT_TRUE(d.isVisible());
-        EXPECT_EQ(d.GetDataPage()->GetDataType(), PATH_TVD_X_Y); // as the user left it
-        ChooseColumn(d, DataPage::IDC_ROW1_COLUMN, 2);
-        ChooseColumn(d, DataPage::IDC_ROW2_COLUMN, 3);
-        uitest::PressOk(&d);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(dialog->GetHandedOver()->Column(PathColumn::X), 3);
-    EXPECT_EQ(dialog->GetHandedOver()->Column(PathColumn::Y), 4);
-}
-
 TEST_F(ImportSingleWellPath, ANullValueThatIsNotANumberIsAskedForAgain) {
     const int result = Run(kTvdXYFile, [this](Dlg& d) {
-        ShowTab(d, 1);
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_TVD_X_Y);
+        ChooseLayout(d, DataPage::IDC_TVD_X_Y);
         TickHasNullValue(d, "无");
-        ShowTab(d, 2);
+        uitest::ClickTab(d.GetTabCtrl(), 2);
         uitest::PressOk(&d);
         ASSERT_EQ(messages.Count(), 1u);
         EXPECT_EQ(messages.Messages().front().text, L"设定的空值不是有效的数值，请重新输入。");
@@ -225,19 +171,8 @@ TEST_F(ImportSingleWellPath, ANullValueThatIsNotANumberIsAskedForAgain) {
     EXPECT_FLOAT_EQ(dialog->GetHandedOver()->nullValue, -999.0f);
 }
 
-TEST_F(ImportSingleWellPath, AnIncompleteChoiceIsAskedAboutBeforeTheNullValue) {
-    messages.AnswerNext(MessageResult::No);
-    const int result = Run("MD A B\n1000 1 2\n", [](Dlg& d) {
-        ShowTab(d, 1);
-        TickHasNullValue(d, "abc");
-        uitest::PressOk(&d);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Messages().front().text, kIncompleteQuestion);
-}
-
-TEST(ImportSingleWellPathScreens, EachTabOnTheSampleFile) {
+// The question as the user sees it: a real box, answered Yes.
+TEST(ImportSingleWellPathScreens, EachTabAndAnIncompleteChoiceAnsweredYesOnTheSample) {
     settings_test::ScopedSettingsFile settings(
         testing_support::Narrow(L"[well_path]\n8=MD 测深\n9=X\n10=Y\n14=TVD 垂深\n"));
     welldata::InstallQtPresenters();
@@ -250,22 +185,24 @@ TEST(ImportSingleWellPathScreens, EachTabOnTheSampleFile) {
     const int result = uitest::RunModal(dialog, [](QDialog& d) {
         auto& path = static_cast<Dlg&>(d);
         uitest::SaveScreenshot(&path, "import-well-path-hints.png");
-        ShowTab(path, 1);
-        uitest::PressButton(path.GetDataPage(), DataPage::IDC_TVD_X_Y);
+        ChooseLayout(path, DataPage::IDC_TVD_X_Y);
         uitest::SaveScreenshot(&path, "import-well-path-data.png");
-        ShowTab(path, 2);
+        uitest::ClickTab(path.GetTabCtrl(), 2);
         uitest::PressButton(path.GetUnitPage(), UnitPage::IDC_UNITS_DIFFER);
         uitest::SaveScreenshot(&path, "import-well-path-units.png");
-        ShowTab(path, 1);
-        uitest::PressButton(path.GetDataPage(), DataPage::IDC_X_Y_Z); // Z is not in the file
-        // The question as the user sees it: a real box, answered Yes.
+        ChooseLayout(path, DataPage::IDC_X_Y_Z); // Z is not in the file
         auto answer = uitest::WhenModal<QMessageBox>([](QMessageBox* box) {
             uitest::SaveScreenshot(box, "import-well-path-incomplete.png");
             box->button(QMessageBox::Yes)->click();
         });
         uitest::PressOk(&path);
         EXPECT_TRUE(answer->Fired());
-        uitest::PressCancel(&path);
+        ASSERT_TRUE(path.isVisible());
+        EXPECT_EQ(path.GetDataPage()->GetDataType(), PATH_X_Y_Z); // as the user left it
+        ChooseLayout(path, DataPage::IDC_TVD_X_Y);
+        uitest::PressOk(&path);
     });
-    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.GetHandedOver()->Column(PathColumn::X), 3);
+    EXPECT_EQ(dialog.GetHandedOver()->Column(PathColumn::Tvd), 5);
 }

@@ -9,66 +9,50 @@
 #include "welldata/MessageBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
-#include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-TEST(QtMessagePresenter, ShowsAnInformationBoxOwnedByTheOpenDialog) {
+using welldata::MessageResult;
+
+TEST(QtMessagePresenter, ShowsABoxOwnedByTheOpenDialogAnsweredWithTheButtonClicked) {
     welldata::InstallQtPresenters();
     QDialog dialog;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [&dialog, poll] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Welvorax"));
-            EXPECT_EQ(box->text(), QStringLiteral("轨迹数据中含有空值，请检查之后重试。"));
-            EXPECT_EQ(box->icon(), QMessageBox::Information);
-            EXPECT_EQ(box->parentWidget(), &dialog);
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
     dialog.setModal(true);
     dialog.show();
-    poll->start(10);
+    auto box = uitest::WhenModal<QMessageBox>([&dialog](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Welvorax");
+        EXPECT_EQ(box->text(), "轨迹数据中含有空值，请检查之后重试。");
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        EXPECT_EQ(box->parentWidget(), &dialog);
+        box->button(QMessageBox::Ok)->click();
+    });
     EXPECT_EQ(welldata::ShowInformation(L"轨迹数据中含有空值，请检查之后重试。",
                                         welldata::MessageOwner::Dialog),
-              welldata::MessageResult::Ok);
+              MessageResult::Ok);
+    EXPECT_TRUE(box->Fired());
 
-    testing_support::MessageCapture messages; // no box: the watchdog would fail the test
-    welldata::ShowApplicationMessage(L"打开文件失败。");
-    EXPECT_EQ(messages.Count(), 1u);
-}
-
-TEST(QtMessagePresenter, QuestionsAreAnsweredWithTheButtonTheTestPicks) {
-    welldata::InstallQtPresenters();
     welldata::MessageRequest question;
     question.text = L"是否继续加载？";
-    question.caption = welldata::kProductCaption;
-    question.icon = welldata::MessageIcon::Question;
     question.buttons = welldata::MessageButtons::YesNo;
-    // A real box, answered by clicking.
     auto answer = uitest::AnswerMessageBox(QMessageBox::No);
-    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::No);
+    EXPECT_EQ(welldata::ShowMessage(question), MessageResult::No);
     EXPECT_TRUE(answer->Fired());
-    // A captured one, answered as queued, then Yes by default.
-    testing_support::MessageCapture messages;
-    messages.AnswerNext(welldata::MessageResult::No);
-    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::No);
-    EXPECT_EQ(welldata::ShowMessage(question), welldata::MessageResult::Yes);
+    // A handler takes them instead: answered as queued, then Yes by default.
+    testing_support::MessageCapture messages; // no box: the watchdog would fail the test
+    messages.AnswerNext(MessageResult::No);
+    EXPECT_EQ(welldata::ShowMessage(question), MessageResult::No);
+    EXPECT_EQ(welldata::ShowMessage(question), MessageResult::Yes);
     EXPECT_EQ(messages.Count(), 2u);
 }
 
 TEST(QtMessagePresenter, AMessageFromAnotherThreadIsShownByTheGuiThread) {
     welldata::InstallQtPresenters();
     std::atomic<bool> done{false};
-    welldata::MessageResult result = welldata::MessageResult::Cancel;
+    MessageResult result = MessageResult::Cancel;
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -86,7 +70,7 @@ TEST(QtMessagePresenter, AMessageFromAnotherThreadIsShownByTheGuiThread) {
     });
     loop.exec();
     worker.join();
-    EXPECT_EQ(result, welldata::MessageResult::Ok);
+    EXPECT_EQ(result, MessageResult::Ok);
 }
 
 TEST(QtMessagePresenter, AHeadlessLoadShowsNothingAndSaysWhy) {

@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using testing_support::MessageCapture;
@@ -31,22 +30,33 @@ QComboBox* List(const QWidget* dialog, int id) {
     return uitest::Control<QComboBox>(dialog, id);
 }
 
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int item = 0; item < list->count(); ++item)
-        entries << list->itemText(item);
-    return entries;
+QLineEdit* NameBox(const QWidget* dialog) {
+    return uitest::Control<QLineEdit>(dialog, Describe::IDC_DESCRIPTION_NAME);
+}
+
+CEditListCtrl* Table(const QWidget* dialog) {
+    return uitest::Control<CEditListCtrl>(dialog, Analyse::IDC_DATA_LIST);
 }
 
 std::vector<std::wstring> Names(const std::list<COMMON::STRUCT_CURVE_ITEM>& items) {
     std::vector<std::wstring> names;
     for (const auto& item : items)
-        names.push_back(item.strName);
+        names.push_back(item.strName + L"@" + std::to_wstring(item.nColumn));
     return names;
 }
 
-std::string Encode(const char* codePage, const std::wstring& text) {
-    return welldata::MultiByteConverter(codePage).ToMultiByte(text);
+// Runs the analysis dialog on `reader` and returns what OK hands over.
+std::list<COMMON::STRUCT_CURVE_ITEM> AnalysisColumns(CDataFileReader& reader,
+                                                     const std::function<void(QDialog&)>& look) {
+    std::list<COMMON::STRUCT_CURVE_ITEM> items;
+    CRockCoreAnalyse loader(&reader, &items);
+    Analyse dialog(&reader);
+    dialog.SetLoader(&loader);
+    uitest::RunModal(dialog, [&look](QDialog& d) {
+        look(d);
+        uitest::PressOk(&d);
+    });
+    return items;
 }
 
 // The sample settings file, whose "rock_core" section knows the sample's columns.
@@ -56,154 +66,100 @@ protected:
         welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
     }
     void TearDown() override { welldata::SetSettingsFilePath(L""); }
+    ScratchFile file;
+    COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
+    CRockCoreDescribe loader{&file.reader, &record};
 };
 
 TEST_F(RockCoreDialogs, AnalysisShowsTheSampleAndHandsEveryColumnUnderItsTitle) {
-    CDataFileReader reader;
-    reader.SetFilePath(testing_support::SamplePath("rock_core_analysis.txt"));
-    std::list<COMMON::STRUCT_CURVE_ITEM> items;
-    CRockCoreAnalyse loader(&reader, &items);
-    Analyse dialog(&reader);
-    dialog.SetLoader(&loader);
-    const int result = uitest::RunModal(dialog, [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("加载岩心分析数据"));
-        auto* list = uitest::Control<CEditListCtrl>(&d, Analyse::IDC_DATA_LIST);
+    file.reader.SetFilePath(testing_support::SamplePath("rock_core_analysis.txt"));
+    const auto items = AnalysisColumns(file.reader, [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "加载岩心分析数据");
+        CEditListCtrl* list = Table(&d);
         EXPECT_EQ(list->GetHeaderTitles(), QStringList({"DEPTH", "POR", "PERM", "SW", "VCAL"}));
         EXPECT_EQ(list->rowCount(), 30);
         EXPECT_EQ(list->GetItemText(0, 0), "1601.15");
         EXPECT_EQ(list->GetItemText(29, 4), "5.3");
-        EXPECT_EQ(list->columnWidth(1), CDlgDescreteDataBase::kColumnWidth);
-        EXPECT_TRUE(list->AreHeaderTitlesEditable());
-        EXPECT_TRUE(uitest::TypeHeaderTitle(list, 1, QString::fromUtf8("孔隙度")));
+        EXPECT_TRUE(uitest::TypeHeaderTitle(list, 1, "孔隙度"));
         uitest::SaveScreenshot(&d, "rock-core-analysis.png");
-        uitest::PressOk(&d);
     });
-    ASSERT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Names(items),
-              (std::vector<std::wstring>{L"DEPTH", L"孔隙度", L"PERM", L"SW", L"VCAL"}));
-    int column = 0;
-    for (const auto& item : items)
-        EXPECT_EQ(item.nColumn, column++);
-    ASSERT_TRUE(loader.Load());
-    EXPECT_FLOAT_EQ(std::next(items.begin())->vecValues.front(), 11.5f);
-    EXPECT_EQ(items.front().vecValues.size(), 30u);
+              (std::vector<std::wstring>{L"DEPTH@0", L"孔隙度@1", L"PERM@2", L"SW@3", L"VCAL@4"}));
 }
 
 TEST_F(RockCoreDialogs, AnalysisListsAtMostTheFirstHundredDataRows) {
     std::string table = "DEPTH POR\n";
     for (int row = 1; row <= 250; ++row)
         table += std::to_string(1600 + row) + " " + std::to_string(row) + "\n";
-    ScratchFile file;
     file.Write(table);
-    Analyse dialog(&file.reader);
-    uitest::RunModal(dialog, [](QDialog& d) {
-        auto* list = uitest::Control<CEditListCtrl>(&d, Analyse::IDC_DATA_LIST);
-        EXPECT_EQ(list->rowCount(), CDlgDescreteDataBase::kRowLimit);
-        EXPECT_EQ(list->GetItemText(99, 1), "100");
-        uitest::PressCancel(&d);
+    AnalysisColumns(file.reader, [](QDialog& d) {
+        EXPECT_EQ(Table(&d)->rowCount(), 100);
+        EXPECT_EQ(Table(&d)->GetItemText(99, 1), "100");
     });
 }
 
 TEST_F(RockCoreDialogs, ChineseColumnNamesShowInEitherCodePage) {
     const std::wstring header = L"深度 孔隙度 渗透率\n1601.5 11.5 1.96\n";
+    const auto encode = [&header](const char* codePage) {
+        return welldata::MultiByteConverter(codePage).ToMultiByte(header);
+    };
     const struct {
         const char* codePage;
         std::string bytes;
     } cases[] = {
-        {"GB18030", Encode("GB18030", header)},
-        {"UTF-8", Encode("UTF-8", header)},
-        {"UTF-8", "\xEF\xBB\xBF" + Encode("UTF-8", header)}, // with a byte order mark
+        {"GB18030", encode("GB18030")},
+        {"UTF-8", encode("UTF-8")},
+        {"UTF-8", "\xEF\xBB\xBF" + encode("UTF-8")}, // with a byte order mark
     };
     const std::string previous = welldata::GetDataCodePage();
     for (const auto& c : cases) {
         ASSERT_TRUE(welldata::SetDataCodePage(c.codePage));
-        ScratchFile file;
         file.Write(c.bytes);
-        std::list<COMMON::STRUCT_CURVE_ITEM> items;
-        CRockCoreAnalyse loader(&file.reader, &items);
-        Analyse dialog(&file.reader);
-        dialog.SetLoader(&loader);
-        uitest::RunModal(dialog, [](QDialog& d) { uitest::PressOk(&d); });
-        EXPECT_EQ(Names(items), (std::vector<std::wstring>{L"深度", L"孔隙度", L"渗透率"}))
+        EXPECT_EQ(Names(AnalysisColumns(file.reader, [](QDialog&) {})),
+                  (std::vector<std::wstring>{L"深度@0", L"孔隙度@1", L"渗透率@2"}))
             << c.codePage;
     }
     welldata::SetDataCodePage(previous);
 }
 
 TEST_F(RockCoreDialogs, AFileThatCannotBeReadLeavesTheListsEmptyAndTheDialogOpen) {
-    CDataFileReader reader;
-    reader.SetFilePath(L"/no/such/folder/core.txt");
-    std::list<COMMON::STRUCT_CURVE_ITEM> items(1);
-    items.front().strName = L"KEPT";
-    CRockCoreAnalyse loader(&reader, &items);
+    file.reader.SetFilePath(L"/no/such/folder/core.txt");
     MessageCapture messages;
-    Analyse analysis(&reader);
-    analysis.SetLoader(&loader);
-    EXPECT_EQ(uitest::RunModal(
-                  analysis,
-                  [](QDialog& d) {
-                      EXPECT_EQ(
-                          uitest::Control<CEditListCtrl>(&d, Analyse::IDC_DATA_LIST)->columnCount(),
-                          0);
-                      uitest::PressOk(&d);
-                  }),
+    // An empty list hands nothing over; a description dialog without a loader
+    // takes OK too.
+    EXPECT_TRUE(AnalysisColumns(file.reader, [](QDialog& d) {
+                    EXPECT_EQ(Table(&d)->columnCount(), 0);
+                }).empty());
+    Describe describe(&file.reader);
+    EXPECT_EQ(uitest::RunModal(describe,
+                               [](QDialog& d) {
+                                   for (int id :
+                                        {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
+                                         Describe::IDC_DESCRIPTION_COLUMN})
+                                       EXPECT_EQ(List(&d, id)->count(), 0);
+                                   EXPECT_TRUE(NameBox(&d)->text().isEmpty());
+                                   uitest::PressOk(&d);
+                               }),
               QDialog::Accepted);
-    EXPECT_EQ(Names(items), std::vector<std::wstring>{L"KEPT"}); // an empty list changes nothing
-
-    Describe describe(&reader);
-    uitest::RunModal(describe, [](QDialog& d) {
-        for (int id : {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
-                       Describe::IDC_DESCRIPTION_COLUMN})
-            EXPECT_EQ(List(&d, id)->count(), 0);
-        EXPECT_TRUE(
-            uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME)->text().isEmpty());
-        uitest::PressOk(&d);
-    });
     ASSERT_EQ(messages.Count(), 2u);
     EXPECT_EQ(messages.Messages()[0].text, L"打开文件失败。");
 }
 
-TEST_F(RockCoreDialogs, DescribeCancelHandsNoColumnOver) {
-    ScratchFile file;
-    file.Write("TOP BOTTOM LITH\n1601 1607 sand\n");
-    COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    CRockCoreDescribe loader(&file.reader, &record);
-    Describe describe(&file.reader);
-    describe.SetLoader(&loader);
-    uitest::RunModal(describe, [](QDialog& d) { uitest::PressCancel(&d); });
-    ASSERT_TRUE(loader.Load());
-    ASSERT_EQ(record.lstItems.size(), 1u);
-    // The columns were recognised, but none was handed over: the interval is empty.
-    EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 0.0f);
-    EXPECT_TRUE(record.lstItems.front().strDescribe.empty());
-    EXPECT_TRUE(record.strColumnName.empty());
-}
-
 TEST_F(RockCoreDialogs, DescribeOnTheSamplePreselectsItsColumnsByName) {
-    CDataFileReader reader;
-    reader.SetFilePath(testing_support::SamplePath("rock_core_describe.txt"));
-    COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    CRockCoreDescribe loader(&reader, &record);
-    Describe dialog(&reader);
+    file.reader.SetFilePath(testing_support::SamplePath("rock_core_describe.txt"));
+    Describe dialog(&file.reader);
     dialog.SetLoader(&loader);
     const int result = uitest::RunModal(dialog, [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("加载岩心描述数据"));
-        const QStringList entries{QString::fromUtf8("1:顶深"), QString::fromUtf8("2:底深"),
-                                  QString::fromUtf8("3:岩性")};
-        const int preselected[] = {0, 1, 2};
+        EXPECT_EQ(d.windowTitle(), "加载岩心描述数据");
         const int lists[] = {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
                              Describe::IDC_DESCRIPTION_COLUMN};
-        for (size_t i = 0; i < std::size(lists); ++i) {
-            EXPECT_EQ(Entries(List(&d, lists[i])), entries);
-            EXPECT_EQ(List(&d, lists[i])->currentIndex(), preselected[i]);
-        }
-        EXPECT_EQ(uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME)->text(),
-                  QString::fromUtf8("岩性"));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(List(&d, lists[i])->currentIndex(), i);
+        EXPECT_EQ(NameBox(&d)->text(), "岩性");
         auto* list = uitest::Control<CEditListCtrl>(&d, Describe::IDC_DATA_LIST);
-        EXPECT_EQ(list->GetHeaderTitles(), entries);
+        EXPECT_EQ(list->GetHeaderTitles(), QStringList({"1:顶深", "2:底深", "3:岩性"}));
         EXPECT_EQ(list->rowCount(), 12);
-        EXPECT_EQ(list->GetItemText(0, 2), QString::fromUtf8("灰色细砂岩"));
-        EXPECT_FALSE(list->AreHeaderTitlesEditable());
+        EXPECT_EQ(list->GetItemText(0, 2), "灰色细砂岩");
         EXPECT_FALSE(list->EditCell(0, 2)); // the table is only shown
         uitest::SaveScreenshot(&d, "rock-core-describe.png");
         uitest::PressOk(&d);
@@ -217,61 +173,51 @@ TEST_F(RockCoreDialogs, DescribeOnTheSamplePreselectsItsColumnsByName) {
     EXPECT_EQ(record.lstItems.front().strDescribe, L"灰色细砂岩");
 }
 
-TEST(RockCoreDescribeRecognition, UnknownColumnsStayUnchosenAndTheNameIsTheLastColumns) {
+TEST_F(RockCoreDialogs, UnknownColumnsStayUnchosenAndCancelHandsNoColumnOver) {
     const settings_test::ScopedSettingsFile settings(
         settings_test::SectionText("rock_core", {"55=TOP", "56=BOTTOM"}));
-    ScratchFile file;
     file.Write("TOP BOTTOM LITH\n1601 1607 sand\n");
     Describe dialog(&file.reader);
+    dialog.SetLoader(&loader);
     uitest::RunModal(dialog, [](QDialog& d) {
         EXPECT_EQ(List(&d, Describe::IDC_TOP_COLUMN)->currentIndex(), 0);
         EXPECT_EQ(List(&d, Describe::IDC_BOTTOM_COLUMN)->currentIndex(), 1);
         EXPECT_EQ(List(&d, Describe::IDC_DESCRIPTION_COLUMN)->currentIndex(), -1);
-        EXPECT_EQ(uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME)->text(), "LITH");
+        EXPECT_EQ(NameBox(&d)->text(), "LITH"); // the last column's name
         uitest::PressCancel(&d);
     });
+    ASSERT_TRUE(loader.Load());
+    ASSERT_EQ(record.lstItems.size(), 1u);
+    // The columns were recognised, but none was handed over: the interval is empty.
+    EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 0.0f);
+    EXPECT_TRUE(record.lstItems.front().strDescribe.empty());
+    EXPECT_TRUE(record.strColumnName.empty());
 }
 
 TEST_F(RockCoreDialogs, DescribeHandsTheChosenColumnsAndTheTypedName) {
-    ScratchFile file;
     file.Write("P Q R S\n1601 1607 sand 1\n1607 1611 shale 2\n");
-    COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    record.strColumnName = L"old";
-    CRockCoreDescribe loader(&file.reader, &record);
-    Describe dialog(&file.reader);
-    dialog.SetLoader(&loader);
-    uitest::RunModal(dialog, [](QDialog& d) {
-        // The last of four columns takes the rest of the list's width.
-        auto* list = uitest::Control<CEditListCtrl>(&d, Describe::IDC_DATA_LIST);
-        EXPECT_EQ(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), 240);
-        EXPECT_EQ(list->horizontalHeader()->length(), list->viewport()->width());
-        uitest::ChooseComboIndex(List(&d, Describe::IDC_TOP_COLUMN), 1);
-        uitest::ChooseComboIndex(List(&d, Describe::IDC_DESCRIPTION_COLUMN), 2);
-        auto* name = uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME);
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        uitest::TypeText(name, QString::fromUtf8("岩性描述"));
-        uitest::PressOk(&d);
-    });
-    ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(record.strColumnName, L"岩性描述");
-    ASSERT_EQ(record.lstItems.size(), 2u);
-    EXPECT_FLOAT_EQ(record.lstItems.back().fTop, 1611.0f);
-    EXPECT_FLOAT_EQ(record.lstItems.back().fBottom, 0.0f); // no bottom column chosen
-    EXPECT_EQ(record.lstItems.back().strDescribe, L"shale");
-
-    // An emptied name box keeps the record's name.
-    record = {};
-    record.strColumnName = L"kept";
-    CRockCoreDescribe second(&file.reader, &record);
-    Describe again(&file.reader);
-    again.SetLoader(&second);
-    uitest::RunModal(again, [](QDialog& d) {
-        uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME)->clear();
-        uitest::PressOk(&d);
-    });
-    ASSERT_TRUE(second.Load());
-    EXPECT_EQ(record.strColumnName, L"kept");
+    for (const char* typed : {"", "岩性描述"}) { // an emptied name box keeps the record's name
+        record = {};
+        record.strColumnName = L"kept";
+        Describe dialog(&file.reader);
+        dialog.SetLoader(&loader);
+        uitest::RunModal(dialog, [typed](QDialog& d) {
+            // The last of four columns takes the rest of the list's width.
+            auto* list = uitest::Control<CEditListCtrl>(&d, Describe::IDC_DATA_LIST);
+            EXPECT_EQ(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), 240);
+            EXPECT_EQ(list->horizontalHeader()->length(), list->viewport()->width());
+            uitest::ChooseComboIndex(List(&d, Describe::IDC_TOP_COLUMN), 1);
+            uitest::ChooseComboIndex(List(&d, Describe::IDC_DESCRIPTION_COLUMN), 2);
+            uitest::RetypeText(NameBox(&d), typed);
+            uitest::PressOk(&d);
+        });
+        ASSERT_TRUE(loader.Load());
+        EXPECT_EQ(record.strColumnName, *typed ? L"岩性描述" : L"kept");
+        ASSERT_EQ(record.lstItems.size(), 2u);
+        EXPECT_FLOAT_EQ(record.lstItems.back().fTop, 1611.0f);
+        EXPECT_FLOAT_EQ(record.lstItems.back().fBottom, 0.0f); // no bottom column chosen
+        EXPECT_EQ(record.lstItems.back().strDescribe, L"shale");
+    }
 }
 
 } // namespace

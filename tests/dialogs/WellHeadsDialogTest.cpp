@@ -1,272 +1,194 @@
 // The well heads import dialog on the bundled sample and on tables written for
 // it: the column lists and their preselection by name, the use and unit boxes,
 // OK's checks and messages, and what reaches the well head loader.
-#include "controls/CColorStatic.h"
 #include "dialogs/CDlgImportWellHeads.h"
 #include "loaders/CWellHead.h"
 #include "settings/ScopedSettingsFile.h"
 #include "support/TestSupport.h"
 #include "uisupport/WidgetDriver.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QTest>
 #include <gtest/gtest.h>
 
-using testing_support::MessageCapture;
-using testing_support::ScratchFile;
-using Dialog = CDlgImportWellHeads;
+using D = CDlgImportWellHeads;
 
 namespace {
 
-const int kColumnLists[] = {Dialog::IDC_NAME_COLUMN,        Dialog::IDC_X_COLUMN,
-                            Dialog::IDC_Y_COLUMN,           Dialog::IDC_KB_COLUMN,
-                            Dialog::IDC_WELL_TYPE_COLUMN,   Dialog::IDC_TOP_DEPTH_COLUMN,
-                            Dialog::IDC_BOTTOM_DEPTH_COLUMN};
-const int kUnitLists[] = {Dialog::IDC_X_UNIT, Dialog::IDC_Y_UNIT, Dialog::IDC_KB_UNIT,
-                          Dialog::IDC_TOP_DEPTH_UNIT, Dialog::IDC_BOTTOM_DEPTH_UNIT};
+// Name, X, Y, KB, type, top, bottom; then the units of X, Y, KB, top, bottom.
+const int kColumnLists[] = {
+    D::IDC_NAME_COLUMN,      D::IDC_X_COLUMN,         D::IDC_Y_COLUMN,           D::IDC_KB_COLUMN,
+    D::IDC_WELL_TYPE_COLUMN, D::IDC_TOP_DEPTH_COLUMN, D::IDC_BOTTOM_DEPTH_COLUMN};
+const int kUnitLists[] = {D::IDC_X_UNIT, D::IDC_Y_UNIT, D::IDC_KB_UNIT, D::IDC_TOP_DEPTH_UNIT,
+                          D::IDC_BOTTOM_DEPTH_UNIT};
 
 QComboBox* List(const QWidget* dialog, int id) {
     return uitest::Control<QComboBox>(dialog, id);
 }
 
-void Tick(const QWidget* dialog, int id) {
-    QTest::mouseClick(uitest::Control<QCheckBox>(dialog, id), Qt::LeftButton);
+// What the lists show: each list's selection, "-" when it is disabled.
+std::vector<int> Selected(const QWidget* dialog, const std::vector<int>& ids) {
+    std::vector<int> selected;
+    for (int id : ids)
+        selected.push_back(List(dialog, id)->isEnabled() ? List(dialog, id)->currentIndex() : '-');
+    return selected;
 }
 
-// The sample settings file, whose "well_head" section knows the sample's columns.
+void Tick(const QWidget* dialog, std::initializer_list<int> ids) {
+    for (int id : ids)
+        uitest::ClickButton(uitest::Control<QCheckBox>(dialog, id));
+}
+
 class WellHeadsDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
-    }
-    void TearDown() override { welldata::SetSettingsFilePath(L""); }
-
-    // Opens the dialog on the reader's file with `loader` and runs `drive`,
+    // Opens the dialog on a table with the text `bytes` and runs `drive`,
     // which ends it. Returns exec()'s result.
-    static int Run(CDataFileReader& reader, CWellHead* loader,
-                   const std::function<void(QDialog&)>& drive) {
-        Dialog dialog(&reader);
+    int Run(const std::string& bytes, CWellHead* loader,
+            const std::function<void(QDialog&)>& drive) {
+        file.Write(bytes);
+        D dialog(&file.reader);
         dialog.SetLoader(loader);
         return uitest::RunModal(dialog, drive);
     }
+
+    settings_test::ScopedSettingsFile settings{settings_test::SectionText(
+        "well_head", {"1=NAME WELL", "2=TYPE", "3=X EASTING", "4=Y NORTHING", "5=TOP", "6=BOTTOM",
+                      "7=KB ELEV"})};
+    testing_support::ScratchFile file;
+    std::list<COMMON::STRUCT_WELL_HEAD> heads;
+    CWellHead loader{&file.reader, &heads};
+    testing_support::MessageCapture messages;
 };
 
-TEST_F(WellHeadsDialog, OpensOnTheSampleWithItsColumnsListedAndPreselected) {
-    CDataFileReader reader;
-    reader.SetFilePath(testing_support::SamplePath("well_heads.txt"));
-    Run(reader, nullptr, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("导入井位数据"));
-        const QStringList entries{"1:wellname", "2:X-coord", "3:Y-coord", "4:Kb",
-                                  "5:TopD",     "6:BottomD", "7:Symbol"};
-        // name, X, Y, KB, type, top, bottom as the settings file names them
-        const int preselected[] = {0, 1, 2, 3, 6, 4, 5};
-        for (size_t i = 0; i < std::size(kColumnLists); ++i) {
-            QComboBox* list = List(&dialog, kColumnLists[i]);
-            QStringList shown;
-            for (int item = 0; item < list->count(); ++item)
-                shown << list->itemText(item);
-            EXPECT_EQ(shown, entries) << kColumnLists[i];
-            EXPECT_EQ(list->currentIndex(), preselected[i]) << kColumnLists[i];
-            // Only name, X and Y count until their "使用" box is ticked.
-            EXPECT_EQ(list->isEnabled(), i < 3) << kColumnLists[i];
-        }
-        for (int id : kUnitLists) {
-            EXPECT_EQ(List(&dialog, id)->currentText(), QString::fromUtf8("米")) << id;
-            EXPECT_EQ(List(&dialog, id)->count(), 5) << id;
-            EXPECT_FALSE(List(&dialog, id)->isEnabled()) << id;
-        }
-        for (int id = Dialog::IDC_USE_KB; id <= Dialog::IDC_CHOOSE_UNITS; ++id)
-            EXPECT_FALSE(uitest::Control<QCheckBox>(&dialog, id)->isChecked()) << id;
-        auto* step = uitest::Control<CColorStatic>(&dialog, Dialog::IDC_WORKFLOW_STEP);
-        EXPECT_EQ(step->text(), QString::fromUtf8("导入井位数据"));
-        EXPECT_TRUE(step->autoFillBackground());
-        EXPECT_GT(List(&dialog, Dialog::IDC_NAME_COLUMN)->property("dropHeightExtension").toInt(),
-                  0);
-        uitest::SaveScreenshot(&dialog, "well-heads-import.png");
-        uitest::PressCancel(&dialog);
-    });
-    EXPECT_TRUE(reader.GetRows().empty());
-}
-
-TEST_F(WellHeadsDialog, UseAndUnitBoxesEnableTheirLists) {
-    CDataFileReader reader;
-    reader.SetFilePath(testing_support::SamplePath("well_heads.txt"));
-    Run(reader, nullptr, [](QDialog& dialog) {
-        const auto enabledUnits = [&dialog] {
-            std::vector<bool> enabled;
-            for (int id : kUnitLists)
-                enabled.push_back(List(&dialog, id)->isEnabled());
-            return enabled;
-        };
-        using Units = std::vector<bool>; // X, Y, KB, top, bottom
-        Tick(&dialog, Dialog::IDC_CHOOSE_UNITS);
-        EXPECT_EQ(enabledUnits(), (Units{true, true, false, false, false}));
-        Tick(&dialog, Dialog::IDC_USE_KB);
-        EXPECT_TRUE(List(&dialog, Dialog::IDC_KB_COLUMN)->isEnabled());
-        EXPECT_EQ(enabledUnits(), (Units{true, true, true, false, false}));
-        Tick(&dialog, Dialog::IDC_USE_BOTTOM_DEPTH);
-        Tick(&dialog, Dialog::IDC_CHOOSE_UNITS);
-        EXPECT_EQ(enabledUnits(), (Units{false, false, false, false, false}));
-        // The bottom depth list follows its own box, not the units box.
-        EXPECT_TRUE(List(&dialog, Dialog::IDC_BOTTOM_DEPTH_COLUMN)->isEnabled());
-        Tick(&dialog, Dialog::IDC_CHOOSE_UNITS);
-        EXPECT_EQ(enabledUnits(), (Units{true, true, true, false, true}));
-        Tick(&dialog, Dialog::IDC_USE_WELL_TYPE);
-        EXPECT_TRUE(List(&dialog, Dialog::IDC_WELL_TYPE_COLUMN)->isEnabled());
-        Tick(&dialog, Dialog::IDC_USE_WELL_TYPE);
-        EXPECT_FALSE(List(&dialog, Dialog::IDC_WELL_TYPE_COLUMN)->isEnabled());
-        uitest::PressCancel(&dialog);
+TEST_F(WellHeadsDialog, OpensOnTheSamplePreselectedAndTheBoxesEnableTheirLists) {
+    welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
+    const auto sample = testing_support::FileBytes(testing_support::SamplePath("well_heads.txt"));
+    Run(sample, nullptr, [](QDialog& d) {
+        // Only name, X and Y count until their "使用" box is ticked; the units
+        // are metres, to be chosen once "选择单位" is ticked.
+        const std::vector<int> columns(std::begin(kColumnLists), std::end(kColumnLists));
+        const std::vector<int> units(std::begin(kUnitLists), std::end(kUnitLists));
+        EXPECT_EQ(Selected(&d, columns), (std::vector<int>{0, 1, 2, '-', '-', '-', '-'}));
+        EXPECT_EQ(Selected(&d, units), std::vector<int>(5, '-'));
+        EXPECT_EQ(List(&d, D::IDC_X_UNIT)->currentText(), "米");
+        EXPECT_EQ(List(&d, D::IDC_X_COLUMN)->property("dropHeightExtension").toInt(), 80);
+        uitest::SaveScreenshot(&d, "well-heads-import.png");
+        Tick(&d, {D::IDC_CHOOSE_UNITS});
+        EXPECT_EQ(Selected(&d, units), (std::vector<int>{0, 0, '-', '-', '-'}));
+        Tick(&d, {D::IDC_USE_KB, D::IDC_USE_WELL_TYPE, D::IDC_USE_TOP_DEPTH});
+        EXPECT_EQ(Selected(&d, columns), (std::vector<int>{0, 1, 2, 3, 6, 4, '-'}));
+        EXPECT_EQ(Selected(&d, units), (std::vector<int>{0, 0, 0, 0, '-'}));
+        // Clearing "选择单位" disables every unit list, not the column lists;
+        // ticking it again enables those whose box is ticked.
+        Tick(&d, {D::IDC_USE_BOTTOM_DEPTH, D::IDC_USE_TOP_DEPTH, D::IDC_CHOOSE_UNITS});
+        EXPECT_EQ(Selected(&d, columns), (std::vector<int>{0, 1, 2, 3, 6, '-', 5}));
+        EXPECT_EQ(Selected(&d, units), std::vector<int>(5, '-'));
+        Tick(&d, {D::IDC_CHOOSE_UNITS, D::IDC_USE_WELL_TYPE});
+        EXPECT_EQ(Selected(&d, units), (std::vector<int>{0, 0, 0, '-', 0}));
+        EXPECT_EQ(Selected(&d, columns), (std::vector<int>{0, 1, 2, 3, '-', '-', 5}));
+        uitest::PressCancel(&d);
     });
 }
 
-TEST_F(WellHeadsDialog, OkNamesTheFirstMissingRequiredColumnAndStaysOpen) {
-    ScratchFile file;
-    file.Write("P Q R\nW1 10 20\n");
-    CDataFileReader rows; // the loader's own reader is never read by the dialog
-    std::list<COMMON::STRUCT_WELL_HEAD> heads;
-    CWellHead loader(&rows, &heads);
-    loader.SetNameColumn(7);
-    MessageCapture messages;
-    std::vector<std::wstring> seen;
-    const int result = Run(file.reader, &loader, [&](QDialog& dialog) {
-        // Nothing is recognised: no column list has a selection.
-        for (int id : kColumnLists)
-            EXPECT_EQ(List(&dialog, id)->currentIndex(), -1) << id;
-        const std::pair<int, int> choices[] = {
-            {Dialog::IDC_NAME_COLUMN, 0}, {Dialog::IDC_X_COLUMN, 1}, {Dialog::IDC_Y_COLUMN, 2}};
-        for (const auto& [list, column] : choices) {
-            uitest::PressOk(&dialog);
-            EXPECT_TRUE(dialog.isVisible());
-            seen.push_back(messages.Messages().empty() ? L"" : messages.Messages().back().text);
-            EXPECT_EQ(loader.GetNameColumn(), 7); // nothing handed over yet
-            uitest::ChooseComboIndex(List(&dialog, list), column);
-        }
-        uitest::PressOk(&dialog);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(seen, (std::vector<std::wstring>{L"请指定井名称。", L"请指定井的X坐标。",
-                                               L"请指定井的Y坐标。"}));
-    ASSERT_EQ(messages.Count(), 3u);
-    for (const auto& message : messages.Messages()) {
-        EXPECT_EQ(message.caption, L"Welvorax");
-        EXPECT_EQ(message.owner, welldata::MessageOwner::Dialog);
-        EXPECT_EQ(message.icon, welldata::MessageIcon::Information);
-    }
-    EXPECT_EQ(loader.GetNameColumn(), 0);
-    EXPECT_EQ(loader.GetXColumn(), 1);
-    EXPECT_EQ(loader.GetYColumn(), 2);
-}
-
-TEST_F(WellHeadsDialog, OkHandsTheTickedColumnsAndChosenUnitsToTheLoader) {
-    ScratchFile file;
-    file.Write("NAME X Y KB TOP BOTTOM TYPE\nW1 100 200 1000 10 2000 oil\n");
-    std::list<COMMON::STRUCT_WELL_HEAD> heads;
-    CWellHead loader(&file.reader, &heads);
-    const int result = Run(file.reader, &loader, [](QDialog& dialog) {
-        for (int id : {Dialog::IDC_USE_KB, Dialog::IDC_USE_WELL_TYPE, Dialog::IDC_USE_TOP_DEPTH,
-                       Dialog::IDC_USE_BOTTOM_DEPTH, Dialog::IDC_CHOOSE_UNITS})
-            Tick(&dialog, id);
-        uitest::ChooseComboText(List(&dialog, Dialog::IDC_X_UNIT), QString::fromUtf8("英尺"));
-        uitest::ChooseComboText(List(&dialog, Dialog::IDC_KB_UNIT), QString::fromUtf8("分米"));
-        uitest::ChooseComboText(List(&dialog, Dialog::IDC_BOTTOM_DEPTH_UNIT),
-                                QString::fromUtf8("厘米"));
-        uitest::PressOk(&dialog);
-    });
-    ASSERT_EQ(result, QDialog::Accepted);
-    ASSERT_TRUE(loader.Load());
-    ASSERT_EQ(heads.size(), 1u);
-    const COMMON::STRUCT_WELL_HEAD& head = heads.front();
-    EXPECT_EQ(head.strWellName, L"W1");
-    EXPECT_EQ(head.strWellType, L"oil");
-    EXPECT_DOUBLE_EQ(head.dX, 30.48);
-    EXPECT_DOUBLE_EQ(head.dX2, 30.48);
-    EXPECT_DOUBLE_EQ(head.dY, 200.0);
-    EXPECT_FLOAT_EQ(head.fKB, 100.0f);
-    EXPECT_FLOAT_EQ(head.fTopDepth, 10.0f);
-    EXPECT_FLOAT_EQ(head.fBottomDepth, 20.0f);
-}
-
-TEST_F(WellHeadsDialog, CancelAndOkWithoutALoaderHandNothingOver) {
-    ScratchFile file;
-    file.Write("NAME X Y KB\nW1 100 200 1000\n");
-    std::list<COMMON::STRUCT_WELL_HEAD> heads;
-    CWellHead loader(&file.reader, &heads);
-    loader.SetNameColumn(3);
-    loader.SetXColumn(2);
-    EXPECT_EQ(Run(file.reader, &loader,
-                  [](QDialog& dialog) {
-                      Tick(&dialog, Dialog::IDC_USE_KB);
-                      Tick(&dialog, Dialog::IDC_CHOOSE_UNITS);
-                      uitest::PressCancel(&dialog);
-                  }),
-              QDialog::Rejected);
-    EXPECT_EQ(loader.GetNameColumn(), 3);
-    EXPECT_EQ(loader.GetXColumn(), 2);
-
-    MessageCapture messages;
-    EXPECT_EQ(Run(file.reader, nullptr,
-                  [](QDialog& dialog) {
-                      uitest::PressOk(&dialog);
-                      EXPECT_TRUE(dialog.isVisible());
-                      uitest::PressCancel(&dialog);
-                  }),
-              QDialog::Rejected);
-    EXPECT_EQ(messages.Count(), 0u);
-}
-
-TEST_F(WellHeadsDialog, AFileThatCannotBeReadEndsTheDialogWithTheReadersMessage) {
-    CDataFileReader reader;
-    reader.SetFilePath(L"/no/such/folder/heads.txt");
-    MessageCapture messages;
-    Dialog dialog(&reader);
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(messages.Single(), L"打开文件失败。");
-    EXPECT_EQ(List(&dialog, Dialog::IDC_NAME_COLUMN)->count(), 0);
-}
-
-// The settings file decides which column a list preselects: the later of two
-// cells standing for the same attribute wins, and a cell matching no name
-// exactly takes the entry sharing the most leading characters.
-TEST(WellHeadsDialogRecognition, PreselectsByTheSettingsFile) {
-    const settings_test::ScopedSettingsFile settings(settings_test::SectionText(
-        "well_head", {"1=NAME WELL", "3=X EASTING", "4=Y NORTHING", "7=KB ELEV"}));
-    const struct {
-        const char* header;
-        int name, x, y, kb;
-    } cases[] = {
-        {"WELL NAME EASTING NORTHING", 1, 2, 3, -1},
-        {"KBE WELL XCOORD YY", 1, 2, 3, 0}, // names sharing leading characters
+// The later of two cells standing for the same attribute wins, and a cell
+// matching no name exactly takes the entry sharing the most leading characters.
+TEST_F(WellHeadsDialog, PreselectsByTheSettingsFile) {
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"WELL NAME EASTING NORTHING", {1, 2, 3, -1}},
+        {"KBE WELL XCOORD YY", {1, 2, 3, 0}},
+        {"P Q R S", {-1, -1, -1, -1}},
     };
-    for (const auto& c : cases) {
-        ScratchFile file;
-        file.Write(std::string(c.header) + "\nW1 1 2 3\n");
-        Dialog dialog(&file.reader);
-        uitest::RunModal(dialog, [&c](QDialog& d) {
-            EXPECT_EQ(List(&d, Dialog::IDC_NAME_COLUMN)->currentIndex(), c.name) << c.header;
-            EXPECT_EQ(List(&d, Dialog::IDC_X_COLUMN)->currentIndex(), c.x) << c.header;
-            EXPECT_EQ(List(&d, Dialog::IDC_Y_COLUMN)->currentIndex(), c.y) << c.header;
-            EXPECT_EQ(List(&d, Dialog::IDC_KB_COLUMN)->currentIndex(), c.kb) << c.header;
+    for (const auto& [header, expected] : cases) {
+        Run(std::string(header) + "\nW1 1 2 3\n", nullptr, [&](QDialog& d) {
+            Tick(&d, {D::IDC_USE_KB});
+            EXPECT_EQ(Selected(&d, {D::IDC_NAME_COLUMN, D::IDC_X_COLUMN, D::IDC_Y_COLUMN,
+                                    D::IDC_KB_COLUMN}),
+                      expected)
+                << header;
             uitest::PressCancel(&d);
         });
     }
 }
 
+TEST_F(WellHeadsDialog, OkNamesTheFirstMissingRequiredColumnAndStaysOpen) {
+    loader.SetNameColumn(7);
+    std::vector<std::wstring> seen;
+    const int result = Run("P Q R\nW1 10 20\n", &loader, [&](QDialog& d) {
+        for (int list : {D::IDC_NAME_COLUMN, D::IDC_X_COLUMN, D::IDC_Y_COLUMN}) {
+            uitest::PressOk(&d);
+            EXPECT_TRUE(d.isVisible());
+            seen.push_back(messages.Messages().empty() ? L"" : messages.Messages().back().text);
+            EXPECT_EQ(loader.GetNameColumn(), 7); // nothing handed over yet
+            uitest::ChooseComboIndex(List(&d, list), static_cast<int>(seen.size()) - 1);
+        }
+        uitest::PressOk(&d);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"请指定井名称。", L"请指定井的X坐标。",
+                                               L"请指定井的Y坐标。"}));
+    for (const auto& m : messages.Messages())
+        EXPECT_EQ(std::tuple(m.caption, m.owner, m.icon),
+                  std::tuple(std::wstring(L"Welvorax"), welldata::MessageOwner::Dialog,
+                             welldata::MessageIcon::Information));
+    EXPECT_EQ(std::tuple(loader.GetNameColumn(), loader.GetXColumn(), loader.GetYColumn()),
+              std::tuple(0, 1, 2));
+}
+
+TEST_F(WellHeadsDialog, OkHandsTheTickedColumnsAndUnitsCancelAndNoLoaderNothing) {
+    const std::string table = "NAME X Y KB TOP BOTTOM TYPE\nW1 100 200 1000 10 2000 oil\n";
+    const auto tickAll = [](QDialog& d) {
+        Tick(&d, {D::IDC_USE_KB, D::IDC_USE_WELL_TYPE, D::IDC_USE_TOP_DEPTH,
+                  D::IDC_USE_BOTTOM_DEPTH, D::IDC_CHOOSE_UNITS});
+    };
+    loader.SetNameColumn(3);
+    EXPECT_EQ(Run(table, &loader,
+                  [&](QDialog& d) {
+                      tickAll(d);
+                      uitest::PressCancel(&d);
+                  }),
+              QDialog::Rejected);
+    EXPECT_EQ(loader.GetNameColumn(), 3);
+    EXPECT_EQ(Run(table, nullptr,
+                  [](QDialog& d) {
+                      uitest::PressOk(&d); // does nothing without a loader
+                      EXPECT_TRUE(d.isVisible());
+                      uitest::PressCancel(&d);
+                  }),
+              QDialog::Rejected);
+    EXPECT_EQ(messages.Count(), 0u);
+
+    ASSERT_EQ(Run(table, &loader,
+                  [&](QDialog& d) {
+                      tickAll(d);
+                      uitest::ChooseComboText(List(&d, D::IDC_X_UNIT), "英尺");
+                      uitest::ChooseComboText(List(&d, D::IDC_KB_UNIT), "分米");
+                      uitest::ChooseComboText(List(&d, D::IDC_BOTTOM_DEPTH_UNIT), "厘米");
+                      uitest::PressOk(&d);
+                  }),
+              QDialog::Accepted);
+    ASSERT_TRUE(loader.Load());
+    ASSERT_EQ(heads.size(), 1u);
+    const COMMON::STRUCT_WELL_HEAD& head = heads.front();
+    EXPECT_EQ(head.strWellName + L"|" + head.strWellType, L"W1|oil");
+    EXPECT_DOUBLE_EQ(head.dX, 30.48);
+    EXPECT_EQ(std::tuple(head.dX2, head.dY, head.fKB, head.fTopDepth, head.fBottomDepth),
+              std::tuple(head.dX, 200.0, 100.0f, 10.0f, 20.0f));
+}
+
 TEST_F(WellHeadsDialog, ALongColumnNameShowsWholeInTheOpenedList) {
     const std::string longName = "NAME_" + std::string(295, 'N');
-    ScratchFile file;
-    file.Write(longName + " X Y\nW1 1 2\n");
-    Run(file.reader, nullptr, [&longName](QDialog& dialog) {
-        QComboBox* names = List(&dialog, Dialog::IDC_NAME_COLUMN);
+    Run(longName + " X Y\nW1 1 2\n", nullptr, [&longName](QDialog& d) {
+        QComboBox* names = List(&d, D::IDC_NAME_COLUMN);
         EXPECT_EQ(names->itemText(0), QString::fromStdString("1:" + longName));
         EXPECT_EQ(names->itemData(0, Qt::ToolTipRole).toString(), names->itemText(0));
         // The box keeps its width; the dialog does not grow off the screen.
-        EXPECT_LT(dialog.width(), 1200);
+        EXPECT_LT(d.width(), 1200);
         EXPECT_GT(names->view()->minimumWidth(), names->width());
         names->showPopup();
         uitest::SaveScreenshot(names->view()->window(), "well-heads-long-column-name.png");
         names->hidePopup();
-        uitest::PressCancel(&dialog);
+        uitest::PressCancel(&d);
     });
 }
 
