@@ -44,7 +44,8 @@ std::pair<int, QJsonArray> Finding(const QJsonObject& file, const char* key) {
 }
 
 TEST_F(LoadReportCommand, AnEmptyFieldShiftsTheRowAndIsReported) {
-    const std::string file = Write("t.csv", "DEPTH,GR,RHOB\n1000,50,2.4\n1000.5,,2.45\n");
+    // A comma in its name too: the FILE cell is quoted.
+    const std::string file = Write("t,1.csv", "DEPTH,GR,RHOB\n1000,50,2.4\n1000.5,,2.45\n");
     const CommandResult csv = RunWelldata({"log", file, "--csv"});
     EXPECT_EQ(csv.status, 0);
     const Csv rows = ParseCsv(csv.out);
@@ -92,6 +93,7 @@ TEST_F(LoadReportCommand, TheUnitsLineStandsBesideTheRecordedUnits) {
         EXPECT_EQ(column["declared_unit"], declared);
         EXPECT_EQ(column["unit_used"], used);
     }
+    EXPECT_TRUE(Holds(RunWelldata({"log", file}).out, "  us/ft (used) "));
     // Converted from the declared feet, the depth is in the recorded metres.
     const QJsonObject depth = Column(JsonFile({"log", file, "--depth-unit", "ft"}, true), "DEPTH");
     EXPECT_EQ(depth["unit_used"], "m");

@@ -61,6 +61,7 @@ TEST(CurveScale, KnownKindsGetTheirUsualRangeInTheirUnit) {
         {L"AC", L"", 200, 360, false, 460, 130},
         {L"CAL", L"IN", 8, 12, false, 6, 16},
         {L"CAL", L"CM", 20, 30, false, 15, 40},
+        {L"CAL", L"CM", 15.5, 16, false, 15, 40}, // by its unit, though inches could hold it
         {L"CAL", L"MM", 200, 300, false, 150, 400},
     };
     for (const Case& c : cases) {
