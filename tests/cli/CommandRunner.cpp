@@ -92,6 +92,13 @@ QJsonObject Json(const Texts& arguments) {
     return ParseJson(Check(arguments, 0, {}).out);
 }
 
+QJsonObject JsonFile(Texts arguments, bool withWarnings) {
+    arguments.push_back("--json");
+    const CommandResult result = withWarnings ? RunWelldata(arguments) : Check(arguments, 0, {});
+    EXPECT_EQ(result.status, 0) << result.err;
+    return ParseJson(result.out)["files"][0].toObject();
+}
+
 QJsonObject Column(const QJsonObject& file, const QString& name) {
     for (const QJsonValue& column : file["columns"].toArray()) {
         if (column["name"] == name)

@@ -31,6 +31,9 @@ Csv ParseCsv(const std::string& text);
 QJsonObject ParseJson(const std::string& text);
 // The JSON of a run that succeeds without a word on standard error.
 QJsonObject Json(const Texts& arguments);
+// The first file of a run with --json that succeeds; standard error may hold
+// text only `withWarnings`.
+QJsonObject JsonFile(Texts arguments, bool withWarnings = false);
 // The column of a file's JSON object by its name.
 QJsonObject Column(const QJsonObject& file, const QString& name);
 

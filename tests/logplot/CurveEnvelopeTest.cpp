@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -20,19 +19,15 @@ using logplot::EnvelopeRow;
 
 constexpr float kNull = welldata::kNullValue;
 
-std::vector<float> Depths(size_t count, double top, double step) {
+// Depths from `top` every `step`, and a wave between 40 and 60 beside them.
+std::pair<std::vector<float>, std::vector<float>> WavyLog(size_t count, double top, double step) {
     std::vector<float> depths(count);
-    for (size_t i = 0; i < count; ++i)
-        depths[i] = static_cast<float>(top + step * static_cast<double>(i));
-    return depths;
-}
-
-// A wavy curve with values between 40 and 60.
-std::vector<float> Wave(size_t count) {
     std::vector<float> values(count);
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = 0; i < count; ++i) {
+        depths[i] = static_cast<float>(top + step * static_cast<double>(i));
         values[i] = static_cast<float>(50.0 + 10.0 * std::sin(static_cast<double>(i) * 0.01));
-    return values;
+    }
+    return {depths, values};
 }
 
 std::vector<EnvelopeRow> Envelope(const std::vector<float>& depths,
@@ -43,37 +38,27 @@ std::vector<EnvelopeRow> Envelope(const std::vector<float>& depths,
     return CurveEnvelope::Build(depths, values, window, begin, end);
 }
 
-float HighestInWindow(const std::vector<EnvelopeRow>& rows, const DepthWindow& window) {
-    float highest = -HUGE_VALF;
-    for (const EnvelopeRow& row : rows) {
-        if (row.row >= 0 && row.row < window.rows)
-            highest = std::max(highest, row.high);
-    }
-    return highest;
-}
-
 } // namespace
 
 TEST(CurveEnvelope, AOneSampleSpikeSurvivesAtAnyZoom) {
-    const size_t count = 1'000'000;
-    const std::vector<float> depths = Depths(count, 1000.0, 0.001);
-    std::vector<float> values = Wave(count);
+    auto [depths, values] = WavyLog(1'000'000, 1000.0, 0.001);
     const size_t spike = 654'321;
     values[spike] = 900.0f;
-    const double spikeDepth = depths[spike];
     for (int rows : {1, 7, 100, 1000, 4000}) {
         for (double span : {1000.0, 100.0, 1.0, 0.01}) {
-            const DepthWindow window{spikeDepth - span / 3, spikeDepth + span * 2 / 3, rows};
-            EXPECT_EQ(HighestInWindow(Envelope(depths, values, window), window), 900.0f)
-                << rows << " rows over " << span << " m";
+            const DepthWindow window{depths[spike] - span / 3, depths[spike] + span * 2 / 3, rows};
+            float highest = -HUGE_VALF;
+            for (const EnvelopeRow& row : Envelope(depths, values, window)) {
+                if (row.row >= 0 && row.row < rows)
+                    highest = std::max(highest, row.high);
+            }
+            EXPECT_EQ(highest, 900.0f) << rows << " rows over " << span << " m";
         }
     }
 }
 
 TEST(CurveEnvelope, EverySampleOfTheWindowIsInOneRowBetweenItsExtremes) {
-    const size_t count = 5000;
-    const std::vector<float> depths = Depths(count, 2000.0, 0.1);
-    std::vector<float> values = Wave(count);
+    auto [depths, values] = WavyLog(5000, 2000.0, 0.1);
     values[10] = kNull;
     values[11] = NAN;
     for (int rows : {3, 50, 499, 5000, 20000}) {
@@ -81,50 +66,44 @@ TEST(CurveEnvelope, EverySampleOfTheWindowIsInOneRowBetweenItsExtremes) {
         const std::vector<EnvelopeRow> envelope = Envelope(depths, values, window);
         size_t inside = 0;
         for (const EnvelopeRow& row : envelope) {
-            if (row.row >= 0 && row.row < rows)
-                inside += row.samples;
+            inside += row.row >= 0 && row.row < rows ? row.samples : 0;
             EXPECT_LE(row.low, std::min(row.first, row.last));
             EXPECT_GE(row.high, std::max(row.first, row.last));
         }
         size_t expected = 0;
-        for (size_t i = 0; i < count; ++i) {
+        for (size_t i = 0; i < depths.size(); ++i) {
             const int row = window.RowOf(depths[i]);
             if (row < 0 || row >= rows)
                 continue;
             ++expected;
-            // The row that holds sample i spans its value.
             const auto holder =
                 std::find_if(envelope.begin(), envelope.end(), [&](const EnvelopeRow& r) {
                     return r.row == row && depths[i] >= r.firstDepth && depths[i] <= r.lastDepth;
                 });
             ASSERT_NE(holder, envelope.end()) << "sample " << i << " lost at " << rows << " rows";
-            EXPECT_GE(values[i], holder->low);
-            EXPECT_LE(values[i], holder->high);
+            EXPECT_TRUE(values[i] >= holder->low && values[i] <= holder->high) << i;
         }
         EXPECT_EQ(inside, expected) << rows << " rows";
     }
 }
 
 TEST(CurveEnvelope, NullsBreakTheLineAndSamplesBeyondTheWindowLeadIntoIt) {
-    const std::vector<float> depths{100, 101, 102, 103, 104, 105, 106};
-    const std::vector<float> values{1, 2, kNull, 4, 5, 6, 7};
-    const DepthWindow window{101.0, 105.0, 4}; // one metre a row
-    const std::vector<EnvelopeRow> rows = CurveEnvelope::Build(depths, values, window, 0, 7);
-    std::vector<int> rowOf;
-    std::vector<bool> joined;
-    for (const EnvelopeRow& row : rows) {
-        rowOf.push_back(row.row);
-        joined.push_back(row.joined);
-    }
-    // 105 and 106 lie both below the window, in one row.
-    EXPECT_EQ(rowOf, (std::vector<int>{-1, 0, 2, 3, 4}));
-    EXPECT_EQ(joined, (std::vector<bool>{false, true, false, true, true}));
+    const auto rowsAndJoins = [](const std::vector<float>& depths, const std::vector<float>& values,
+                                 const DepthWindow& window) {
+        std::vector<std::pair<int, bool>> seen;
+        for (const EnvelopeRow& row :
+             CurveEnvelope::Build(depths, values, window, 0, depths.size()))
+            seen.emplace_back(row.row, row.joined);
+        return seen;
+    };
+    // One metre a row; 105 and 106 lie both below the window, in one row.
+    EXPECT_EQ(rowsAndJoins({100, 101, 102, 103, 104, 105, 106}, {1, 2, kNull, 4, 5, 6, 7},
+                           DepthWindow{101.0, 105.0, 4}),
+              (std::vector<std::pair<int, bool>>{
+                  {-1, false}, {0, true}, {2, false}, {3, true}, {4, true}}));
     // A null depth breaks the line too.
-    const std::vector<float> holed{100, kNull, 102};
-    const std::vector<EnvelopeRow> broken =
-        CurveEnvelope::Build(holed, {1, 2, 3}, DepthWindow{100.0, 103.0, 3}, 0, 3);
-    ASSERT_EQ(broken.size(), 2u);
-    EXPECT_FALSE(broken[1].joined);
+    EXPECT_EQ(rowsAndJoins({100, kNull, 102}, {1, 2, 3}, DepthWindow{100.0, 103.0, 3}),
+              (std::vector<std::pair<int, bool>>{{0, false}, {2, false}}));
 }
 
 TEST(DepthIndex, FindsTheWindowAndOneSampleBeyondEachEnd) {
@@ -148,7 +127,6 @@ TEST(DepthIndex, FindsTheWindowAndOneSampleBeyondEachEnd) {
         size_t begin = 99;
         size_t end = 99;
         DepthIndex(c.depths).Range(c.top, c.bottom, begin, end);
-        EXPECT_EQ(begin, c.begin) << c.name;
-        EXPECT_EQ(end, c.end) << c.name;
+        EXPECT_EQ(std::pair(begin, end), std::pair(c.begin, c.end)) << c.name;
     }
 }

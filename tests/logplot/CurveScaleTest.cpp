@@ -15,21 +15,22 @@ namespace {
 
 using logplot::CurveScale;
 
-COMMON::STRUCT_CURVE_ITEM Curve(const std::wstring& unit, std::vector<float> values) {
+// `count` values evenly from `low` to `high`.
+std::vector<float> Spread(double low, double high, int count = 1000) {
+    std::vector<float> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(static_cast<float>(low + (high - low) * i / (count - 1)));
+    return values;
+}
+
+// The scale of a curve of `kind` in `unit` whose values spread from `low` to `high`.
+CurveScale ScaleOf(const wchar_t* kind, const wchar_t* unit, double low, double high,
+                   bool logarithmic = false) {
     COMMON::STRUCT_CURVE_ITEM curve;
     curve.strName = L"C";
     curve.strUnit = unit;
-    curve.vecValues = std::move(values);
-    return curve;
-}
-
-// `count` values evenly from `low` to `high`.
-std::vector<float> Spread(double low, double high, size_t count = 1000) {
-    std::vector<float> values(count);
-    for (size_t i = 0; i < count; ++i)
-        values[i] = static_cast<float>(low + (high - low) * static_cast<double>(i) /
-                                                 static_cast<double>(count - 1));
-    return values;
+    curve.vecValues = Spread(low, high);
+    return CurveScale::For(curve, kind, logarithmic);
 }
 
 } // namespace
@@ -48,7 +49,7 @@ TEST(CurveScale, KnownKindsGetTheirUsualRangeInTheirUnit) {
         {L"DEN", L"G/CM3", 2.1, 2.7, false, 1.95, 2.95},
         {L"DEN", L"g/cm^3", 2.1, 2.7, false, 1.95, 2.95},
         {L"DEN", L"KG/M3", 2100, 2700, false, 1950, 2950},
-        {L"CNL", L"%", 5, 30, false, 45, -15},
+        {L"CNL", L"%", 5, 30, false, 45, -15}, // neutron and sonic run right to left
         {L"CNL", L"PU", 5, 30, false, 45, -15},
         {L"CNL", L"V/V", 0.05, 0.3, false, 0.45, -0.15},
         {L"CNL", L"", 0.05, 0.3, false, 0.45, -0.15}, // a fraction by its values
@@ -60,51 +61,52 @@ TEST(CurveScale, KnownKindsGetTheirUsualRangeInTheirUnit) {
         {L"AC", L"", 200, 360, false, 460, 130},
         {L"CAL", L"IN", 8, 12, false, 6, 16},
         {L"CAL", L"CM", 20, 30, false, 15, 40},
+        {L"CAL", L"CM", 15.5, 16, false, 15, 40}, // by its unit, though inches could hold it
         {L"CAL", L"MM", 200, 300, false, 150, 400},
     };
     for (const Case& c : cases) {
-        const CurveScale scale =
-            CurveScale::For(Curve(c.unit, Spread(c.low, c.high)), c.kind, c.logarithmic);
-        const std::string name = QString::fromWCharArray(c.kind).toStdString() + " in " +
-                                 QString::fromWCharArray(c.unit).toStdString();
-        EXPECT_TRUE(scale.IsUsualRange()) << name;
-        EXPECT_DOUBLE_EQ(scale.Left(), c.left) << name;
-        EXPECT_DOUBLE_EQ(scale.Right(), c.right) << name;
-        EXPECT_EQ(scale.IsLogarithmic(), c.logarithmic) << name;
+        const CurveScale scale = ScaleOf(c.kind, c.unit, c.low, c.high, c.logarithmic);
+        SCOPED_TRACE(QString::fromWCharArray(c.kind).toStdString() + " in " +
+                     QString::fromWCharArray(c.unit).toStdString());
+        EXPECT_TRUE(scale.IsUsualRange());
+        EXPECT_DOUBLE_EQ(scale.Left(), c.left);
+        EXPECT_DOUBLE_EQ(scale.Right(), c.right);
+        EXPECT_EQ(scale.IsLogarithmic(), c.logarithmic);
     }
 }
 
-TEST(CurveScale, NeutronAndSonicRunRightToLeft) {
-    const CurveScale neutron = CurveScale::For(Curve(L"%", Spread(5, 30)), L"CNL", false);
-    EXPECT_GT(neutron.Fraction(5.0), neutron.Fraction(30.0));
-    EXPECT_DOUBLE_EQ(neutron.Fraction(45.0), 0.0);
-    EXPECT_DOUBLE_EQ(neutron.Fraction(-15.0), 1.0);
+TEST(CurveScale, AKnownKindWhoseValuesDoNotFitItsUsualRangeGetsARobustOne) {
+    // A hot shale: gamma ray mostly above 150 API.
+    const CurveScale hot = ScaleOf(L"GR", L"API", 100, 400);
+    EXPECT_FALSE(hot.IsUsualRange());
+    EXPECT_LE(hot.Left(), 103.0);
+    EXPECT_GE(hot.Right(), 397.0);
+    // A caliper in inches that holds centimetres.
+    EXPECT_FALSE(ScaleOf(L"CAL", L"IN", 20, 30).IsUsualRange());
+    // A resistivity drawn on a linear track keeps to its values.
+    const CurveScale linear = ScaleOf(L"RT", L"OHMM", 1, 300);
+    EXPECT_FALSE(linear.IsUsualRange() || linear.IsLogarithmic());
 }
 
-TEST(CurveScale, OneOutlierDoesNotFlattenAnUnknownCurve) {
+TEST(CurveScale, NeitherOutliersNorAStretchOfBadValuesFlattenTheTrack) {
     std::vector<float> values = Spread(10, 90);
     values[500] = 1e6f;
     values[501] = -1e6f;
     values.push_back(welldata::kNullValue);
-    const CurveScale scale = CurveScale::For(Curve(L"", values), L"", false);
-    EXPECT_FALSE(scale.IsUsualRange());
+    const CurveScale scale = CurveScale::Robust(values, false);
     EXPECT_LE(scale.Left(), 11.0);
     EXPECT_GE(scale.Right(), 89.0);
-    EXPECT_GE(scale.Right() - scale.Left(), 80.0);
     EXPECT_LE(scale.Right() - scale.Left(), 160.0);
     // The outliers are clipped, beyond the edges.
     EXPECT_GT(scale.Fraction(1e6), 1.0);
     EXPECT_LT(scale.Fraction(-1e6), 0.0);
-}
 
-TEST(CurveScale, AStretchOfBadValuesDoesNotFlattenTheTrackEither) {
     // Six in a hundred values at a tool's error value, far below the rest.
-    std::vector<float> values = Spread(350, 420);
-    for (size_t i = 0; i < 60; ++i)
-        values[i] = -2500.0f;
-    const CurveScale scale = CurveScale::Robust(values, false);
-    EXPECT_GE(scale.Left(), 100.0);
-    EXPECT_LE(scale.Right(), 500.0);
+    std::vector<float> stretch = Spread(350, 420);
+    std::fill_n(stretch.begin(), 60, -2500.0f);
+    const CurveScale fenced = CurveScale::Robust(stretch, false);
+    EXPECT_GE(fenced.Left(), 100.0);
+    EXPECT_LE(fenced.Right(), 500.0);
     // A curve with two real modes keeps both.
     std::vector<float> sandAndShale = Spread(20, 40, 500);
     const std::vector<float> shale = Spread(110, 140, 500);
@@ -112,21 +114,6 @@ TEST(CurveScale, AStretchOfBadValuesDoesNotFlattenTheTrackEither) {
     const CurveScale both = CurveScale::Robust(sandAndShale, false);
     EXPECT_LE(both.Left(), 20.5);
     EXPECT_GE(both.Right(), 139.5);
-}
-
-TEST(CurveScale, AKnownKindWhoseValuesDoNotFitItsUsualRangeGetsARobustOne) {
-    // A hot shale: gamma ray mostly above 150 API.
-    const CurveScale hot = CurveScale::For(Curve(L"API", Spread(100, 400)), L"GR", false);
-    EXPECT_FALSE(hot.IsUsualRange());
-    EXPECT_LE(hot.Left(), 103.0);
-    EXPECT_GE(hot.Right(), 397.0);
-    // A caliper in inches that holds centimetres.
-    const CurveScale caliper = CurveScale::For(Curve(L"IN", Spread(20, 30)), L"CAL", false);
-    EXPECT_FALSE(caliper.IsUsualRange());
-    // A resistivity drawn on a linear track keeps to its values.
-    const CurveScale linear = CurveScale::For(Curve(L"OHMM", Spread(1, 300)), L"RT", false);
-    EXPECT_FALSE(linear.IsUsualRange());
-    EXPECT_FALSE(linear.IsLogarithmic());
 }
 
 TEST(CurveScale, RobustLogarithmicRangesAreWholeDecadesAndSkipValuesBelowZero) {

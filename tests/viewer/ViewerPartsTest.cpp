@@ -44,7 +44,7 @@ TEST(PathSink, EachPathGoesToTheWellOfItsFileName) {
     PathSink matching({Head(L"A1", 1, 2), Head(L"A2", 3, 4)});
     EXPECT_TRUE(matching.OnDataLoaded(L"a2.txt", path, 1, 3));
     EXPECT_FALSE(matching.OnDataLoaded(L"B7.txt", path, 2, 3));
-    EXPECT_TRUE(matching.OnDataLoaded(L"A1.dev.txt", path, 3, 3) == false);
+    EXPECT_FALSE(matching.OnDataLoaded(L"A1.dev.txt", path, 3, 3));
     ASSERT_EQ(matching.Paths().size(), 1u);
     EXPECT_EQ(matching.Paths()[0].head->strWellName, L"A2");
     EXPECT_EQ(matching.Paths()[0].path.dqPoints.size(), 5u); // a copy: the library clears its own
@@ -92,33 +92,25 @@ TEST(LithologyColumn, EachDescriptionGetsTheFillOfTheRockItNamesFirst) {
 
 TEST(LogTrackArea, ZoomsAboutADepthAndStaysWithinTheLog) {
     COMMON::STRUCT_WELL_CURVE log;
-    COMMON::STRUCT_CURVE_ITEM depth;
-    depth.strName = depth.strType = L"DEPTH";
-    COMMON::STRUCT_CURVE_ITEM gr;
-    gr.strName = gr.strType = L"GR";
+    log.lstCurves.resize(2);
+    log.lstCurves.front().strName = log.lstCurves.front().strType = L"DEPTH";
+    log.lstCurves.back().strName = log.lstCurves.back().strType = L"GR";
     for (int i = 0; i <= 1000; ++i) {
-        depth.vecValues.push_back(1000.0f + static_cast<float>(i));
-        gr.vecValues.push_back(static_cast<float>(i % 100));
+        log.lstCurves.front().vecValues.push_back(1000.0f + static_cast<float>(i));
+        log.lstCurves.back().vecValues.push_back(static_cast<float>(i % 100));
     }
-    log.lstCurves = {depth, gr};
     LogTrackArea area(log);
     area.resize(600, 500);
     ASSERT_TRUE(area.HasPlot());
-    EXPECT_DOUBLE_EQ(area.WindowTop(), 1000.0);
-    EXPECT_DOUBLE_EQ(area.WindowBottom(), 2000.0);
+    const auto window = [&area] { return std::pair(area.WindowTop(), area.WindowBottom()); };
+    EXPECT_EQ(window(), std::pair(1000.0, 2000.0));
     area.ZoomBy(0.1, 1500.0); // the middle depth stays in the middle
-    EXPECT_DOUBLE_EQ(area.WindowTop(), 1450.0);
-    EXPECT_DOUBLE_EQ(area.WindowBottom(), 1550.0);
+    EXPECT_EQ(window(), std::pair(1450.0, 1550.0));
     area.ZoomBy(0.5, 1450.0); // the top depth stays on top
-    EXPECT_DOUBLE_EQ(area.WindowTop(), 1450.0);
-    EXPECT_DOUBLE_EQ(area.WindowBottom(), 1500.0);
+    EXPECT_EQ(window(), std::pair(1450.0, 1500.0));
     area.SetWindow(1990.0, 2100.0); // past the end: back inside
-    EXPECT_DOUBLE_EQ(area.WindowBottom(), 2000.0);
-    EXPECT_DOUBLE_EQ(area.WindowTop(), 1890.0);
-    area.ZoomOut();
-    area.ZoomOut();
-    area.ZoomOut();
-    area.ZoomOut();
-    EXPECT_DOUBLE_EQ(area.WindowTop(), 1000.0);
-    EXPECT_DOUBLE_EQ(area.WindowBottom(), 2000.0);
+    EXPECT_EQ(window(), std::pair(1890.0, 2000.0));
+    for (int i = 0; i < 4; ++i)
+        area.ZoomOut();
+    EXPECT_EQ(window(), std::pair(1000.0, 2000.0));
 }

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFileDialog>
+#include <QFile>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -23,26 +23,18 @@ Viewer::Viewer()
     window.show();
 }
 
+QString Viewer::Write(const char* name, const QByteArray& bytes) const {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
+    return file.fileName();
+}
+
 int Viewer::Tabs() const {
     return window.Views()->count();
 }
 
 const DataPage* Viewer::Page(int index) const {
     return dynamic_cast<const DataPage*>(window.Views()->widget(index));
-}
-
-std::unique_ptr<uitest::ModalWatcher> AnswerFileDialog(const QStringList& paths,
-                                                       QString* seenTitle) {
-    return uitest::WhenModal<QFileDialog>([paths, seenTitle](QFileDialog* dialog) {
-        if (seenTitle != nullptr)
-            *seenTitle = dialog->windowTitle();
-        if (paths.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(paths.front());
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    });
 }
 
 CancelEveryModal::CancelEveryModal() {

@@ -1,19 +1,16 @@
-// What the viewer's tests share: a window with its own settings file, the
-// samples' paths, a modal watcher that answers Qt's file dialog or cancels
-// whatever modal window opens, and the data page of a tab.
+// What the viewer's tests share: a window with its own settings file and
+// scratch folder, the samples' paths, the data page of a tab, and a watcher
+// that cancels whatever modal window opens.
 #pragma once
 
 #include "DataPage.h"
 #include "ViewerWindow.h"
 
-#include "uisupport/ModalWatcher.h"
-
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <memory>
+#include <QTimer>
 
 namespace viewertest {
 
@@ -26,15 +23,12 @@ struct Viewer {
     QSettings settings;
     ViewerWindow window;
 
+    // Writes `bytes` to a file of the scratch folder and returns its path.
+    QString Write(const char* name, const QByteArray& bytes) const;
     int Tabs() const;
     const DataPage* Page(int index) const;
     const DataPage* LastPage() const { return Page(Tabs() - 1); }
 };
-
-// Answers the next file dialog (the library's or the viewer's) with `paths`,
-// an empty list cancelling it; `seenTitle` gets its title.
-std::unique_ptr<uitest::ModalWatcher> AnswerFileDialog(const QStringList& paths,
-                                                       QString* seenTitle = nullptr);
 
 // Cancels every modal dialog that opens while it lives, noting their titles.
 class CancelEveryModal {
