@@ -109,8 +109,7 @@ const char* common::Help() {
                      when valid throughout, else GB18030)
   --settings FILE    column-name settings (default: welldata.well_attri.ini
                      beside the program)
-  --lang en|zh       the language of the library's messages (default: en when
-                     the locale, LC_ALL, LC_MESSAGES or LANG, is en_*, else zh)
+  --lang en|zh       the library's language (default: en for an en_* locale)
   -q, --quiet        no progress bar; --progress one even without a terminal
   -h, --help         show this help
 )";
