@@ -21,12 +21,7 @@ namespace {
 const std::string kEnglishLocale = "LANG=en_US.UTF-8";
 
 bool HasChinese(const std::string& utf8) {
-    const QString text = QString::fromStdString(utf8);
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) ||
-               (c.unicode() >= 0x3000 && c.unicode() <= 0x303F) ||
-               (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
-    });
+    return ts::HasChinese(ts::Widen(utf8));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // no longer has, no Chinese text of the code escapes the catalogue, and the
 // catalogue the library carries is the one its source describes.
 #include "language/ScopedLanguage.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -66,14 +67,8 @@ std::vector<CatalogueMessage> ReadCatalogue(const QString& path) {
     return messages;
 }
 
-bool IsChinese(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) ||
-           (u >= 0xFF00 && u <= 0xFFEF);
-}
-
 bool HasChinese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), IsChinese);
+    return testing_support::HasChinese(text.toStdWString());
 }
 
 // The string literals of a C++ source, comments left out, with their line.

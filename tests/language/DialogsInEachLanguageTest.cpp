@@ -58,14 +58,8 @@ const std::string kCoreAnalysis = "DEPTH POR PERM SW\n1601.15 12.5 35.2 50.1\n16
 const std::string kCoreDescription = "TOP BOTTOM LITHOLOGY\n1601 1603.5 sandstone\n"
                                      "1603.5 1604.2 mudstone\n";
 
-bool IsChinese(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) ||
-           (u >= 0xFF00 && u <= 0xFFEF);
-}
-
 bool HasChinese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), IsChinese);
+    return testing_support::HasChinese(text.toStdWString());
 }
 
 bool Shown(const QWidget* widget, const QWidget* window) {
