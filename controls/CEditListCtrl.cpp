@@ -15,17 +15,17 @@ namespace {
 
 struct MenuEntry {
     int commandId;
-    const wchar_t* text;
+    const char* text;
 };
 
 const MenuEntry kCheckRowsMenu[] = {
-    {CEditListCtrl::ID_CHECK_ALL, L"全选(&A)"},
-    {CEditListCtrl::ID_UNCHECK_ALL, L"清除选择(&C)"},
+    {CEditListCtrl::ID_CHECK_ALL, QT_TRANSLATE_NOOP("CEditListCtrl", "全选(&A)")},
+    {CEditListCtrl::ID_UNCHECK_ALL, QT_TRANSLATE_NOOP("CEditListCtrl", "清除选择(&C)")},
 };
 const MenuEntry kRecordsMenu[] = {
-    {CEditListCtrl::ID_ADD_RECORD, L"添加记录"},
-    {CEditListCtrl::ID_DELETE_RECORD, L"删除记录"},
-    {CEditListCtrl::ID_DELETE_ALL, L"删除全部"},
+    {CEditListCtrl::ID_ADD_RECORD, QT_TRANSLATE_NOOP("CEditListCtrl", "添加记录")},
+    {CEditListCtrl::ID_DELETE_RECORD, QT_TRANSLATE_NOOP("CEditListCtrl", "删除记录")},
+    {CEditListCtrl::ID_DELETE_ALL, QT_TRANSLATE_NOOP("CEditListCtrl", "删除全部")},
 };
 
 constexpr int kRowPadding = 10;
@@ -119,7 +119,8 @@ int CEditListCtrl::InsertColumn(int column, const QString& title, int width) {
     auto* headerItem = new QTableWidgetItem(title);
     headerItem->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setHorizontalHeaderItem(column, headerItem);
-    setColumnWidth(column, width);
+    // At least as wide as its title: a translated title may be longer.
+    setColumnWidth(column, std::max(width, horizontalHeader()->sectionSizeHint(column)));
     for (int row = 0; row < rowCount(); ++row)
         FillRowItems(row);
     return column;
@@ -544,7 +545,7 @@ void CEditListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setProperty(welldata::kControlIdProperty, menuId);
     for (const MenuEntry* entry = begin; entry != end; ++entry) {
-        QAction* action = menu.addAction(QString::fromWCharArray(entry->text));
+        QAction* action = menu.addAction(tr(entry->text));
         action->setProperty(welldata::kControlIdProperty, entry->commandId);
         const int commandId = entry->commandId;
         connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });

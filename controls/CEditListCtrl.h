@@ -84,7 +84,8 @@ public:
     // The column of the cell clicked last, -1 before any.
     int GetEditColumn() const { return m_editColumn; }
 
-    // Columns and header titles.
+    // Columns and header titles. A column is `width` pixels wide, or as wide
+    // as its title needs.
     int InsertColumn(int column, const QString& title, int width);
     QString GetHeaderTitle(int column) const;
     void SetHeaderTitle(int column, const QString& title);

@@ -22,8 +22,6 @@ constexpr int kSampleColumns = 100;
 constexpr int kMinimumWidth = 900;
 constexpr int kMinimumHeight = 600;
 
-const wchar_t* const kDefaultTitle = L"请要加载选择文件";
-
 // The patterns in the last parentheses of a description, if any.
 QString TrailingPatterns(const QString& description) {
     static const QRegularExpression trailing(QStringLiteral("\\(([^()]*)\\)\\s*$"));
@@ -38,7 +36,7 @@ CFileDialogExt::CFileDialogExt(bool openFileDialog, const QString& defaultExtens
     : QFileDialog(parent) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setProperty(welldata::kControlIdProperty, static_cast<int>(IDD_FILE_DIALOG_EXT));
-    setWindowTitle(QString::fromWCharArray(kDefaultTitle));
+    setWindowTitle(tr("请要加载选择文件"));
     setAcceptMode(openFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(openFileDialog ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!defaultExtension.isEmpty())

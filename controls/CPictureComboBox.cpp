@@ -69,8 +69,11 @@ int CPictureComboBox::FillFromGlyphShelf() {
         return 0;
     int added = 0;
     // The list ends at a null pointer or at the text "-1".
-    for (; names[added] != nullptr && std::wcscmp(names[added], L"-1") != 0; ++added)
-        addItem(QString::fromWCharArray(names[added]));
+    // The entry shows the name in the chosen language and keeps the shelf's own.
+    for (; names[added] != nullptr && std::wcscmp(names[added], L"-1") != 0; ++added) {
+        const QString name = QString::fromWCharArray(names[added]);
+        addItem(QCoreApplication::translate("IGlyphShelf", name.toUtf8().constData()), name);
+    }
     return added;
 }
 

@@ -35,7 +35,9 @@ public:
     int GetPictureWidth() const { return m_pictureWidth; }
     // One picture per entry, in entry order (bitmap mode).
     void SetBitmaps(const QList<QPixmap>& bitmaps);
-    // Adds the well symbol names, in shelf order; returns how many were added.
+    // Adds the well symbol names, in shelf order: each entry shows the name in
+    // the chosen language and holds the shelf's own name as its data (the
+    // well type a host records). Returns how many were added.
     int FillFromGlyphShelf();
     const IGlyphShelf& GetGlyphShelf() const { return *m_glyphShelf; }
 

@@ -31,19 +31,24 @@ protected:
     }
 };
 
-const wchar_t* const kStepTexts[] = {L"导入井位数据", L"创建新井", L"导入井轨迹", L"导入井数据"};
+const char* const kStepTexts[] = {
+    QT_TRANSLATE_NOOP("CWorkflowPanel", "导入井位数据"),
+    QT_TRANSLATE_NOOP("CWorkflowPanel", "创建新井"),
+    QT_TRANSLATE_NOOP("CWorkflowPanel", "导入井轨迹"),
+    QT_TRANSLATE_NOOP("CWorkflowPanel", "导入井数据"),
+};
 
 } // namespace
 
 CWorkflowPanel::CWorkflowPanel(QWidget* parent) : QGroupBox(parent) {
-    setTitle(QString::fromWCharArray(L"工作流程"));
+    setTitle(tr("工作流程"));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     for (int i = 0; i < kStepCount; ++i) {
         if (i > 0)
             layout->addWidget(new StepArrow(this));
         m_steps[i] = new CColorStatic(this);
-        m_steps[i]->setText(QString::fromWCharArray(kStepTexts[i]));
+        m_steps[i]->setText(tr(kStepTexts[i]));
         m_steps[i]->setAlignment(Qt::AlignCenter);
         m_steps[i]->setFrameShape(QFrame::Box);
         m_steps[i]->setMinimumHeight(28);

@@ -92,15 +92,16 @@ double CDlgAddWellHead::CoordinateFactor() const {
 void CDlgAddWellHead::ReadCoordinate(const QLineEdit* edit, const wchar_t* axis, double& value,
                                      std::wstring& problems) const {
     const QString text = edit->text();
+    const QString axisText = QString::fromWCharArray(axis);
     if (text.isEmpty()) {
-        problems += std::wstring(L"“") + axis + L"坐标”不能为空；" + kLineEnd;
+        problems += tr("“%1坐标”不能为空；").arg(axisText).toStdWString() + kLineEnd;
     } else {
         value = TypedNumber(text);
         if (m_bConvertCoordinates)
             value *= CoordinateFactor();
     }
     if (value == 0.0)
-        problems += std::wstring(L"“") + axis + L"坐标”不能为0值；" + kLineEnd;
+        problems += tr("“%1坐标”不能为0值；").arg(axisText).toStdWString() + kLineEnd;
 }
 
 std::wstring CDlgAddWellHead::ReadEntries() {
@@ -110,8 +111,8 @@ std::wstring CDlgAddWellHead::ReadEntries() {
     if (!name.isEmpty())
         m_wellHead.strWellName = name.toStdWString();
     else
-        problems += std::wstring(L"“井名”不能为空；") + kLineEnd;
-    m_wellHead.strWellType = m_ui->comboSymbol->currentText().toStdWString();
+        problems += tr("“井名”不能为空；").toStdWString() + kLineEnd;
+    m_wellHead.strWellType = m_ui->comboSymbol->currentData().toString().toStdWString();
 
     ReadCoordinate(m_ui->editX, L"X", m_wellHead.dX, problems);
     m_wellHead.dX2 = m_wellHead.dX;

@@ -49,8 +49,8 @@ void CDlgBatchLoadWellLogUnitShow::showEvent(QShowEvent* event) {
 
 void CDlgBatchLoadWellLogUnitShow::InitDialog() {
     welldata::ExtendComboDropHeight(this, welldata::kComboDropExtension);
-    setWindowTitle(QString::fromWCharArray(L"单位转换设置 - ") +
-                   QString::fromStdWString(welldata::FileNameOf(m_strFilePath)));
+    setWindowTitle(
+        tr("单位转换设置 - %1").arg(QString::fromStdWString(welldata::FileNameOf(m_strFilePath))));
     m_ui->editSystemCoorUnit->setText(QStringLiteral("M"));
     m_ui->editSystemDepthUnit->setText(QStringLiteral("M"));
 }

@@ -7,12 +7,6 @@
 #include "ui_CDlgImportMultiWellLogs.h"
 #include "welldata/MessageBox.h"
 
-namespace {
-
-const wchar_t* const kDepthProblemCaption = L"深度数据问题";
-
-} // namespace
-
 CDlgImportMultiWellLogs::CDlgImportMultiWellLogs(CDataFileReader* reader, QWidget* parent)
     : CDlgImportWellLogBase(reader, IDC_PREVIEW, IDC_TABS, parent),
       m_ui(std::make_unique<Ui::CDlgImportMultiWellLogs>()),
@@ -24,8 +18,8 @@ CDlgImportMultiWellLogs::CDlgImportMultiWellLogs(CDataFileReader* reader, QWidge
 CDlgImportMultiWellLogs::~CDlgImportMultiWellLogs() = default;
 
 void CDlgImportMultiWellLogs::InitPages() {
-    AddPage(m_pDataPage->Create(this), QString::fromWCharArray(L"设置井数据类型"));
-    AddPage(m_pSettingPage->Create(this), QString::fromWCharArray(L"设置"));
+    AddPage(m_pDataPage->Create(this), tr("设置井数据类型"));
+    AddPage(m_pSettingPage->Create(this), tr("设置"));
     if (CTabCtrlExt* tabs = GetTabCtrl())
         tabs->ShowTabPage(m_pDataPage);
 }
@@ -45,7 +39,7 @@ void CDlgImportMultiWellLogs::accept() {
     if (!Loader()->TakeMultiWellChoices(choices)) {
         welldata::MessageRequest problem;
         problem.text = welldata::DepthCurveProblem(welldata::CountDepthCurves(choices.curves));
-        problem.caption = kDepthProblemCaption;
+        problem.caption = tr("深度数据问题").toStdWString();
         problem.owner = welldata::MessageOwner::Dialog;
         welldata::ShowMessage(problem);
         return;

@@ -21,10 +21,10 @@ CDlgImportSingleWellLog::CDlgImportSingleWellLog(CDataFileReader* reader, QWidge
 CDlgImportSingleWellLog::~CDlgImportSingleWellLog() = default;
 
 void CDlgImportSingleWellLog::InitPages() {
-    AddPage(m_pHintsPage->Create(this), QString::fromWCharArray(L"操作说明"));
-    AddPage(m_pDataPage->Create(this), QString::fromWCharArray(L"数据"));
-    AddPage(m_pSettingPage->Create(this), QString::fromWCharArray(L"设置"));
-    AddPage(m_pUnitPage->Create(this), QString::fromWCharArray(L"单位"));
+    AddPage(m_pHintsPage->Create(this), tr("操作说明"));
+    AddPage(m_pDataPage->Create(this), tr("数据"));
+    AddPage(m_pSettingPage->Create(this), tr("设置"));
+    AddPage(m_pUnitPage->Create(this), tr("单位"));
     m_pUnitPage->ShowAngleUnit(false);
     if (CTabCtrlExt* tabs = GetTabCtrl())
         tabs->ShowTabPage(m_pHintsPage);

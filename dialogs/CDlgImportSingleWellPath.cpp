@@ -13,9 +13,12 @@
 
 namespace {
 
-const wchar_t* const kLoaderUnreadable = L"在设置用户数据时，出现异常。";
-const wchar_t* const kChooseAgainQuestion = L"\r\n选择YES重新选择，选择NO退出加载程序。";
-const wchar_t* const kNullValueNotNumber = L"设定的空值不是有效的数值，请重新输入。";
+const char* const kLoaderUnreadable =
+    QT_TRANSLATE_NOOP("CDlgImportSingleWellPath", "在设置用户数据时，出现异常。");
+const char* const kChooseAgainQuestion =
+    QT_TRANSLATE_NOOP("CDlgImportSingleWellPath", "\r\n选择YES重新选择，选择NO退出加载程序。");
+const char* const kNullValueNotNumber =
+    QT_TRANSLATE_NOOP("CDlgImportSingleWellPath", "设定的空值不是有效的数值，请重新输入。");
 
 } // namespace
 
@@ -30,16 +33,16 @@ CDlgImportSingleWellPath::CDlgImportSingleWellPath(CDataFileReader* reader, QWid
 CDlgImportSingleWellPath::~CDlgImportSingleWellPath() = default;
 
 void CDlgImportSingleWellPath::InitPages() {
-    AddPage(m_pHintsPage->Create(this), QString::fromWCharArray(L"操作说明"));
-    AddPage(m_pDataPage->Create(this), QString::fromWCharArray(L"数据"));
-    AddPage(m_pUnitPage->Create(this), QString::fromWCharArray(L"单位"));
+    AddPage(m_pHintsPage->Create(this), tr("操作说明"));
+    AddPage(m_pDataPage->Create(this), tr("数据"));
+    AddPage(m_pUnitPage->Create(this), tr("单位"));
     if (CTabCtrlExt* tabs = GetTabCtrl())
         tabs->ShowTabPage(m_pHintsPage);
 }
 
 void CDlgImportSingleWellPath::accept() {
     if (!welldata::IsReadable(m_pLoader)) {
-        welldata::ShowApplicationMessage(kLoaderUnreadable);
+        welldata::ShowApplicationMessage(tr(kLoaderUnreadable).toStdWString());
         reject();
         return;
     }
@@ -49,7 +52,8 @@ void CDlgImportSingleWellPath::accept() {
         return;
     }
     if (!m_pDataPage->IsNullValueValid()) {
-        welldata::ShowInformation(kNullValueNotNumber, welldata::MessageOwner::Dialog);
+        welldata::ShowInformation(tr(kNullValueNotNumber).toStdWString(),
+                                  welldata::MessageOwner::Dialog);
         if (CTabCtrlExt* tabs = GetTabCtrl())
             tabs->ShowTabPage(m_pDataPage);
         m_pDataPage->NullValueBox()->setFocus();
@@ -65,7 +69,8 @@ void CDlgImportSingleWellPath::accept() {
 bool CDlgImportSingleWellPath::AskToChooseAgain() {
     welldata::MessageRequest question;
     // An empty assignment is incomplete: its problem is the headless load's wording.
-    question.text = std::wstring(welldata::PathAssignmentProblem({})) + kChooseAgainQuestion;
+    question.text =
+        std::wstring(welldata::PathAssignmentProblem({})) + tr(kChooseAgainQuestion).toStdWString();
     question.caption = welldata::kProductCaption;
     question.icon = welldata::MessageIcon::Information;
     question.buttons = welldata::MessageButtons::YesNo;

@@ -12,7 +12,7 @@ CDlgImportWellLogBase::CDlgImportWellLogBase(CDataFileReader* reader, int previe
 bool CDlgImportWellLogBase::CheckLoader() {
     if (welldata::IsReadable(m_pLoader))
         return true;
-    welldata::ShowApplicationMessage(L"设置用户数据时，程序异常。");
+    welldata::ShowApplicationMessage(tr("设置用户数据时，程序异常。").toStdWString());
     reject();
     return false;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/QtPresenters.h"
 
 #include "dialogs/CDlgBatchLoadWellLogUnitShow.h"
+#include "dialogs/QtCatalogue.h"
 #include "interface/GuiUnitQuestion.h"
 #include "platform/GuiPresenters.h"
 
@@ -95,6 +96,7 @@ void InstallQtPresenters() {
         };
         SetWaitCursorHooks(std::move(hooks));
     });
+    InstallCatalogueInApplication();
 }
 
 bool HasWidgetApplication() {

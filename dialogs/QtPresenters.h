@@ -13,7 +13,8 @@ class QWidget;
 
 namespace welldata {
 
-// Registers the presenters; later calls change nothing.
+// Registers the presenters (later calls change nothing) and puts the chosen
+// language's catalogue into the running application.
 void InstallQtPresenters();
 
 // Whether a QApplication (widgets, not just a core application) is running.

@@ -1,5 +1,6 @@
 #include "welldata/CLoadData.h"
 
+#include "interface/FailureReason.h"
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
@@ -246,6 +247,7 @@ void CLoadData::RecordFailure() {
     m_lastFailure = m_pReader->GetFailure();
     if (!m_lastFailure.Failed())
         m_lastFailure.error = welldata::LoadError::NoData;
+    welldata::GiveReason(m_lastFailure);
 }
 
 template <class Load>

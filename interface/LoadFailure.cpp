@@ -1,6 +1,15 @@
 #include "welldata/LoadFailure.h"
 
+#include "interface/FailureReason.h"
+#include "platform/Translation.h"
+
 namespace welldata {
+
+void GiveReason(LoadFailure& failure) {
+    if (failure.error == LoadError::NoText && failure.message.empty())
+        failure.message = Translate(
+            WELLDATA_CATALOGUE_TEXT("LoadFailure", "文件中没有文本行：文件是空的，或只有空行。"));
+}
 
 const wchar_t* DescribeLoadError(LoadError error) {
     switch (error) {

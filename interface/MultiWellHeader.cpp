@@ -2,6 +2,7 @@
 
 #include "platform/ExecutablePath.h"
 #include "platform/MultiByteConverter.h"
+#include "platform/Translation.h"
 #include "platform/WideText.h"
 #include "reader/CDataFileReader.h"
 #include "welldata/Utf8.h"
@@ -94,7 +95,8 @@ void MultiWellHeader::ReadTableNames(CDataFileReader& reader) {
 }
 
 std::wstring MultiWellHeader::FailedFilesMessage() const {
-    std::wstring text = L"以下文件存在错误，将不会被加载，请检查文件数据！\r\n";
+    std::wstring text = Translate(WELLDATA_CATALOGUE_TEXT(
+        "MultiWellHeader", "以下文件存在错误，将不会被加载，请检查文件数据！\r\n"));
     for (size_t i = 0; i < m_failedFiles.size(); ++i) {
         text += FileNameOf(m_failedFiles[i]);
         text += (i + 1) % kFailedFilesPerLine == 0 ? L"\r\n" : L"\t";

@@ -1,8 +1,10 @@
 #include "welldata/RecordColumns.h"
 
 #include "welldata/CurveNaming.h"
+#include "welldata/Utf8.h"
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
 #include <type_traits>
 
@@ -169,6 +171,34 @@ std::wstring DescribeUnitsNotHeld(const Columns& columns) {
     }
     return list.empty() ? list
                         : L"values are in the units the file declares, not the recorded: " + list;
+}
+
+namespace {
+
+template <class Number> std::string ShortestText(Number value) {
+    char buffer[64];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    if (std::fabs(value) >= 1 && std::fabs(value) < 1e15)
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    return std::string(buffer, end);
+}
+
+} // namespace
+
+std::string NumberText(double value) {
+    return ShortestText(value);
+}
+
+std::string NumberText(float value) {
+    return ShortestText(value);
+}
+
+std::string CellText(const RecordColumn& column, std::size_t row) {
+    if (const auto* floats = std::get_if<std::vector<float>>(&column.values))
+        return NumberText((*floats)[row]);
+    if (const auto* doubles = std::get_if<std::vector<double>>(&column.values))
+        return NumberText((*doubles)[row]);
+    return ToUtf8(std::get<std::vector<std::wstring>>(column.values)[row]);
 }
 
 } // namespace welldata

@@ -2,6 +2,7 @@
 // without dialogs.
 #include "welldata/TablePreview.h"
 
+#include "interface/FailureReason.h"
 #include "interface/HeaderSuggestions.h"
 #include "loaders/TableCurveList.h"
 #include "platform/QuietMessages.h"
@@ -47,6 +48,7 @@ TablePreview PreviewTable(const std::wstring& path, TableKind kind) {
     preview.report = reader.GetReport();
     if (!read) {
         preview.failure = reader.GetFailure();
+        GiveReason(preview.failure);
         return preview;
     }
     preview.names = TableColumnNames(reader);

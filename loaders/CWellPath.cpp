@@ -4,6 +4,7 @@
 #include "loaders/PathNullMarker.h"
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
+#include "platform/Translation.h"
 #include "reader/CDataFileReader.h"
 #include "reader/StrictNumber.h"
 #include "welldata/MessageBox.h"
@@ -13,7 +14,8 @@
 namespace {
 
 constexpr double kNullTolerance = 0.001;
-const wchar_t* const kNullInPathMessage = L"轨迹数据中含有空值，请检查之后重试。";
+const welldata::CatalogueText kNullInPathMessage =
+    WELLDATA_CATALOGUE_TEXT("CWellPath", "轨迹数据中含有空值，请检查之后重试。");
 
 void Scale(float& value, double factor) {
     value = static_cast<float>(value * factor);
@@ -246,7 +248,8 @@ bool CWellPath::LoadPath() {
         if (!parsed)
             continue;
         if (!IsValidPathPoint(m_pPath->nDataType, point))
-            return m_pReader->Fail(welldata::LoadError::NullInPath, kNullInPathMessage,
+            return m_pReader->Fail(welldata::LoadError::NullInPath,
+                                   welldata::Translate(kNullInPathMessage),
                                    welldata::MessageOwner::FocusWindow, false);
         m_pPath->dqPoints.push_back(point);
     }

@@ -1,5 +1,6 @@
 #include "loaders/CurveUnitNormalizer.h"
 
+#include "platform/Translation.h"
 #include "platform/WideText.h"
 #include "settings/WellAttributeLookup.h"
 
@@ -59,8 +60,10 @@ int CurveUnitNormalizer::CountDepthCurves(const std::list<COMMON::STRUCT_CURVE_I
 
 const wchar_t* CurveUnitNormalizer::DepthCurveProblem(int depthCurves) {
     if (depthCurves == 0)
-        return L"添加井曲线时,必须有深度,请确认之后重试。";
+        return welldata::TranslatedText(WELLDATA_CATALOGUE_TEXT(
+            "CurveUnitNormalizer", "添加井曲线时,必须有深度,请确认之后重试。"));
     if (depthCurves > 1)
-        return L"添加井曲线时,有且仅有一个深度道,请确认之后重试。";
+        return welldata::TranslatedText(WELLDATA_CATALOGUE_TEXT(
+            "CurveUnitNormalizer", "添加井曲线时,有且仅有一个深度道,请确认之后重试。"));
     return nullptr;
 }

@@ -2,6 +2,7 @@
 #include "welldata/LoadChoices.h"
 
 #include "loaders/CurveUnitNormalizer.h"
+#include "platform/Translation.h"
 #include "platform/WideText.h"
 
 #include <algorithm>
@@ -84,8 +85,10 @@ std::vector<PathColumn> MissingPathColumns(const PathColumnAssignment& assignmen
 }
 
 const wchar_t* PathAssignmentProblem(const PathColumnAssignment& assignment) {
-    return IsAssignmentComplete(assignment) ? nullptr
-                                            : L"井轨迹数据不完整，请重新选择或校正数据文件。";
+    return IsAssignmentComplete(assignment)
+               ? nullptr
+               : TranslatedText(WELLDATA_CATALOGUE_TEXT(
+                     "LoadChoices", "井轨迹数据不完整，请重新选择或校正数据文件。"));
 }
 
 std::vector<PathColumn> PathPointColumns(std::int32_t dataType, bool withMd) {
@@ -144,11 +147,11 @@ void NormalizeCurveUnits(std::list<COMMON::STRUCT_CURVE_ITEM>& curves, LogImport
 
 const wchar_t* WellHeadChoicesProblem(const WellHeadChoices& choices) {
     if (choices.nameColumn < 0)
-        return L"请指定井名称。";
+        return TranslatedText(WELLDATA_CATALOGUE_TEXT("LoadChoices", "请指定井名称。"));
     if (choices.xColumn < 0)
-        return L"请指定井的X坐标。";
+        return TranslatedText(WELLDATA_CATALOGUE_TEXT("LoadChoices", "请指定井的X坐标。"));
     if (choices.yColumn < 0)
-        return L"请指定井的Y坐标。";
+        return TranslatedText(WELLDATA_CATALOGUE_TEXT("LoadChoices", "请指定井的Y坐标。"));
     return nullptr;
 }
 

@@ -56,8 +56,8 @@ void CDlgSingleWellLogSetting::OnInitDialog() {
 
 void CDlgSingleWellLogSetting::SetUpNullValueList() {
     CEditListCtrl* list = m_ui->listNullValues;
-    list->InsertColumn(kNumberColumn, QString::fromWCharArray(L"序号"), kNumberColumnWidth);
-    list->InsertColumn(kValueColumn, QString::fromWCharArray(L"设定值"), kValueColumnWidth);
+    list->InsertColumn(kNumberColumn, tr("序号"), kNumberColumnWidth);
+    list->InsertColumn(kValueColumn, tr("设定值"), kValueColumnWidth);
     list->SetColumnCount(2);
     list->SetColumnEditKind(kValueColumn, CEditListCtrl::kTextEdit);
     list->SetChoiceListScroll(true);

@@ -12,16 +12,16 @@
 namespace {
 
 struct CurveListColumn {
-    const wchar_t* title;
+    const char* title;
     int width;
     int editKind;
 };
 
 const CurveListColumn kCurveListColumns[] = {
-    {L"曲线名称", 100, CEditListCtrl::kTextEdit},
-    {L"列", 35, CEditListCtrl::kChoiceList},
-    {L"曲线类型", 75, CEditListCtrl::kChoiceList},
-    {L"单位", 75, CEditListCtrl::kChoiceList},
+    {QT_TRANSLATE_NOOP("CDlgWellLogDataBase", "曲线名称"), 100, CEditListCtrl::kTextEdit},
+    {QT_TRANSLATE_NOOP("CDlgWellLogDataBase", "列"), 35, CEditListCtrl::kChoiceList},
+    {QT_TRANSLATE_NOOP("CDlgWellLogDataBase", "曲线类型"), 75, CEditListCtrl::kChoiceList},
+    {QT_TRANSLATE_NOOP("CDlgWellLogDataBase", "单位"), 75, CEditListCtrl::kChoiceList},
 };
 
 // The integer a text starts with, as a column cell reads; 0 for none.
@@ -61,7 +61,7 @@ void CDlgWellLogDataBase::SetUpCurveList() {
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     int column = 0;
     for (const CurveListColumn& listColumn : kCurveListColumns)
-        list->InsertColumn(column++, QString::fromWCharArray(listColumn.title), listColumn.width);
+        list->InsertColumn(column++, tr(listColumn.title), listColumn.width);
     list->SetColumnCount(column);
     list->SetChoiceListScroll(true);
     column = 0;

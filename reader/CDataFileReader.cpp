@@ -3,6 +3,7 @@
 #include "platform/FilePath.h"
 #include "platform/StepProgress.h"
 #include "platform/TextModeFile.h"
+#include "platform/Translation.h"
 #include "platform/WideText.h"
 #include "reader/CellSplitter.h"
 #include "reader/LasParser.h"
@@ -23,9 +24,10 @@ constexpr size_t kChunkSize = 2048;
 constexpr int kProgressRange = 200;
 constexpr int kReadProgressSteps = 20;
 const wchar_t* const kPaddingCell = L"-9999.0";
-const wchar_t* const kOpenFailedMessage = L"打开文件失败。";
-const wchar_t* const kNoDepthHeaderMessage =
-    L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。";
+const welldata::CatalogueText kOpenFailedMessage =
+    WELLDATA_CATALOGUE_TEXT("CDataFileReader", "打开文件失败。");
+const welldata::CatalogueText kNoDepthHeaderMessage = WELLDATA_CATALOGUE_TEXT(
+    "CDataFileReader", "加载井曲线数据时，指定了非法的数据文件，请确认之后重试。");
 
 // Converts one cell for a column: a missing cell counts as the padding value,
 // text that is not a number as 0 (and false).
@@ -143,7 +145,7 @@ CProgressCtrl* CDataFileReader::GetReadProgress() const {
 bool CDataFileReader::ReadRawLines() {
     welldata::TextModeFile file;
     if (!file.Open(m_strFilePath, welldata::GetDataCodePage()))
-        return Fail(LoadError::CannotOpen, kOpenFailedMessage,
+        return Fail(LoadError::CannotOpen, welldata::Translate(kOpenFailedMessage),
                     welldata::MessageOwner::ApplicationBox, false);
     if (m_pProgress != nullptr && m_pProgress->HasWindow()) {
         m_pProgress->SetRange(0, kProgressRange);
@@ -213,7 +215,7 @@ bool CDataFileReader::ParseTextTable() {
     bool found = false;
     const size_t headerLine = FindHeaderLine(found);
     if (!found)
-        return Fail(LoadError::NoDepthHeader, kNoDepthHeaderMessage,
+        return Fail(LoadError::NoDepthHeader, welldata::Translate(kNoDepthHeaderMessage),
                     welldata::MessageOwner::FocusWindow, false);
 
     Row cells = welldata::SplitCells(m_rawLines[headerLine]);

@@ -1,6 +1,7 @@
 #include "reader/LasParser.h"
 
 #include "platform/StepProgress.h"
+#include "platform/Translation.h"
 #include "platform/WideText.h"
 #include "reader/CellSplitter.h"
 #include "reader/LasDepthReport.h"
@@ -13,16 +14,20 @@ namespace {
 
 using welldata::LoadError;
 
-const wchar_t* const kNoSectionMessage = L"解释数据时没有找到相应的数据段\r\n"
-                                         L"原因：\r\n"
-                                         L"  (1)、不是LAS格式文件；\r\n"
-                                         L"  (2)、LAS文件数据格式有缺失。\r\n"
-                                         L"  请检查数据，确保无误之后重试。";
-const wchar_t* const kNoDataMarkMessage =
-    L"解释数据时没有找到数据开始标记“~A”，请检查数据，确保无误之后重试。";
-const wchar_t* const kIllegalLasMessage = L"非法的Las格式文件。";
-const wchar_t* const kBadWrapMessage = L"文件数据有问题，请检查数据，确保无误之后重试！";
-const wchar_t* const kBadDepthsMessage = L"下列深度的数据有问题，请检查数据，确保无误之后重试：\n";
+const welldata::CatalogueText kNoSectionMessage =
+    WELLDATA_CATALOGUE_TEXT("LasParser", "解释数据时没有找到相应的数据段\r\n"
+                                         "原因：\r\n"
+                                         "  (1)、不是LAS格式文件；\r\n"
+                                         "  (2)、LAS文件数据格式有缺失。\r\n"
+                                         "  请检查数据，确保无误之后重试。");
+const welldata::CatalogueText kNoDataMarkMessage = WELLDATA_CATALOGUE_TEXT(
+    "LasParser", "解释数据时没有找到数据开始标记“~A”，请检查数据，确保无误之后重试。");
+const welldata::CatalogueText kIllegalLasMessage =
+    WELLDATA_CATALOGUE_TEXT("LasParser", "非法的Las格式文件。");
+const welldata::CatalogueText kBadWrapMessage =
+    WELLDATA_CATALOGUE_TEXT("LasParser", "文件数据有问题，请检查数据，确保无误之后重试！");
+const welldata::CatalogueText kBadDepthsMessage =
+    WELLDATA_CATALOGUE_TEXT("LasParser", "下列深度的数据有问题，请检查数据，确保无误之后重试：\n");
 
 bool IsDataMark(wchar_t c) {
     return c == L'A' || c == L'a';
@@ -75,9 +80,10 @@ private:
 LasParseResult CLasParser::Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress) {
     m_sections.Clear();
     if (!ParseLines(lines, progress))
-        return Failure(LoadError::LasNoSection, kNoSectionMessage, welldata::MessageOwner::None);
+        return Failure(LoadError::LasNoSection, welldata::Translate(kNoSectionMessage),
+                       welldata::MessageOwner::None);
     if (!m_bInData)
-        return Failure(LoadError::LasNoData, kNoDataMarkMessage);
+        return Failure(LoadError::LasNoData, welldata::Translate(kNoDataMarkMessage));
     NoteDeclaredUnits();
     return CheckData();
 }
@@ -164,16 +170,16 @@ LasParseResult CLasParser::CheckData() {
     const CLasSection* curves = m_sections.FindSection(L"~C");
     const CLasSection* version = m_sections.FindSection(L"~V");
     if (curves == nullptr || version == nullptr)
-        return Failure(LoadError::LasNotLas, kIllegalLasMessage);
+        return Failure(LoadError::LasNotLas, welldata::Translate(kIllegalLasMessage));
     const size_t curveCount = curves->items.size();
     if (IsWrapped(*version) && !JoinWrappedRows(curveCount))
-        return Failure(LoadError::LasBadWrap, kBadWrapMessage);
+        return Failure(LoadError::LasBadWrap, welldata::Translate(kBadWrapMessage));
     if (curveCount == 0)
         return {};
     const std::wstring report = BadDepthReport(curveCount);
     if (report.empty())
         return {};
-    return Failure(LoadError::LasBadRows, kBadDepthsMessage + report);
+    return Failure(LoadError::LasBadRows, welldata::Translate(kBadDepthsMessage) + report);
 }
 
 bool CLasParser::JoinWrappedRows(size_t curveCount) {

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev libboost-dev libgtest-dev
+    qt6-l10n-tools          # lupdate/lrelease: the translation catalogues
     fonts-wqy-microhei      # Chinese glyphs in dialogs and plots, also offscreen
     clang-format
     clang libclang-rt-14-dev # the libFuzzer targets (scripts/fuzz.sh)

@@ -54,6 +54,25 @@ unsigned int get_curve_units(const wchar_t* name, std::vector<const wchar_t*>* u
 
 namespace welldata {
 
+bool GetCurveDisplayName(const std::wstring& name, std::wstring& result) {
+    result.clear();
+    if (GetLanguage() == Language::Chinese) {
+        const bool found = get_curve_name(name.c_str(), &result, true);
+        if (!found)
+            result.clear();
+        return found;
+    }
+    unsigned int id = 0;
+    if (name.empty() ||
+        !WellAttributeLookup(WellAttributeSection::WellLog, true).FindAttribute(name.c_str(), id))
+        return false;
+    const CurveDefinition* curve = FindCurveDefinition(id);
+    if (curve == nullptr || curve->displayName.source == nullptr)
+        return false;
+    result = LookUpCatalogue(curve->displayName.context, curve->displayName.source);
+    return !result.empty();
+}
+
 unsigned int RecognizeName(WellAttributeSection section, const std::wstring& name) {
     return ColumnRecognizer(section, section == WellAttributeSection::WellLog).Recognize(name);
 }

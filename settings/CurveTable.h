@@ -1,7 +1,9 @@
 // The log curve kinds the library knows: for each curve id of the "well_log"
-// settings section its standard mnemonic and the unit texts accepted for it.
+// settings section its standard mnemonic, the unit texts accepted for it and
+// its display name, which the translation catalogue holds in other languages.
 #pragma once
 
+#include "platform/Translation.h"
 #include "welldata/CurveNaming.h"
 
 #include <cstdint>
@@ -12,6 +14,10 @@ struct CurveDefinition {
     const wchar_t* mnemonic;
     // Ended by an empty text; null only in the closing row.
     const wchar_t* const* units;
+    // The display name of the kind as the example settings file gives it, a
+    // text of the translation catalogue; its source is null for the kinds
+    // without one.
+    welldata::CatalogueText displayName;
 };
 
 // In id order (17 to 54), ended by a row with id 0. The texts are static and

@@ -2,9 +2,12 @@
 
 #include "wellsymbol/WellSymbolPainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+
+#include <vector>
 
 namespace {
 
@@ -19,7 +22,7 @@ struct WellSymbol {
     void (*draw)(WellSymbolPainter&);
 };
 
-// In the order of kSymbolNames. The ninth, the planned well, is the one a well
+// In the order of kSymbolNameTexts. The ninth, the planned well, is the one a well
 // typed in by hand starts with.
 const WellSymbol kSymbols[] = {
     {L"oil", [](WellSymbolPainter& p) { p.Body(kOil, kOil); }},
@@ -75,14 +78,40 @@ const WellSymbol kSymbols[] = {
      }},
 };
 
-const wchar_t* const kSymbolNames[] = {
-    L"油井",   L"气井",   L"油气井",   L"水井",     L"干井",       L"注水井", L"注气井",
-    L"观察井", L"设计井", L"废弃油井", L"废弃气井", L"油水同出井", L"报废井", nullptr,
+// The names are the well types a host records; a dialog shows them in the
+// chosen language (context "IGlyphShelf" of the translation catalogue).
+const char* const kSymbolNameTexts[] = {
+    QT_TRANSLATE_NOOP("IGlyphShelf", "油井"),     QT_TRANSLATE_NOOP("IGlyphShelf", "气井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "油气井"),   QT_TRANSLATE_NOOP("IGlyphShelf", "水井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "干井"),     QT_TRANSLATE_NOOP("IGlyphShelf", "注水井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "注气井"),   QT_TRANSLATE_NOOP("IGlyphShelf", "观察井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "设计井"),   QT_TRANSLATE_NOOP("IGlyphShelf", "废弃油井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "废弃气井"), QT_TRANSLATE_NOOP("IGlyphShelf", "油水同出井"),
+    QT_TRANSLATE_NOOP("IGlyphShelf", "报废井"),
 };
 
 constexpr int kSymbolCount = static_cast<int>(sizeof kSymbols / sizeof kSymbols[0]);
-static_assert(sizeof kSymbolNames / sizeof kSymbolNames[0] == kSymbolCount + 1,
-              "one name per symbol and the closing null pointer");
+static_assert(sizeof kSymbolNameTexts / sizeof kSymbolNameTexts[0] == kSymbolCount,
+              "one name per symbol");
+
+// The names as wide texts, ended by a null pointer; made once, kept for the
+// program's life.
+const wchar_t* const* SymbolNames() {
+    static const std::vector<std::wstring> texts = [] {
+        std::vector<std::wstring> names;
+        for (const char* name : kSymbolNameTexts)
+            names.push_back(QString::fromUtf8(name).toStdWString());
+        return names;
+    }();
+    static const std::vector<const wchar_t*> names = [] {
+        std::vector<const wchar_t*> pointers;
+        for (const std::wstring& text : texts)
+            pointers.push_back(text.c_str());
+        pointers.push_back(nullptr);
+        return pointers;
+    }();
+    return names.data();
+}
 
 bool IsSymbolNumber(int symbol) {
     return symbol >= 1 && symbol <= kSymbolCount;
@@ -96,7 +125,7 @@ IGlyphShelf::~IGlyphShelf() = default;
 bool IGlyphShelf::GetSymbolNames(int category, const wchar_t* const** names) const {
     if (names == nullptr)
         return false;
-    *names = category == kWellSymbols ? kSymbolNames : nullptr;
+    *names = category == kWellSymbols ? SymbolNames() : nullptr;
     return *names != nullptr;
 }
 
@@ -117,7 +146,7 @@ int IGlyphShelf::FindSymbol(const std::wstring& name) const {
     if (wanted.isEmpty())
         return 0;
     for (int i = 0; i < kSymbolCount; ++i) {
-        if (wanted.compare(QString::fromWCharArray(kSymbolNames[i]), Qt::CaseInsensitive) == 0 ||
+        if (wanted.compare(QString::fromUtf8(kSymbolNameTexts[i]), Qt::CaseInsensitive) == 0 ||
             wanted.compare(QString::fromWCharArray(kSymbols[i].key), Qt::CaseInsensitive) == 0)
             return i + 1;
     }

@@ -37,6 +37,13 @@ WELLDATA_API const wchar_t* GetCurveMnemonic(std::uint32_t id);
 
 namespace welldata {
 
+// The display name of curve `name` in the chosen language (welldata/Language.h):
+// in Chinese the settings file's, as get_curve_name gives it; in another
+// language the name of the curve's kind in that language. False, with
+// `result` empty, when there is none (a curve the settings file does not know,
+// or a kind without a name in the language).
+WELLDATA_API bool GetCurveDisplayName(const std::wstring& name, std::wstring& result);
+
 // The attribute id `name` stands for in `section`, 0 for none. Log curves are
 // recognised by whole names only; the other sections also take the best
 // prefix match, as the import dialogs do.

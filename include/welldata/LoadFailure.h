@@ -29,7 +29,9 @@ enum class LoadError {
 struct LoadFailure {
     LoadError error = LoadError::None;
     // The message the library shows (or, loading headless or in a batch,
-    // would show) for it; empty when it shows none.
+    // would show) for it, in the chosen language (welldata/Language.h). Where
+    // it shows none, the reason of a file without a line of text (empty, or
+    // blank lines only), and empty for the other failures.
     std::wstring message;
 
     bool Failed() const { return error != LoadError::None; }

@@ -105,4 +105,13 @@ PositionColumns(const WellPathPositions& positions, const std::vector<RecordColu
 // empty when there is none.
 WELLDATA_API std::wstring DescribeUnitsNotHeld(const std::vector<RecordColumn>& columns);
 
+// A number as the shortest text that reads back as the same value, in the type
+// it is stored in, without an exponent from 1 to 10^15 (a coordinate reads
+// 20512345, not 2.0512345e+07): for showing or exporting values without loss.
+WELLDATA_API std::string NumberText(double value);
+WELLDATA_API std::string NumberText(float value);
+// Row `row` of `column` as UTF-8 text: a number as NumberText writes it, a
+// text as it stands.
+WELLDATA_API std::string CellText(const RecordColumn& column, std::size_t row);
+
 } // namespace welldata

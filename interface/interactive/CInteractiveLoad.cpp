@@ -25,8 +25,8 @@
 namespace {
 
 struct FileDialogText {
-    const wchar_t* title;
-    const wchar_t* filter;
+    const char* title;
+    const char* filter;
 };
 
 // Title and filter of the file dialog per load type; the order of a type's
@@ -34,16 +34,25 @@ struct FileDialogText {
 FileDialogText FileDialogTextFor(COMMON::LOAD_DATA_TYPE type) {
     switch (type) {
     case COMMON::LDT_WELL_HEAD:
-        return {L"加载井位", L"井位 (*.txt)|*.txt||"};
+        return {QT_TRANSLATE_NOOP("CInteractiveLoad", "加载井位"),
+                QT_TRANSLATE_NOOP("CInteractiveLoad", "井位 (*.txt)|*.txt||")};
     case COMMON::LDT_WELL_PATH:
-        return {L"加载井数据", L"井轨迹 (*.txt)|*.txt||"};
+        return {QT_TRANSLATE_NOOP("CInteractiveLoad", "加载井数据"),
+                QT_TRANSLATE_NOOP("CInteractiveLoad", "井轨迹 (*.txt)|*.txt||")};
     case COMMON::LDT_WELL_DATA:
-        return {L"加载井数据",
-                L"井曲线 (*.txt)|*.txt|岩心分析数据(*.txt)|*.txt|岩心描述数据(*.txt)|"
-                L"*.txt|井曲线 las ver 2.0格式(*.las)|*.las||"};
+        return {
+            QT_TRANSLATE_NOOP("CInteractiveLoad", "加载井数据"),
+            QT_TRANSLATE_NOOP("CInteractiveLoad",
+                              "井曲线 (*.txt)|*.txt|岩心分析数据(*.txt)|*.txt|岩心描述数据(*.txt)|"
+                              "*.txt|井曲线 las ver 2.0格式(*.las)|*.las||")};
     default:
-        return {L"", L""};
+        return {"", ""};
     }
+}
+
+// A text of the table above in the chosen language; no text stays none.
+QString Translated(const char* text) {
+    return *text == '\0' ? QString() : CInteractiveLoad::tr(text);
 }
 
 // The well data file types are numbered from 3 in the host's preselection,
@@ -68,9 +77,9 @@ bool CInteractiveLoad::ReadFile() {
 
 bool CInteractiveLoad::ChooseFile(COMMON::LOAD_DATA_TYPE type) {
     const FileDialogText text = FileDialogTextFor(type);
-    CFileDialogExt dialog(true, QString(), QString(), QString::fromWCharArray(text.filter),
+    CFileDialogExt dialog(true, QString(), QString(), Translated(text.filter),
                           welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
-    dialog.setWindowTitle(QString::fromWCharArray(text.title));
+    dialog.setWindowTitle(Translated(text.title));
     dialog.SetDataKind(type);
     dialog.SetFilterIndex(PreselectedFilterIndex(type, m_load.m_nDefaultFilterType));
     if (dialog.exec() != QDialog::Accepted)
@@ -253,10 +262,9 @@ bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_P
 }
 
 std::vector<std::wstring> CInteractiveLoad::ChooseWellPathFiles() const {
-    CFileDialogExt dialog(true, QString(), QString(),
-                          QString::fromWCharArray(L"轨迹 (*.txt)|*.txt||"),
+    CFileDialogExt dialog(true, QString(), QString(), tr("轨迹 (*.txt)|*.txt||"),
                           welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
-    dialog.setWindowTitle(QString::fromWCharArray(L"加载轨迹"));
+    dialog.setWindowTitle(tr("加载轨迹"));
     dialog.SetDataKind(COMMON::LDT_WELL_PATH);
     dialog.SetMultipleSelection(true);
     std::vector<std::wstring> paths;
@@ -268,7 +276,7 @@ std::vector<std::wstring> CInteractiveLoad::ChooseWellPathFiles() const {
 }
 
 std::wstring CInteractiveLoad::RefusedFilesMessage(const std::vector<std::wstring>& refused) {
-    std::wstring text = L"下列数据没有找到对应的井,请确认之后重试:";
+    std::wstring text = tr("下列数据没有找到对应的井,请确认之后重试:").toStdWString();
     for (size_t k = 0; k < refused.size(); ++k)
         text += L"\r\n(" + std::to_wstring(k + 1) + L"):" + refused[k];
     return text;
@@ -277,7 +285,7 @@ std::wstring CInteractiveLoad::RefusedFilesMessage(const std::vector<std::wstrin
 bool CInteractiveLoad::ReadFileWis(std::wstring& path) {
     welldata::InstallQtPresenters();
     CFileDialogExt dialog(true, QStringLiteral("wis"), QString(),
-                          QString::fromWCharArray(L"加载wis格式曲线数据 (*.wis)|*.wis||"),
+                          tr("加载wis格式曲线数据 (*.wis)|*.wis||"),
                           welldata::OwnerWindow(welldata::MessageOwner::FocusWindow));
     // WIS files are only picked here, never read: there is no layout to show.
     dialog.SetDataKind(-1);

@@ -8,10 +8,13 @@
 
 #include "welldata/CLoadData.h"
 
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
 class CInteractiveLoad {
+    Q_DECLARE_TR_FUNCTIONS(CInteractiveLoad)
+
 public:
     explicit CInteractiveLoad(CLoadData& load) : m_load(load) {}
 

@@ -18,12 +18,14 @@ std::string ReadFile(const std::string& path) {
     return (std::ostringstream() << std::ifstream(path, std::ios::binary).rdbuf()).str();
 }
 
-CommandResult RunWelldata(const Texts& arguments, const std::string& input) {
+CommandResult RunWelldata(const Texts& arguments, const std::string& input,
+                          const std::string& environment) {
     const ts::ScratchDir dir;
     dir.Write("stdin", input);
-    std::string command =
-        "cd '" WELLDATA_SOURCE_DIR "/samples' && env -u DISPLAY -u WAYLAND_DISPLAY "
-        "-u QT_QPA_PLATFORM '" WELLDATA_CLI_PREFIX "/bin/welldata'";
+    std::string command = "cd '" WELLDATA_SOURCE_DIR
+                          "/samples' && env -u DISPLAY -u WAYLAND_DISPLAY "
+                          "-u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES -u LANG " +
+                          environment + " '" WELLDATA_CLI_PREFIX "/bin/welldata'";
     for (const std::string& argument : arguments) // none holds a single quote
         command += " '" + argument + "'";
     const std::string files = "'" + dir.Path() + "'/std";

@@ -19,8 +19,11 @@ struct CommandResult {
 };
 
 std::string ReadFile(const std::string& path);
-// Runs in the samples folder, as a user would, and with no display for plots.
-CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string());
+// Runs in the samples folder, as a user would, with no display for plots and
+// no locale (the library's messages in Chinese) unless `environment` gives
+// one ("LANG=en_US.UTF-8").
+CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string(),
+                          const std::string& environment = std::string());
 testing::AssertionResult Holds(const std::string& text, const std::string& piece);
 size_t Count(const std::string& text, const std::string& piece);
 // Standard error stays empty unless text is expected; usage errors print no output.

@@ -6,6 +6,7 @@
 #include "PlotOptions.h"
 
 #include "welldata/CLoadData.h"
+#include "welldata/Language.h"
 #include "welldata/MessageBox.h"
 #include "welldata/Settings.h"
 #include "welldata/UnitQuestion.h"
@@ -19,6 +20,7 @@
 
 namespace {
 
+using logplot::CurveNames;
 using logplot::LogPainter;
 using logplot::PlotOptions;
 
@@ -126,6 +128,24 @@ TEST(LogPlotter, ALogWithoutValuesHasNoPicture) {
     log.lstCurves = {Curve(L"DEPTH", L"M", {null, null}), Curve(L"GR", L"API", {1, 2})};
     EXPECT_TRUE(Render(log, {}, error).isNull());
     EXPECT_EQ(error, "the depth curve holds no values");
+}
+
+TEST(LogPainter, CurveNamesFollowTheLibrarysLanguage) {
+    Plotter();
+    COMMON::STRUCT_CURVE_ITEM gr = Curve(L"GR", L"API", {1});
+    COMMON::STRUCT_CURVE_ITEM grsg = Curve(L"GRSG", L"API", {1}); // a kind without a name
+    COMMON::STRUCT_CURVE_ITEM odd = Curve(L"ODD", L"", {1});      // unknown to the settings
+    EXPECT_EQ(logplot::CurveLabel(gr, CurveNames::MnemonicAndDisplayName), L"GR 自然伽马");
+    ASSERT_TRUE(welldata::SetLanguage(welldata::Language::English));
+    EXPECT_EQ(logplot::CurveLabel(gr, CurveNames::MnemonicAndDisplayName), L"GR Gamma ray");
+    // The record's display name is the settings file's, Chinese: not shown in English.
+    gr.strDisplayName = L"伽马";
+    EXPECT_EQ(logplot::CurveLabel(gr, CurveNames::MnemonicAndDisplayName), L"GR Gamma ray");
+    EXPECT_EQ(logplot::CurveLabel(grsg, CurveNames::MnemonicAndDisplayName), L"GRSG");
+    EXPECT_EQ(logplot::CurveLabel(odd, CurveNames::MnemonicAndDisplayName), L"ODD");
+    EXPECT_EQ(logplot::CurveLabel(gr, CurveNames::Mnemonic), L"GR");
+    welldata::SetLanguage(welldata::Language::Chinese);
+    EXPECT_EQ(logplot::CurveLabel(gr, CurveNames::MnemonicAndDisplayName), L"GR 伽马");
 }
 
 TEST(LogPainter, PaintsAnyWindowIntoAnyRectangleUnderTheNamesAsked) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,13 @@ std::wstring Widen(const std::string& utf8) {
 }
 std::string Narrow(const std::wstring& text) {
     return welldata::ToUtf8(text);
+}
+
+bool HasChinese(std::wstring_view text) {
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) {
+        return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3000 && c <= 0x303F) ||
+               (c >= 0xFF00 && c <= 0xFFEF);
+    });
 }
 
 std::string Utf16(std::wstring_view text, bool bigEndian, bool mark) {

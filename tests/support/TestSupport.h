@@ -18,6 +18,8 @@ std::wstring SamplePath(const std::string& name);
 std::string LasCorpusDir();
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& text);
+// Whether `text` holds Chinese: a CJK ideograph, or CJK or fullwidth punctuation.
+bool HasChinese(std::wstring_view text);
 // `text` in UTF-16 (characters past U+FFFF as surrogate pairs), little endian
 // unless `bigEndian`, after a byte order mark when `mark`. Written here rather
 // than through iconv, so that a test does not check iconv against itself.

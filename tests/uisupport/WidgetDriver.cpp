@@ -165,8 +165,8 @@ QString SaveScreenshot(QWidget* widget, const QString& fileName) {
     QString folder = qEnvironmentVariable("WELLDATA_SCREENSHOT_DIR");
     if (folder.isEmpty())
         folder = QStringLiteral(WELLDATA_SCREENSHOT_DEFAULT_DIR);
-    QDir().mkpath(folder);
     const QString path = QDir(folder).absoluteFilePath(fileName);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
     return path;
 }

@@ -1,6 +1,7 @@
 #include "LogTrackLayout.h"
 
 #include "welldata/CurveNaming.h"
+#include "welldata/Language.h"
 #include "welldata/LoadChoices.h"
 
 #include <QString>
@@ -102,12 +103,13 @@ bool LogTrackLayout::IsOhmMetre(const std::wstring& unit) {
 std::wstring CurveLabel(const COMMON::STRUCT_CURVE_ITEM& curve, CurveNames names) {
     if (names == CurveNames::Mnemonic)
         return curve.strName;
-    std::wstring display = curve.strDisplayName;
-    if (display.empty()) {
-        std::wstring found;
-        if (get_curve_name(curve.strName.c_str(), &found, true))
-            display = found;
-    }
+    // The record's display name is the settings file's, which is Chinese; in
+    // another language the library names the curve's kind.
+    std::wstring display;
+    if (welldata::GetLanguage() == welldata::Language::Chinese)
+        display = curve.strDisplayName;
+    if (display.empty())
+        welldata::GetCurveDisplayName(curve.strName, display);
     if (display.empty() || Upper(display) == Upper(curve.strName))
         return curve.strName;
     return curve.strName + L" " + display;

@@ -8,10 +8,12 @@
 namespace logplot {
 
 // The names a plot writes over its curves. Every name a plot shows comes from
-// CurveLabel (LogTrackLayout.h), so a language switch is this one choice.
+// CurveLabel (LogTrackLayout.h), which follows the library's language.
 enum class CurveNames {
-    MnemonicAndDisplayName, // "GR 自然伽马": the settings file's display name after the mnemonic
-    Mnemonic,               // "GR": the file's own name only
+    // "GR 自然伽马": the settings file's display name after the mnemonic; in
+    // English the name of the curve's kind ("GR Gamma ray")
+    MnemonicAndDisplayName,
+    Mnemonic, // "GR": the file's own name only
 };
 
 struct PlotOptions {

@@ -1,10 +1,12 @@
-// welldata-viewer [--screenshot FILE.png] [--size WxH] [FILE...]
+// welldata-viewer [--screenshot FILE.png] [--size WxH] [--lang en|zh] [FILE...]
 // The desktop viewer of the WellData library: loads well data through the
 // library's entry points as a host application does and shows what was
 // loaded. Files on the command line are opened by name; with --screenshot the
-// viewer loads them, saves a picture of its window and exits.
+// viewer loads them, saves a picture of its window and exits. The library's
+// dialogs and messages speak the language of --lang, else of the locale.
 #include "ViewerWindow.h"
 
+#include "welldata/Language.h"
 #include "welldata/MessageBox.h"
 #include "welldata/Settings.h"
 #include "welldata/UnitQuestion.h"
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -80,6 +83,10 @@ int main(int argc, char** argv) {
     parser.addOption({QStringLiteral("size"),
                       QStringLiteral("The window's size (default 1280x800)."),
                       QStringLiteral("WxH"), QStringLiteral("1280x800")});
+    parser.addOption({QStringLiteral("lang"),
+                      QStringLiteral("The language of the library's dialogs and messages: en or "
+                                     "zh (default: en when the locale is en_*, else zh)."),
+                      QStringLiteral("en|zh")});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Files to open."),
                                  QStringLiteral("[FILE...]"));
     parser.process(application);
@@ -89,6 +96,17 @@ int main(int argc, char** argv) {
                      parser.value(QStringLiteral("size")).toLocal8Bit().constData());
         return kExitUsage;
     }
+    welldata::Language language = welldata::Language::Chinese;
+    const std::optional<std::string> lang =
+        parser.isSet(QStringLiteral("lang"))
+            ? std::optional(parser.value(QStringLiteral("lang")).toStdString())
+            : std::nullopt;
+    if (!welldata::ChooseLanguage(lang, language)) {
+        std::fprintf(stderr, "welldata-viewer: unknown language '%s' (use en or zh)\n",
+                     lang->c_str());
+        return kExitUsage;
+    }
+    welldata::SetLanguage(language);
     ChooseSettingsFile();
 
     QSettings settings;

@@ -33,13 +33,14 @@ unchanged, and the exit status is 1.
                      beside the program)
   --encoding E       the settings file's code page without a byte order
                      mark: gb18030 (default), utf-8 or any name iconv knows
+  --lang en|zh       the language of the library's texts (default: by locale)
   -h, --help         show this help
 )";
     }
 
     void Declare(Arguments& arguments) const override {
         arguments.Declare(m_units ? "json help|h" : "json help|h display",
-                          "settings encoding output|o");
+                          "settings encoding output|o lang");
     }
 
     int Run(const Arguments& arguments) override {

@@ -85,11 +85,11 @@ size_t Arguments::Parse(const std::vector<std::string>& arguments, bool leadingO
 
 void common::Declare(Arguments& arguments, bool withPlot, const std::string& flags,
                      const std::string& values) {
-    arguments.Declare("csv json quiet|q progress help|h strict units-row " + flags,
-                      (withPlot
-                           ? "encoding settings output|o null-text plot depth-range depth-scale "
-                           : "encoding settings output|o null-text ") +
-                          values);
+    arguments.Declare(
+        "csv json quiet|q progress help|h strict units-row " + flags,
+        (withPlot ? "encoding settings output|o null-text lang plot depth-range depth-scale "
+                  : "encoding settings output|o null-text lang ") +
+            values);
 }
 
 const char* common::Help() {
@@ -109,6 +109,7 @@ const char* common::Help() {
                      when valid throughout, else GB18030)
   --settings FILE    column-name settings (default: welldata.well_attri.ini
                      beside the program)
+  --lang en|zh       the library's language (default: en for an en_* locale)
   -q, --quiet        no progress bar; --progress one even without a terminal
   -h, --help         show this help
 )";

@@ -9,19 +9,16 @@
 #include "welldata/RecordColumns.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <type_traits>
 #include <variant>
 #include <vector>
 
 using Column = welldata::RecordColumn;
-// A value as UTF-8 text: numbers in the shortest text that reads back the same.
-std::string CellText(const Column& column, size_t row);
+using welldata::CellText;
+using welldata::NumberText;
 
 struct Property {
     using Value = std::variant<std::wstring, double, bool, std::vector<float>>;
@@ -56,19 +53,6 @@ struct Table {
     }
 };
 
-// The shortest text that reads back as the same number; without an exponent
-// from 1 to 10^15, so that coordinates read 20512345 rather than 2.0512345e+07.
-template <class Number> std::string NumberText(Number value) {
-    char buffer[64];
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    if constexpr (std::is_floating_point_v<Number>) {
-        if (std::fabs(value) >= 1 && std::fabs(value) < 1e15)
-            end =
-                std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
-    }
-    return std::string(buffer, end);
-}
-
 // Where and in which form the results go: standard output ("-") or a file, as
 // UTF-8; a readable summary per file, CSV or JSON (Writers.cpp).
 using Failures = std::vector<std::pair<std::wstring, std::wstring>>; // file, reason
@@ -81,9 +65,8 @@ void FlushOutput(std::ostream& out, const std::string& path);
 
 class ReportWriter {
 public:
-    // Opens `path` ("-" is standard output); throws std::runtime_error when it
-    // cannot be created.
-    // The form --csv or --json chooses, a summary without them.
+    // The form --csv or --json chooses, a summary without them, writing to
+    // --output (OpenOutput).
     static std::unique_ptr<ReportWriter> Create(const Arguments& arguments);
     virtual ~ReportWriter() = default;
 

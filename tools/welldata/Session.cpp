@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <regex>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -25,18 +26,9 @@ constexpr size_t kReasonWidth = 120;
 
 // A message on one line: its white space runs become single blanks.
 std::wstring OneLine(const std::wstring& text) {
-    std::wstring line;
-    for (wchar_t c : text) {
-        const bool blank = c == L' ' || c == L'\n' || c == L'\r' || c == L'\t';
-        if (!blank || (!line.empty() && line.back() != L' '))
-            line += blank ? L' ' : c;
-    }
+    std::wstring line = std::regex_replace(text, std::wregex(L"\\s+"), L" ");
+    line.erase(0, line.find_first_not_of(L' '));
     return line.erase(line.find_last_not_of(L' ') + 1);
-}
-
-std::wstring FileNameOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"/\\");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 // "plot.png" with "-<stem of file>" inserted before its extension.
@@ -122,7 +114,7 @@ std::wstring Session::BeginFile(const std::string& operand, size_t index) {
     m_messages.SetFile(m_fileName);
     m_report.reset();
     if (m_progress) {
-        std::wstring label = FileNameOf(m_fileName);
+        std::wstring label = std::filesystem::path(m_fileName).filename().wstring();
         if (m_fileCount > 1)
             label = L"[" + std::to_wstring(index + 1) + L"/" + std::to_wstring(m_fileCount) +
                     L"] " + label;

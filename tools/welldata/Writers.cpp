@@ -322,8 +322,9 @@ private:
     static std::string Report(const Table& table) {
         const welldata::LoadReport& report = *table.report;
         const auto lines = [](const welldata::ReportedLines& found) {
-            return Object({{"count", std::to_string(found.count)},
-                           {"lines", PropertyText{true}(found.lines)}});
+            const std::vector<double> numbers(found.lines.begin(), found.lines.end()); // exact
+            return Object(
+                {{"count", std::to_string(found.count)}, {"lines", PropertyText{true}(numbers)}});
         };
         std::string sentences;
         for (const std::wstring& finding : Findings(table))
@@ -384,14 +385,6 @@ private:
 };
 
 } // namespace
-
-std::string CellText(const Column& column, size_t row) {
-    if (const auto* floats = std::get_if<std::vector<float>>(&column.values))
-        return NumberText((*floats)[row]);
-    if (const auto* doubles = std::get_if<std::vector<double>>(&column.values))
-        return NumberText((*doubles)[row]);
-    return welldata::ToUtf8(std::get<std::vector<std::wstring>>(column.values)[row]);
-}
 
 std::unique_ptr<ReportWriter> ReportWriter::Create(const Arguments& arguments) {
     std::unique_ptr<ReportWriter> writer;

@@ -1,6 +1,7 @@
 // welldata: loads every kind of well data from the command line, through the
 // library's installed API as any host does.
 #include "Commands.h"
+#include "welldata/Language.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -66,6 +67,10 @@ int RunCommand(const CommandEntry& entry, const std::vector<std::string>& argume
         parsed.Parse(arguments);
         if (parsed.Has("help"))
             return Write(stdout, command->Help(), kExitSuccess);
+        welldata::Language language = welldata::Language::Chinese;
+        if (!welldata::ChooseLanguage(parsed.Value("lang"), language))
+            throw UsageError("unknown language '" + *parsed.Value("lang") + "' (use en or zh)");
+        welldata::SetLanguage(language);
         return command->Run(parsed);
     } catch (const UsageError& error) {
         return Write(stderr,
