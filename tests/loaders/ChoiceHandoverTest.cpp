@@ -3,6 +3,7 @@
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
+#include "loaders/CWellPath.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,25 @@ TEST_F(ChoiceHandover, PathColumnsLessOneAndUnitsEvenWithoutConversion) {
     log.TakeChoices(assignment);
     ASSERT_TRUE(log.LoadPath());
     EXPECT_FLOAT_EQ(path.dqPoints.front().fMD, 30.48f);
+}
+
+// A layout without MD leaves the loader's MD column alone; with MD, a column
+// left at 0 arrives as 65535 and is never found.
+TEST_F(ChoiceHandover, PathWithoutMdKeepsTheMdColumnAndAnUnchosenOneIsNeverFound) {
+    struct InspectedPath : CWellPath {
+        using CWellPath::CWellPath;
+        using CWellPath::MDColumn;
+    } loader{&file.reader, &path};
+    loader.SetMDColumn(7);
+    welldata::PathColumnAssignment assignment;
+    assignment.dataType = PATH_X_Y_Z;
+    assignment.columns = {0, 0, 0, 0, 0, 0, 1, 2, 3};
+    loader.TakeChoices(assignment);
+    EXPECT_EQ(loader.MDColumn(), 7);
+    EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
+    assignment.hasMd = true;
+    loader.TakeChoices(assignment);
+    EXPECT_EQ(loader.MDColumn(), 65535);
 }
 
 TEST_F(ChoiceHandover, ALogPathOnlyWhenCompleteAndThenWithItsMd) {
