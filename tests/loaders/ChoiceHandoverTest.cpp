@@ -82,8 +82,10 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     curves.strGroupName = L"earlier";
     welldata::WellLogChoices choices;
     choices.curves.resize(1);
-    choices.curves.front().strType = L"Depth";
+    choices.curves.front().strType = L"DEPTH";
+    choices.curves.front().strUnit = L"英尺"; // each page writes its own units
     ASSERT_TRUE(log.TakeChoices(choices));
+    EXPECT_EQ(curves.lstCurves.front().strUnit, L"英尺");
     EXPECT_EQ(curves.strGroupName, L"earlier");
     EXPECT_EQ(curves.nGroupMode, 1);
     EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
@@ -93,6 +95,7 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     ASSERT_TRUE(log.TakeMultiWellChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"新组");
     EXPECT_EQ(curves.nGroupMode, 0);
+    EXPECT_EQ(curves.lstCurves.front().strUnit, L"ft");
     choices.groupName.clear(); // the multi-well batch hands its name box over, empty or not
     ASSERT_TRUE(log.TakeMultiWellChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"");
