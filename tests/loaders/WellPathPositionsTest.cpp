@@ -130,15 +130,14 @@ STRUCT_WELL_PATH LoadedOf(const ArcWell& well, int type, const std::vector<doubl
     CWellPath loader(&file.reader, &path);
     loader.SetDataType(type);
     loader.SetHasMD(true);
-    loader.SetMDColumn(0);
-    loader.SetINCLColumn(1);
-    loader.SetAZIMColumn(2);
-    loader.SetTVDColumn(1);
-    loader.SetZColumn(1);
-    loader.SetDXColumn(2);
-    loader.SetXColumn(2);
-    loader.SetDYColumn(3);
-    loader.SetYColumn(3);
+    // Every layout's fields in the columns of their slots.
+    using C = CWellPath;
+    for (auto set : {&C::SetINCLColumn, &C::SetTVDColumn, &C::SetZColumn})
+        (loader.*set)(1);
+    for (auto set : {&C::SetAZIMColumn, &C::SetDXColumn, &C::SetXColumn})
+        (loader.*set)(2);
+    for (auto set : {&C::SetDYColumn, &C::SetYColumn})
+        (loader.*set)(3);
     EXPECT_TRUE(loader.LoadPath());
     return path;
 }
