@@ -42,11 +42,9 @@ TEST_F(HeadlessLoad, WellHeadsFromRecognisedColumnsWithTheirUnits) {
     ASSERT_TRUE(load.ReadFile(Write(table), choices));
     ASSERT_EQ(load.GetWellHead().size(), 2u);
     const STRUCT_WELL_HEAD& first = load.GetWellHead().front();
-    EXPECT_EQ(first.strWellName, L"A1");
-    EXPECT_EQ(first.strWellType, L"oil");
+    EXPECT_EQ(std::tie(first.strWellName, first.strWellType, first.dY2, first.fKB),
+              std::make_tuple(L"A1", L"oil", 2000.0, 100.0f));
     EXPECT_DOUBLE_EQ(first.dX, 304.8);
-    EXPECT_DOUBLE_EQ(first.dY2, 2000);
-    EXPECT_FLOAT_EQ(first.fKB, 100);
     EXPECT_EQ(load.GetData()->size(), 3u) << "a well head load leaves its rows";
     EXPECT_FALSE(load.GetLastFailure().Failed());
 
@@ -126,18 +124,16 @@ TEST_F(HeadlessLoad, LogTableWithTheSuggestedCurvesAndAPath) {
     ASSERT_TRUE(load.ReadFile(Write(table), choices));
     const auto& curves = load.GetWellLog().lstCurves;
     const STRUCT_CURVE_ITEM& depth = curves.front();
-    EXPECT_EQ(depth.strName, L"DEPTH");
-    EXPECT_EQ(depth.strDisplayName, L"深度");
-    EXPECT_EQ(depth.strUnit, L"英尺") << "the single well import keeps foot as written";
+    // The single well import keeps foot as written.
+    EXPECT_EQ(std::tie(depth.strName, depth.strDisplayName, depth.strUnit),
+              std::make_tuple(L"DEPTH", L"深度", L"英尺"));
     EXPECT_FLOAT_EQ(depth.vecValues.front(), 304.8f);
     const STRUCT_CURVE_ITEM& rt = *std::next(curves.begin());
-    EXPECT_TRUE(rt.bLogarithmic);
-    EXPECT_EQ(rt.strUnit, L"Ω·M");
+    EXPECT_TRUE(rt.bLogarithmic && rt.strUnit == L"Ω·M");
     EXPECT_EQ(std::next(curves.begin(), 2)->vecValues.front(), welldata::kNullValue);
     EXPECT_EQ(load.GetWellLog().nGroupMode, 1);
     ASSERT_EQ(load.GetWellPath().dqPoints.size(), 2u);
-    EXPECT_EQ(load.GetWellPath().nDataType, PATH_X_Y_Z);
-    EXPECT_DOUBLE_EQ(load.GetWellPath().dqPoints.back().uAzimOrX.dValue, 5.5);
+    EXPECT_EQ(load.GetWellPath().dqPoints.back().uAzimOrX.dValue, 5.5);
 
     // Both depth curve problems, and a path asked for without its columns.
     choices.curves.back().strType = L"Depth";
@@ -164,8 +160,8 @@ TEST_F(HeadlessLoad, RockCoreTables) {
     ASSERT_TRUE(load.ReadFile(Write(table), description));
     const auto& intervals = load.GetRockCoreDescribe().lstItems;
     ASSERT_EQ(intervals.size(), 2u);
-    EXPECT_EQ(intervals.back().strDescribe, L"shale");
-    EXPECT_FLOAT_EQ(intervals.back().fTop, 1603.5f);
+    EXPECT_EQ(std::tie(intervals.back().strDescribe, intervals.back().fTop),
+              std::make_tuple(L"shale", 1603.5f));
     EXPECT_EQ(load.GetRockCoreDescribe().strColumnName, L"LITHOLOGY");
 
     welldata::CoreAnalysisChoices analysis =

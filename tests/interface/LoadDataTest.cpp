@@ -10,8 +10,6 @@
 using COMMON::LDT_WELL_PATH;
 
 TEST(LoadData, TheLastObjectConstructedDecidesTheProcessType) {
-    CLoadData data;
-    EXPECT_EQ(CLoadData::GetProcessLoadType(), COMMON::LDT_WELL_HEAD);
     CLoadData first(LDT_WELL_PATH);
     EXPECT_EQ(CLoadData::GetProcessLoadType(), LDT_WELL_PATH);
     CLoadData second(COMMON::LDT_MULTI_WELL_LOG);

@@ -3,6 +3,7 @@
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
+#include "loaders/CWellPath.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,25 @@ TEST_F(ChoiceHandover, PathColumnsLessOneAndUnitsEvenWithoutConversion) {
     EXPECT_FLOAT_EQ(path.dqPoints.front().fMD, 30.48f);
 }
 
+// A layout without MD leaves the loader's MD column alone; with MD, a column
+// left at 0 arrives as 65535 and is never found.
+TEST_F(ChoiceHandover, PathWithoutMdKeepsTheMdColumnAndAnUnchosenOneIsNeverFound) {
+    struct InspectedPath : CWellPath {
+        using CWellPath::CWellPath;
+        using CWellPath::MDColumn;
+    } loader{&file.reader, &path};
+    loader.SetMDColumn(7);
+    welldata::PathColumnAssignment assignment;
+    assignment.dataType = PATH_X_Y_Z;
+    assignment.columns = {0, 0, 0, 0, 0, 0, 1, 2, 3};
+    loader.TakeChoices(assignment);
+    EXPECT_EQ(loader.MDColumn(), 7);
+    EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
+    assignment.hasMd = true;
+    loader.TakeChoices(assignment);
+    EXPECT_EQ(loader.MDColumn(), 65535);
+}
+
 TEST_F(ChoiceHandover, ALogPathOnlyWhenCompleteAndThenWithItsMd) {
     file.reader.SetHeaderSearch(true);
     file.Write("DEPTH INCL AZIM\n100 1 300\n");
@@ -62,8 +82,10 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     curves.strGroupName = L"earlier";
     welldata::WellLogChoices choices;
     choices.curves.resize(1);
-    choices.curves.front().strType = L"Depth";
+    choices.curves.front().strType = L"DEPTH";
+    choices.curves.front().strUnit = L"英尺"; // each page writes its own units
     ASSERT_TRUE(log.TakeChoices(choices));
+    EXPECT_EQ(curves.lstCurves.front().strUnit, L"英尺");
     EXPECT_EQ(curves.strGroupName, L"earlier");
     EXPECT_EQ(curves.nGroupMode, 1);
     EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
@@ -73,6 +95,7 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     ASSERT_TRUE(log.TakeMultiWellChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"新组");
     EXPECT_EQ(curves.nGroupMode, 0);
+    EXPECT_EQ(curves.lstCurves.front().strUnit, L"ft");
     choices.groupName.clear(); // the multi-well batch hands its name box over, empty or not
     ASSERT_TRUE(log.TakeMultiWellChoices(choices));
     EXPECT_EQ(curves.strGroupName, L"");

@@ -123,19 +123,6 @@ TEST(CurveUnitNormalizerTest, RewritesUnitsFlagsOhmMetresAndNamesCurves) {
     }
 }
 
-TEST(CurveUnitNormalizerTest, ExactlyOneDepthCurve) {
-    std::list<STRUCT_CURVE_ITEM> curves{Curve(L"GR", L"")};
-    const auto problem = [&] {
-        return CurveUnitNormalizer::DepthCurveProblem(
-            CurveUnitNormalizer::CountDepthCurves(curves));
-    };
-    EXPECT_STREQ(problem(), L"添加井曲线时,必须有深度,请确认之后重试。");
-    curves.push_back(Curve(L"Depth", L""));
-    EXPECT_EQ(problem(), nullptr);
-    curves.push_back(Curve(L"DEPTH", L""));
-    EXPECT_STREQ(problem(), L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
-}
-
 } // namespace
 
 // Real-world check: every public corpus file the LAS page can list, with all

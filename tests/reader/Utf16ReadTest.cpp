@@ -126,7 +126,6 @@ TEST(Utf16Read, ProgressEndsWhereTheUtf8TwinsDoes) {
         return bar.position;
     };
     // 20 steps reading whatever the size of the characters, 61 parsing.
-    EXPECT_EQ(steps(Narrow(table), "UTF-8"), 81);
     EXPECT_EQ(steps(Utf16(table), "UTF-16LE"), 81);
     EXPECT_EQ(steps(Utf16(WithLineEnds(table, L"\r\n"), true, true), "UTF-16BE"), 81);
 }
