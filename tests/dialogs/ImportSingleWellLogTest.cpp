@@ -6,7 +6,7 @@
 #include "controls/CEditListCtrl.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
-#include "dialogs/LogDialogFixture.h"
+#include "dialogs/DialogFixture.h"
 #include "pages/CDlgSingleWellLogHints.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
@@ -59,11 +59,7 @@ protected:
     // Runs the dialog on a log table (or a LAS file) with the text `bytes`.
     int Run(const std::string& bytes, const std::function<void(Dlg&)>& drive,
             bool withLoader = true) {
-        const bool las = bytes.starts_with("~V");
-        file.Write(bytes).SetDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
-        file.reader.SetHeaderSearch(!las);
-        file.reader.SetHeaderRow(!las);
-        file.reader.EnsureSections();
+        uitest::WriteDataFile(file, bytes, true);
         return RunDialog(drive, withLoader);
     }
     // Runs the dialog on a sample with the sample settings.
@@ -76,7 +72,6 @@ protected:
 } // namespace
 
 TEST_F(ImportSingleWellLog, OpensOnItsHintsWithoutAngleUnitsAndCancelHandsNothingOver) {
-    record.strGroupName = L"kept";
     const int result = RunSample("well_log.txt", [](Dlg& d) {
         EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
         uitest::SaveScreenshot(&d, "import-well-log-hints.png");
@@ -92,10 +87,8 @@ TEST_F(ImportSingleWellLog, OpensOnItsHintsWithoutAngleUnitsAndCancelHandsNothin
         uitest::PressCancel(&d);
     });
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_FALSE(dialog->GetHandedOver().has_value() || loader.HasUserCurveList());
-    EXPECT_EQ(record.strGroupName, L"kept");
-    EXPECT_EQ(record.nGroupMode, 0);
-    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_FALSE(dialog->GetHandedOver().has_value() || loader.HasUserCurveList() ||
+                 record.nGroupMode != 0 || messages.Count() != 0);
 }
 
 TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesChoice) {
@@ -201,18 +194,17 @@ TEST_F(ImportSingleWellLog, AWellPathInTheLogFileIsHandedOverWhenItsColumnsAreCo
                       uitest::PressOk(&d);
                   }),
               QDialog::Accepted);
-    const welldata::WellLogChoices& handed = *dialog->GetHandedOver();
-    EXPECT_TRUE(handed.withWellPath);
-    EXPECT_EQ(handed.path.dataType, PATH_LOG_MD_INCL_AZIM);
-    EXPECT_EQ(handed.path.Column(PathColumn::Md), 1);
-    EXPECT_EQ(handed.path.Column(PathColumn::Incl), 2);
-    EXPECT_EQ(handed.path.Column(PathColumn::Azim), 3);
-    // The loader reads INCL from column 1, AZIM from 2 and MD from 0 (0-based).
+    const welldata::PathColumnAssignment& handed = dialog->GetHandedOver()->path;
+    EXPECT_TRUE(dialog->GetHandedOver()->withWellPath);
+    EXPECT_EQ(std::tuple(handed.dataType, handed.Column(PathColumn::Md),
+                         handed.Column(PathColumn::Incl), handed.Column(PathColumn::Azim)),
+              std::tuple(PATH_LOG_MD_INCL_AZIM, 1, 2, 3));
+    // The loader reads each value from the column the dialog named.
     ASSERT_TRUE(record.bWithWellPath && loader.LoadLog());
     ASSERT_EQ(path.dqPoints.size(), 2u);
-    EXPECT_EQ(path.dqPoints[1].fMD, 1010.0f);
-    EXPECT_EQ(path.dqPoints[1].fInclOrDepth, 2.5f);
-    EXPECT_EQ(path.dqPoints[1].uAzimOrX.fValue, 121.0f);
+    const COMMON::STRUCT_WELL_PATH_POINT& point = path.dqPoints[1];
+    EXPECT_EQ(std::tuple(point.fMD, point.fInclOrDepth, point.uAzimOrX.fValue),
+              std::tuple(1010.0f, 2.5f, 121.0f));
 
     // An X, Y, Z path (its columns are not in the file, so it is not loaded,
     // and nothing is said) leaves only the mean sea level; another layout
