@@ -98,10 +98,11 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesCh
         CEditListCtrl* list = d.GetDataPage()->GetCurveList();
         uitest::PressOk(&d); // two types that read depth, in different letter cases
         ASSERT_EQ(messages.Count(), 1u);
-        EXPECT_EQ(messages.Messages().back().text,
-                  L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
-        EXPECT_EQ(messages.Messages().back().caption, welldata::kProductCaption);
-        EXPECT_EQ(messages.Messages().back().owner, welldata::MessageOwner::Dialog);
+        const welldata::MessageRequest& m = messages.Messages().back();
+        EXPECT_EQ(std::tuple(m.text, m.caption, m.owner),
+                  std::tuple(std::wstring(L"添加井曲线时,有且仅有一个深度道,请确认之后重试。"),
+                             std::wstring(welldata::kProductCaption),
+                             welldata::MessageOwner::Dialog));
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(record.bSkipNullValues) << "handed over before the check";
         EXPECT_FALSE(loader.HasUserCurveList());
@@ -133,11 +134,9 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesCh
     ASSERT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(messages.Count(), 2u);
     const welldata::WellLogChoices& handed = *dialog->GetHandedOver();
-    EXPECT_EQ(handed.groupName, L"");
-    EXPECT_EQ(handed.groupMode, 0);
-    EXPECT_EQ(handed.depthReference, DEPTH_REF_OTHER);
-    EXPECT_EQ(handed.referenceElevation, 12.5f);
-    EXPECT_EQ(handed.depthUnit, COMMON::COOR_UNIT_FT);
+    EXPECT_EQ(std::tuple(handed.groupName, handed.groupMode, handed.depthReference,
+                         handed.referenceElevation, handed.depthUnit),
+              std::tuple(std::wstring(), 0, DEPTH_REF_OTHER, 12.5f, COMMON::COOR_UNIT_FT));
     EXPECT_TRUE(loader.HasUserCurveList() && loader.GetConvertUnits());
     EXPECT_EQ(record.vecNullValues, std::vector<float>{-999.25f});
     ASSERT_EQ(record.lstCurves.size(), 2u);
@@ -169,11 +168,11 @@ TEST_F(ImportSingleWellLog, TheUnitTabStartsWithTheLasUnitsUntilTheUserChangesIt
         uitest::PressOk(&d);
     });
     ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(dialog->GetHandedOver()->depthUnit, COMMON::COOR_UNIT_IN);
     EXPECT_TRUE(dialog->GetHandedOver()->convertUnits);
+    EXPECT_EQ(dialog->GetHandedOver()->depthUnit, COMMON::COOR_UNIT_IN);
     ASSERT_EQ(record.lstCurves.size(), 4u);
-    EXPECT_EQ(record.lstCurves.front().nColumn, 1);
-    EXPECT_EQ(record.lstCurves.back().strUnit, L"OHMM");
+    EXPECT_EQ(std::tuple(record.lstCurves.front().nColumn, record.lstCurves.back().strUnit),
+              std::tuple(1, std::wstring(L"OHMM")));
     EXPECT_EQ(messages.Count(), 0u);
 }
 
