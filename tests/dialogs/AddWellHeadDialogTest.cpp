@@ -7,7 +7,6 @@
 #include "uisupport/WidgetDriver.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -22,10 +21,6 @@ QLineEdit* Edit(const QWidget* dialog, int id) {
 
 void Type(const QWidget* dialog, int id, const char* text) {
     uitest::RetypeText(Edit(dialog, id), QString::fromUtf8(text));
-}
-
-void Click(const QWidget* dialog, int id) {
-    uitest::ClickButton(uitest::Control<QCheckBox>(dialog, id));
 }
 
 // The well head OK gave: name, type, X, X2, Y, Y2, KB, top and bottom.
@@ -79,8 +74,8 @@ TEST(AddWellHeadDialog, OpensWithThePresetValuesAndCancelLeavesAnEmptyResult) {
         uitest::SaveScreenshot(symbols->view()->window(), "add-well-head-symbols.png");
         symbols->hidePopup();
         // "convert" ticked and unticked again leaves both unit lists out of use.
-        Click(&d, Dialog::IDC_CONVERT);
-        Click(&d, Dialog::IDC_CONVERT);
+        uitest::PressButton(&d, Dialog::IDC_CONVERT);
+        uitest::PressButton(&d, Dialog::IDC_CONVERT);
         for (int id : {Dialog::IDC_COOR_UNIT, Dialog::IDC_ELEVATION_UNIT})
             EXPECT_FALSE(uitest::Control<QComboBox>(&d, id)->isEnabled()) << id;
         uitest::PressCancel(&d);
@@ -145,7 +140,7 @@ TEST(AddWellHeadDialog, OkReadsNumbersAsTypedAndConvertsOnlyTheCoordinates) {
             Type(&d, Dialog::IDC_TOP_DEPTH, c.top);
             Type(&d, Dialog::IDC_BOTTOM_DEPTH, c.bottom);
             for (int i = 0; i < c.clicks; ++i)
-                Click(&d, Dialog::IDC_MEASURED_INTERVAL);
+                uitest::PressButton(&d, Dialog::IDC_MEASURED_INTERVAL);
             for (int id : {Dialog::IDC_TOP_DEPTH, Dialog::IDC_BOTTOM_DEPTH})
                 EXPECT_EQ(Edit(&d, id)->isReadOnly(), c.clicks == 2) << id;
             if (c.symbol != nullptr)
@@ -153,7 +148,7 @@ TEST(AddWellHeadDialog, OkReadsNumbersAsTypedAndConvertsOnlyTheCoordinates) {
                                         QString::fromUtf8(c.symbol));
             if (c.unit == nullptr)
                 return;
-            Click(&d, Dialog::IDC_CONVERT);
+            uitest::PressButton(&d, Dialog::IDC_CONVERT);
             auto* units = uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT);
             EXPECT_TRUE(units->isEnabled());
             uitest::ChooseComboText(units, c.unit);

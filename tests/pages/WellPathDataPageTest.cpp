@@ -14,10 +14,6 @@ using Page = CDlgSingleWellPathInputData;
 
 namespace {
 
-// The lists in the order the page keeps its columns: MD, row 1, row 2, row 3.
-constexpr int kListIds[] = {Page::IDC_MD_COLUMN, Page::IDC_ROW1_COLUMN, Page::IDC_ROW2_COLUMN,
-                            Page::IDC_ROW3_COLUMN};
-
 std::string Gb18030(const wchar_t* text) {
     return welldata::MultiByteConverter("GB18030").ToMultiByte(text);
 }
@@ -38,10 +34,11 @@ protected:
     QString Lists() {
         QStringList texts;
         const int labels[] = {0, Page::IDC_ROW1_LABEL, Page::IDC_ROW2_LABEL, Page::IDC_ROW3_LABEL};
+        const int lists[] = {Page::IDC_MD_COLUMN, Page::IDC_ROW1_COLUMN, Page::IDC_ROW2_COLUMN,
+                             Page::IDC_ROW3_COLUMN};
         for (int i = 0; i < 4; ++i)
             texts << (i == 0 ? QString("MD") : Control<QLabel>(labels[i])->text()) + "=" +
-                         (List(kListIds[i])->isEnabled() ? "" : "~") +
-                         List(kListIds[i])->currentText();
+                         (List(lists[i])->isEnabled() ? "" : "~") + List(lists[i])->currentText();
         return texts.join(' ');
     }
 
