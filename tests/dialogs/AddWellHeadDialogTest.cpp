@@ -7,12 +7,10 @@
 #include "uisupport/WidgetDriver.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-using testing_support::MessageCapture;
 using Dialog = CDlgAddWellHead;
 
 namespace {
@@ -23,10 +21,6 @@ QLineEdit* Edit(const QWidget* dialog, int id) {
 
 void Type(const QWidget* dialog, int id, const char* text) {
     uitest::RetypeText(Edit(dialog, id), QString::fromUtf8(text));
-}
-
-void Click(const QWidget* dialog, int id) {
-    uitest::ClickButton(uitest::Control<QCheckBox>(dialog, id));
 }
 
 // The well head OK gave: name, type, X, X2, Y, Y2, KB, top and bottom.
@@ -46,23 +40,21 @@ struct Entries {
     const char* kb = "";
 };
 
-// Types the entries, runs `more`, presses OK and, when it does not end the
-// dialog, Cancel. Returns exec()'s result; `stayedOpen` tells whether OK kept
-// the dialog open.
-int TypeAndOk(Dialog& dialog, const Entries& entries, bool& stayedOpen,
-              const std::function<void(QDialog&)>& more = {}) {
+// Types the entries, runs `more` and presses OK (then Cancel when OK leaves
+// the dialog open). Returns whether OK ended it.
+bool TypeAndOk(Dialog& dialog, const Entries& entries,
+               const std::function<void(QDialog&)>& more = {}) {
     return uitest::RunModal(dialog, [&](QDialog& d) {
-        Type(&d, Dialog::IDC_NAME, entries.name);
-        Type(&d, Dialog::IDC_X, entries.x);
-        Type(&d, Dialog::IDC_Y, entries.y);
-        Type(&d, Dialog::IDC_KB, entries.kb);
-        if (more)
-            more(d);
-        uitest::PressOk(&d);
-        stayedOpen = d.isVisible();
-        if (stayedOpen)
-            uitest::PressCancel(&d);
-    });
+               Type(&d, Dialog::IDC_NAME, entries.name);
+               Type(&d, Dialog::IDC_X, entries.x);
+               Type(&d, Dialog::IDC_Y, entries.y);
+               Type(&d, Dialog::IDC_KB, entries.kb);
+               if (more)
+                   more(d);
+               uitest::PressOk(&d);
+               if (d.isVisible())
+                   uitest::PressCancel(&d);
+           }) == QDialog::Accepted;
 }
 
 TEST(AddWellHeadDialog, OpensWithThePresetValuesAndCancelLeavesAnEmptyResult) {
@@ -77,11 +69,15 @@ TEST(AddWellHeadDialog, OpensWithThePresetValuesAndCancelLeavesAnEmptyResult) {
         EXPECT_EQ(shown, (QStringList{"井A1", "513", "4376210", "1194", "", "2010"}));
         auto* symbols = uitest::Control<CPictureComboBox>(&d, Dialog::IDC_SYMBOL);
         EXPECT_EQ(symbols->currentText(), "设计井");
-        EXPECT_FALSE(uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT)->isEnabled());
         uitest::SaveScreenshot(&d, "add-well-head.png");
         symbols->showPopup();
         uitest::SaveScreenshot(symbols->view()->window(), "add-well-head-symbols.png");
         symbols->hidePopup();
+        // "convert" ticked and unticked again leaves both unit lists out of use.
+        uitest::PressButton(&d, Dialog::IDC_CONVERT);
+        uitest::PressButton(&d, Dialog::IDC_CONVERT);
+        for (int id : {Dialog::IDC_COOR_UNIT, Dialog::IDC_ELEVATION_UNIT})
+            EXPECT_FALSE(uitest::Control<QComboBox>(&d, id)->isEnabled()) << id;
         uitest::PressCancel(&d);
     });
     EXPECT_EQ(result, QDialog::Rejected);
@@ -94,10 +90,8 @@ TEST(AddWellHeadDialog, OkListsEveryProblemInOneMessageAndStaysOpen) {
     const std::wstring kZeroX = L"“X坐标”不能为0值；\r\n";
     const std::wstring kNoY = L"“Y坐标”不能为空；\r\n";
     const std::wstring kZeroY = L"“Y坐标”不能为0值；\r\n";
-    const struct {
-        Entries entries;
-        std::wstring message; // empty: accepted
-    } cases[] = {
+    const std::pair<Entries, std::wstring> cases[] = {
+        // no message: accepted
         {{"", "100", "200"}, kNoName},
         {{"W1", "0", "200"}, kZeroX},
         {{"W1", "", "200"}, kNoX + kZeroX},
@@ -106,22 +100,15 @@ TEST(AddWellHeadDialog, OkListsEveryProblemInOneMessageAndStaysOpen) {
         {{"W1", "100", "-0.0"}, kZeroY},
         {{"W1", "100", " 200"}, L""}, // leading blanks are skipped
     };
-    for (const auto& c : cases) {
-        MessageCapture messages;
+    for (const auto& [entries, message] : cases) {
+        testing_support::MessageCapture messages;
         Dialog dialog;
-        bool stayedOpen = false;
-        const int result = TypeAndOk(dialog, c.entries, stayedOpen);
-        EXPECT_EQ(stayedOpen, !c.message.empty()) << c.entries.x;
-        EXPECT_EQ(result, c.message.empty() ? QDialog::Accepted : QDialog::Rejected);
-        if (c.message.empty()) {
-            EXPECT_EQ(messages.Count(), 0u);
-            continue;
-        }
-        EXPECT_EQ(messages.Single(), c.message) << c.entries.x;
-        for (const welldata::MessageRequest& message : messages.Messages()) {
-            EXPECT_EQ(message.caption, L"Welvorax");
-            EXPECT_EQ(message.owner, welldata::MessageOwner::Dialog);
-        }
+        EXPECT_EQ(TypeAndOk(dialog, entries), message.empty()) << entries.x;
+        ASSERT_EQ(messages.Count(), message.empty() ? 0u : 1u) << entries.x;
+        for (const welldata::MessageRequest& m : messages.Messages())
+            EXPECT_EQ(
+                std::tuple(m.text, m.caption, m.owner),
+                std::tuple(message, std::wstring(L"Welvorax"), welldata::MessageOwner::Dialog));
     }
 }
 
@@ -149,25 +136,23 @@ TEST(AddWellHeadDialog, OkReadsNumbersAsTypedAndConvertsOnlyTheCoordinates) {
     };
     for (const auto& c : cases) {
         Dialog dialog;
-        bool stayedOpen = true;
-        TypeAndOk(dialog, {"W1", c.x, "200", c.kb}, stayedOpen, [&c](QDialog& d) {
+        ASSERT_TRUE(TypeAndOk(dialog, {"W1", c.x, "200", c.kb}, [&c](QDialog& d) {
             Type(&d, Dialog::IDC_TOP_DEPTH, c.top);
             Type(&d, Dialog::IDC_BOTTOM_DEPTH, c.bottom);
             for (int i = 0; i < c.clicks; ++i)
-                Click(&d, Dialog::IDC_MEASURED_INTERVAL);
-            EXPECT_EQ(Edit(&d, Dialog::IDC_TOP_DEPTH)->isReadOnly(), c.clicks == 2);
-            EXPECT_EQ(Edit(&d, Dialog::IDC_BOTTOM_DEPTH)->isReadOnly(), c.clicks == 2);
+                uitest::PressButton(&d, Dialog::IDC_MEASURED_INTERVAL);
+            for (int id : {Dialog::IDC_TOP_DEPTH, Dialog::IDC_BOTTOM_DEPTH})
+                EXPECT_EQ(Edit(&d, id)->isReadOnly(), c.clicks == 2) << id;
             if (c.symbol != nullptr)
                 uitest::ChooseComboText(uitest::Control<QComboBox>(&d, Dialog::IDC_SYMBOL),
                                         QString::fromUtf8(c.symbol));
             if (c.unit == nullptr)
                 return;
-            Click(&d, Dialog::IDC_CONVERT);
+            uitest::PressButton(&d, Dialog::IDC_CONVERT);
             auto* units = uitest::Control<QComboBox>(&d, Dialog::IDC_COOR_UNIT);
             EXPECT_TRUE(units->isEnabled());
             uitest::ChooseComboText(units, c.unit);
-        });
-        ASSERT_FALSE(stayedOpen) << c.x;
+        })) << c.x;
         EXPECT_EQ(Described(dialog.GetWellHead()), c.head);
     }
 }

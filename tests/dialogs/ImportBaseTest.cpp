@@ -3,7 +3,7 @@
 // pages, and the reader's rows cleared when the dialog ends.
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportBase.h"
-#include "support/TestSupport.h"
+#include "dialogs/DataFile.h"
 #include "ui_TestImportDialog.h"
 #include "uisupport/WidgetDriver.h"
 
@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-using testing_support::MessageCapture;
 using testing_support::ScratchFile;
 
 namespace {
@@ -35,11 +34,10 @@ public:
 
 protected:
     void InitPages() override {
-        const wchar_t* titles[] = {L"说明", L"数据", L"单位"};
+        const char* titles[] = {"说明", "数据", "单位"};
         for (int i = 0; i < 3; ++i) {
-            pages[i] = new QWidget;
-            (new QVBoxLayout(pages[i]))->addWidget(new QLabel(QString::fromWCharArray(titles[i])));
-            AddPage(pages[i], QString::fromWCharArray(titles[i]));
+            (new QVBoxLayout(pages[i] = new QWidget))->addWidget(new QLabel(titles[i]));
+            AddPage(pages[i], titles[i]);
         }
         GetTabCtrl()->ShowTabPage(pages[0]);
     }
@@ -54,9 +52,9 @@ private:
 };
 
 // Opens the dialog, runs `look` once it is up and ends it with OK.
-int OpenAndLook(
+void OpenAndLook(
     TestImportDialog& dialog, const std::function<void()>& look = [] {}) {
-    return uitest::RunModal(dialog, [&look](QDialog& d) {
+    uitest::RunModal(dialog, [&look](QDialog& d) {
         look();
         uitest::PressOk(&d);
     });
@@ -82,77 +80,61 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
         return testing_support::FileBytes(testing_support::SamplePath(name));
     };
     const struct {
-        const char* name;
         std::string bytes;
         QString preview; // the whole preview, or its start when `whole` is false
         bool whole = false;
         const char* screenshot = nullptr;
     } cases[] = {
-        {"a table", "NAME MD_MEASURED_DEPTH_LONG X\nA1 1000 20\nA1 1001 20\n\nA1 1002 20\n",
+        {"NAME MD_MEASURED_DEPTH_LONG X\nA1 1000 20\nA1 1001 20\n\nA1 1002 20\n",
          table + QString(7, '\n') + "......", true},
         // The raw text of a LAS file: every line the reader kept, not only ten.
-        {"a LAS file", las, QString::fromStdString(las) + "......", true},
-        {"a header of one 10,000-character cell", std::string(10000, 'x') + "\n1\n",
-         "1:" + QString(10000, 'x') + "\n1" + QString(17, ' ')},
-        {"a row of 5,000 cells", "H\n" + manyCells + "\n",
+        {las, QString::fromStdString(las) + "......", true},
+        {std::string(10000, 'x') + "\n1\n", "1:" + QString(10000, 'x') + "\n1" + QString(17, ' ')},
+        {"H\n" + manyCells + "\n",
          "1:H" + QString(15, ' ') + "\n" + QString("1" + QString(17, ' ')).repeated(5000)},
         // No header cells: the first data row takes the header's place.
-        {"a header of blanks only", "  \n1 2\n", "1:1" + QString(15, ' ') + "2:2"},
-        {"bytes GB18030 does not decode", "NAME ID\n\x80\xff 1\n",
+        {"  \n1 2\n", "1:1" + QString(15, ' ') + "2:2"},
+        // Bytes GB18030 does not decode.
+        {"NAME ID\n\x80\xff 1\n",
          "1:NAME" + QString(12, ' ') + "2:ID" + QString(14, ' ') + "\n" + QChar(0xFFFD)},
-        {"well_path.txt", sample("well_path.txt"), "1:NAME", false, "import-dialog-well-path.png"},
-        {"rock_core_describe.txt", sample("rock_core_describe.txt"), "1:", false,
-         "import-dialog-core-describe.png"},
-        {"well_log.las", sample("well_log.las"), "~VERSION", false, "import-dialog-las.png"},
+        {sample("well_path.txt"), "1:NAME", false, "import-dialog-well-path.png"},
+        {sample("rock_core_describe.txt"), "1:", false, "import-dialog-core-describe.png"},
+        {sample("well_log.las"), "~VERSION", false, "import-dialog-las.png"},
     };
     for (const auto& c : cases) {
+        const std::string name = c.bytes.substr(0, 20);
         ScratchFile file;
-        file.Write(c.bytes);
-        const bool isLas = c.bytes.starts_with("~V");
-        if (isLas) {
-            file.reader.SetDataFormat(COMMON::WLDF_LAS);
-            file.reader.SetHeaderRow(false);
-            file.reader.EnsureSections();
-        }
-        TestImportDialog dialog(&file.reader);
-        ASSERT_EQ(OpenAndLook(dialog,
-                              [&] {
-                                  dialog.GetPreviewBox()->moveCursor(QTextCursor::Start);
-                                  if (c.screenshot != nullptr)
-                                      uitest::SaveScreenshot(&dialog, c.screenshot);
-                              }),
-                  QDialog::Accepted)
-            << c.name;
+        TestImportDialog dialog(&uitest::WriteDataFile(file, c.bytes));
+        OpenAndLook(dialog, [&] {
+            dialog.GetPreviewBox()->moveCursor(QTextCursor::Start);
+            if (c.screenshot != nullptr)
+                uitest::SaveScreenshot(&dialog, c.screenshot);
+        });
         if (c.whole)
-            EXPECT_EQ(dialog.Preview(), c.preview) << c.name;
+            EXPECT_EQ(dialog.Preview(), c.preview) << name;
         else
-            EXPECT_TRUE(dialog.Preview().startsWith(c.preview)) << c.name;
-        EXPECT_TRUE(dialog.Preview().endsWith("\n......")) << c.name;
-        EXPECT_EQ(dialog.headerRows, isLas ? 0u : 1u) << c.name; // offered once
-        EXPECT_TRUE(file.reader.GetRows().empty()) << c.name;    // cleared when it ended
-        EXPECT_TRUE(file.reader.TakePreviewText().empty()) << c.name;
+            EXPECT_TRUE(dialog.Preview().startsWith(c.preview)) << name;
+        EXPECT_TRUE(dialog.Preview().endsWith("\n......")) << name;
+        EXPECT_EQ(dialog.headerRows, c.bytes.starts_with("~V") ? 0u : 1u) << name; // offered once
+        EXPECT_TRUE(file.reader.GetRows().empty()) << name; // cleared when it ended
+        EXPECT_TRUE(file.reader.TakePreviewText().empty()) << name;
     }
 }
 
 TEST(ImportBase, AFileThatCannotBeReadEndsTheDialogBeforeItIsShown) {
-    const struct {
-        const char* name;
-        const char* bytes; // null: no such file
-        size_t messages;
-    } cases[] = {
-        {"empty file", "", 0}, {"only empty lines", "\n\n\r\n", 0}, {"missing", nullptr, 1}};
-    for (const auto& c : cases) {
+    // Empty, only empty lines, missing (null), and no reader at all.
+    for (const char* bytes : {"", "\n\n\r\n", static_cast<const char*>(nullptr)}) {
         ScratchFile file;
-        if (c.bytes != nullptr)
-            file.Write(c.bytes);
+        if (bytes != nullptr)
+            file.Write(bytes);
         else
             file.reader.SetFilePath(L"/no/such/folder/w1.txt");
-        MessageCapture messages;
+        testing_support::MessageCapture messages;
         TestImportDialog dialog(&file.reader);
-        EXPECT_EQ(dialog.exec(), QDialog::Rejected) << c.name;
-        EXPECT_FALSE(dialog.shown || dialog.IsFileRead()) << c.name;
-        EXPECT_EQ(dialog.pages[0], nullptr) << c.name; // no pages for an unread table
-        EXPECT_EQ(messages.Count(), c.messages) << c.name;
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+        EXPECT_FALSE(dialog.shown || dialog.IsFileRead());
+        EXPECT_EQ(dialog.pages[0], nullptr); // no pages for an unread table
+        EXPECT_EQ(messages.Count(), bytes == nullptr ? 1u : 0u);
     }
     TestImportDialog withoutReader(nullptr);
     EXPECT_EQ(withoutReader.exec(), QDialog::Rejected);
@@ -165,7 +147,6 @@ TEST(ImportBase, SelectingATabShowsItsPage) {
     TestImportDialog dialog(&file.reader);
     OpenAndLook(dialog, [&] {
         CTabCtrlExt* tabs = dialog.GetTabCtrl();
-        EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[0]);
         uitest::ClickTab(tabs, 2);
         EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[2]);
         EXPECT_TRUE(dialog.pages[2]->isVisible() && !dialog.pages[0]->isVisible());

@@ -6,7 +6,7 @@
 #include "controls/CEditListCtrl.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
-#include "dialogs/LogDialogFixture.h"
+#include "dialogs/DialogFixture.h"
 #include "pages/CDlgSingleWellLogHints.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
@@ -59,11 +59,7 @@ protected:
     // Runs the dialog on a log table (or a LAS file) with the text `bytes`.
     int Run(const std::string& bytes, const std::function<void(Dlg&)>& drive,
             bool withLoader = true) {
-        const bool las = bytes.starts_with("~V");
-        file.Write(bytes).SetDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
-        file.reader.SetHeaderSearch(!las);
-        file.reader.SetHeaderRow(!las);
-        file.reader.EnsureSections();
+        uitest::WriteDataFile(file, bytes, true);
         return RunDialog(drive, withLoader);
     }
     // Runs the dialog on a sample with the sample settings.
@@ -76,7 +72,6 @@ protected:
 } // namespace
 
 TEST_F(ImportSingleWellLog, OpensOnItsHintsWithoutAngleUnitsAndCancelHandsNothingOver) {
-    record.strGroupName = L"kept";
     const int result = RunSample("well_log.txt", [](Dlg& d) {
         EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
         uitest::SaveScreenshot(&d, "import-well-log-hints.png");
@@ -92,10 +87,8 @@ TEST_F(ImportSingleWellLog, OpensOnItsHintsWithoutAngleUnitsAndCancelHandsNothin
         uitest::PressCancel(&d);
     });
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_FALSE(dialog->GetHandedOver().has_value() || loader.HasUserCurveList());
-    EXPECT_EQ(record.strGroupName, L"kept");
-    EXPECT_EQ(record.nGroupMode, 0);
-    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_FALSE(dialog->GetHandedOver().has_value() || loader.HasUserCurveList() ||
+                 record.nGroupMode != 0 || messages.Count() != 0);
 }
 
 TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesChoice) {
@@ -105,10 +98,11 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesCh
         CEditListCtrl* list = d.GetDataPage()->GetCurveList();
         uitest::PressOk(&d); // two types that read depth, in different letter cases
         ASSERT_EQ(messages.Count(), 1u);
-        EXPECT_EQ(messages.Messages().back().text,
-                  L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
-        EXPECT_EQ(messages.Messages().back().caption, welldata::kProductCaption);
-        EXPECT_EQ(messages.Messages().back().owner, welldata::MessageOwner::Dialog);
+        const welldata::MessageRequest& m = messages.Messages().back();
+        EXPECT_EQ(std::tuple(m.text, m.caption, m.owner),
+                  std::tuple(std::wstring(L"添加井曲线时,有且仅有一个深度道,请确认之后重试。"),
+                             std::wstring(welldata::kProductCaption),
+                             welldata::MessageOwner::Dialog));
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(record.bSkipNullValues) << "handed over before the check";
         EXPECT_FALSE(loader.HasUserCurveList());
@@ -140,11 +134,9 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurveThenHandsOverEveryPagesCh
     ASSERT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(messages.Count(), 2u);
     const welldata::WellLogChoices& handed = *dialog->GetHandedOver();
-    EXPECT_EQ(handed.groupName, L"");
-    EXPECT_EQ(handed.groupMode, 0);
-    EXPECT_EQ(handed.depthReference, DEPTH_REF_OTHER);
-    EXPECT_EQ(handed.referenceElevation, 12.5f);
-    EXPECT_EQ(handed.depthUnit, COMMON::COOR_UNIT_FT);
+    EXPECT_EQ(std::tuple(handed.groupName, handed.groupMode, handed.depthReference,
+                         handed.referenceElevation, handed.depthUnit),
+              std::tuple(std::wstring(), 0, DEPTH_REF_OTHER, 12.5f, COMMON::COOR_UNIT_FT));
     EXPECT_TRUE(loader.HasUserCurveList() && loader.GetConvertUnits());
     EXPECT_EQ(record.vecNullValues, std::vector<float>{-999.25f});
     ASSERT_EQ(record.lstCurves.size(), 2u);
@@ -176,11 +168,11 @@ TEST_F(ImportSingleWellLog, TheUnitTabStartsWithTheLasUnitsUntilTheUserChangesIt
         uitest::PressOk(&d);
     });
     ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(dialog->GetHandedOver()->depthUnit, COMMON::COOR_UNIT_IN);
     EXPECT_TRUE(dialog->GetHandedOver()->convertUnits);
+    EXPECT_EQ(dialog->GetHandedOver()->depthUnit, COMMON::COOR_UNIT_IN);
     ASSERT_EQ(record.lstCurves.size(), 4u);
-    EXPECT_EQ(record.lstCurves.front().nColumn, 1);
-    EXPECT_EQ(record.lstCurves.back().strUnit, L"OHMM");
+    EXPECT_EQ(std::tuple(record.lstCurves.front().nColumn, record.lstCurves.back().strUnit),
+              std::tuple(1, std::wstring(L"OHMM")));
     EXPECT_EQ(messages.Count(), 0u);
 }
 
@@ -201,18 +193,17 @@ TEST_F(ImportSingleWellLog, AWellPathInTheLogFileIsHandedOverWhenItsColumnsAreCo
                       uitest::PressOk(&d);
                   }),
               QDialog::Accepted);
-    const welldata::WellLogChoices& handed = *dialog->GetHandedOver();
-    EXPECT_TRUE(handed.withWellPath);
-    EXPECT_EQ(handed.path.dataType, PATH_LOG_MD_INCL_AZIM);
-    EXPECT_EQ(handed.path.Column(PathColumn::Md), 1);
-    EXPECT_EQ(handed.path.Column(PathColumn::Incl), 2);
-    EXPECT_EQ(handed.path.Column(PathColumn::Azim), 3);
-    // The loader reads INCL from column 1, AZIM from 2 and MD from 0 (0-based).
+    const welldata::PathColumnAssignment& handed = dialog->GetHandedOver()->path;
+    EXPECT_TRUE(dialog->GetHandedOver()->withWellPath);
+    EXPECT_EQ(std::tuple(handed.dataType, handed.Column(PathColumn::Md),
+                         handed.Column(PathColumn::Incl), handed.Column(PathColumn::Azim)),
+              std::tuple(PATH_LOG_MD_INCL_AZIM, 1, 2, 3));
+    // The loader reads each value from the column the dialog named.
     ASSERT_TRUE(record.bWithWellPath && loader.LoadLog());
     ASSERT_EQ(path.dqPoints.size(), 2u);
-    EXPECT_EQ(path.dqPoints[1].fMD, 1010.0f);
-    EXPECT_EQ(path.dqPoints[1].fInclOrDepth, 2.5f);
-    EXPECT_EQ(path.dqPoints[1].uAzimOrX.fValue, 121.0f);
+    const COMMON::STRUCT_WELL_PATH_POINT& point = path.dqPoints[1];
+    EXPECT_EQ(std::tuple(point.fMD, point.fInclOrDepth, point.uAzimOrX.fValue),
+              std::tuple(1010.0f, 2.5f, 121.0f));
 
     // An X, Y, Z path (its columns are not in the file, so it is not loaded,
     // and nothing is said) leaves only the mean sea level; another layout

@@ -3,17 +3,14 @@
 // with its message, and Cancel handing nothing over.
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellPath.h"
+#include "dialogs/DialogFixture.h"
 #include "dialogs/QtPresenters.h"
 #include "loaders/CWellPath.h"
 #include "pages/CDlgSingleWellPathHints.h"
 #include "pages/CDlgSingleWellPathInputData.h"
 #include "pages/CDlgWellDataUnit.h"
-#include "settings/ScopedSettingsFile.h"
-#include "support/TestSupport.h"
-#include "uisupport/WidgetDriver.h"
 
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 using Dlg = CDlgImportSingleWellPath;
 using DataPage = CDlgSingleWellPathInputData;
@@ -45,43 +42,19 @@ void ChooseUnit(Dlg& dialog, int listId, const char* unit) {
         uitest::ChooseComboText(uitest::Control<QComboBox>(dialog.GetUnitPage(), listId), unit));
 }
 
-class ImportSingleWellPath : public testing::Test {
+class ImportSingleWellPath : public DialogFixture<Dlg> {
 protected:
-    // Runs the dialog on a table with the text `bytes`; `drive` acts on it
-    // once it is up and ends it (or leaves that to a message's answer).
-    int Run(const std::string& bytes, const std::function<void(Dlg&)>& drive,
-            bool withLoader = true) {
-        file.Write(bytes);
-        dialog = std::make_unique<Dlg>(&file.reader);
-        if (withLoader)
-            dialog->SetLoader(&loader);
-        return uitest::RunModal(*dialog, [&drive](QDialog& d) { drive(static_cast<Dlg&>(d)); });
-    }
+    ImportSingleWellPath()
+        : DialogFixture(
+              settings_test::SectionText("well_path", {"8=MD", "9=X", "10=Y", "11=Z", "12=DX",
+                                                       "13=DY", "14=TVD", "15=INCL", "16=AZIM"})) {}
+    void Bind(Dlg& d) override { d.SetLoader(&loader); }
 
-    settings_test::ScopedSettingsFile settings{
-        settings_test::SectionText("well_path", {"8=MD", "9=X", "10=Y", "11=Z", "12=DX", "13=DY",
-                                                 "14=TVD", "15=INCL", "16=AZIM"})};
-    testing_support::ScratchFile file;
     COMMON::STRUCT_WELL_PATH record;
     CWellPath loader{&file.reader, &record};
-    testing_support::MessageCapture messages;
-    std::unique_ptr<Dlg> dialog;
 };
 
 } // namespace
-
-TEST_F(ImportSingleWellPath, OpensOnItsHintsAndCancelHandsNothingOver) {
-    loader.SetDataType(PATH_X_Y_Z);
-    const int result = Run(kTvdXYFile, [](Dlg& d) {
-        EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
-        ChooseLayout(d, DataPage::IDC_MD_INCL_AZIM); // a choice the user thinks better of
-        uitest::PressCancel(&d);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_FALSE(dialog->GetHandedOver().has_value());
-    EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
-    EXPECT_EQ(messages.Count(), 0u);
-}
 
 TEST_F(ImportSingleWellPath, OkHandsTheLoaderEveryChoiceButUnitsTakenBack) {
     const int result = Run(kTvdXYFile, [](Dlg& d) {
@@ -129,23 +102,31 @@ TEST_F(ImportSingleWellPath, WithoutALoaderOkSaysSoAndEndsAsCancelled) {
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
 }
 
-// Asked before the null value, which is no number either.
-TEST_F(ImportSingleWellPath, AnIncompleteChoiceAnsweredNoEndsTheLoad) {
-    messages.AnswerNext(MessageResult::No);
+TEST_F(ImportSingleWellPath, CancelOrAnIncompleteChoiceAnsweredNoHandsNothingOver) {
     loader.SetDataType(PATH_X_Y_Z);
-    const int result = Run("MD A B\n1000 1 2\n", [](Dlg& d) {
-        uitest::ClickTab(d.GetTabCtrl(), 1);
-        TickHasNullValue(d, "abc");
-        uitest::PressOk(&d);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(Run(kTvdXYFile,
+                  [](Dlg& d) {
+                      EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
+                      ChooseLayout(d, DataPage::IDC_MD_INCL_AZIM); // thought better of
+                      uitest::PressCancel(&d);
+                  }),
+              QDialog::Rejected);
+    EXPECT_EQ(messages.Count(), 0u);
+    // The layout is asked about before the null value, which is no number either.
+    messages.AnswerNext(MessageResult::No);
+    EXPECT_EQ(Run("MD A B\n1000 1 2\n",
+                  [](Dlg& d) {
+                      uitest::ClickTab(d.GetTabCtrl(), 1);
+                      TickHasNullValue(d, "abc");
+                      uitest::PressOk(&d);
+                  }),
+              QDialog::Rejected);
     ASSERT_EQ(messages.Count(), 1u);
-    const welldata::MessageRequest& question = messages.Messages().front();
-    EXPECT_EQ(question.text, kIncompleteQuestion);
-    EXPECT_EQ(question.caption, welldata::kProductCaption);
-    EXPECT_EQ(question.buttons, welldata::MessageButtons::YesNo);
-    EXPECT_EQ(question.icon, welldata::MessageIcon::Information);
-    EXPECT_EQ(question.owner, welldata::MessageOwner::Dialog);
+    const welldata::MessageRequest& q = messages.Messages().front();
+    EXPECT_EQ(q.text, kIncompleteQuestion);
+    EXPECT_EQ(std::tuple(q.caption, q.buttons, q.icon, q.owner),
+              std::tuple(std::wstring(welldata::kProductCaption), welldata::MessageButtons::YesNo,
+                         welldata::MessageIcon::Information, welldata::MessageOwner::Dialog));
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
     EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
 }

@@ -41,12 +41,11 @@ TEST(QtMessagePresenter, ShowsABoxOwnedByTheOpenDialogAnsweredWithTheButtonClick
     auto answer = uitest::AnswerMessageBox(QMessageBox::No);
     EXPECT_EQ(welldata::ShowMessage(question), MessageResult::No);
     EXPECT_TRUE(answer->Fired());
-    // A handler takes them instead: answered as queued, then Yes by default.
-    testing_support::MessageCapture messages; // no box: the watchdog would fail the test
+    // A handler takes them instead (a box would fail the test: no one answers it).
+    testing_support::MessageCapture messages;
     messages.AnswerNext(MessageResult::No);
     EXPECT_EQ(welldata::ShowMessage(question), MessageResult::No);
-    EXPECT_EQ(welldata::ShowMessage(question), MessageResult::Yes);
-    EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Count(), 1u);
 }
 
 TEST(QtMessagePresenter, AMessageFromAnotherThreadIsShownByTheGuiThread) {

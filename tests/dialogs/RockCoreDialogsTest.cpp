@@ -26,6 +26,10 @@ using Describe = CDlgRockCoreDescribe;
 
 namespace {
 
+// The top, bottom and description column lists.
+const int kDescribeLists[] = {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
+                              Describe::IDC_DESCRIPTION_COLUMN};
+
 QComboBox* List(const QWidget* dialog, int id) {
     return uitest::Control<QComboBox>(dialog, id);
 }
@@ -100,24 +104,15 @@ TEST_F(RockCoreDialogs, AnalysisListsAtMostTheFirstHundredDataRows) {
 
 TEST_F(RockCoreDialogs, ChineseColumnNamesShowInEitherCodePage) {
     const std::wstring header = L"深度 孔隙度 渗透率\n1601.5 11.5 1.96\n";
-    const auto encode = [&header](const char* codePage) {
-        return welldata::MultiByteConverter(codePage).ToMultiByte(header);
-    };
-    const struct {
-        const char* codePage;
-        std::string bytes;
-    } cases[] = {
-        {"GB18030", encode("GB18030")},
-        {"UTF-8", encode("UTF-8")},
-        {"UTF-8", "\xEF\xBB\xBF" + encode("UTF-8")}, // with a byte order mark
-    };
     const std::string previous = welldata::GetDataCodePage();
-    for (const auto& c : cases) {
-        ASSERT_TRUE(welldata::SetDataCodePage(c.codePage));
-        file.Write(c.bytes);
+    // UTF-8 also with a byte order mark.
+    for (const auto& [codePage, mark] :
+         {std::pair{"GB18030", ""}, {"UTF-8", ""}, {"UTF-8", "\xEF\xBB\xBF"}}) {
+        ASSERT_TRUE(welldata::SetDataCodePage(codePage));
+        file.Write(mark + welldata::MultiByteConverter(codePage).ToMultiByte(header));
         EXPECT_EQ(Names(AnalysisColumns(file.reader, [](QDialog&) {})),
                   (std::vector<std::wstring>{L"深度@0", L"孔隙度@1", L"渗透率@2"}))
-            << c.codePage;
+            << codePage << mark;
     }
     welldata::SetDataCodePage(previous);
 }
@@ -131,16 +126,13 @@ TEST_F(RockCoreDialogs, AFileThatCannotBeReadLeavesTheListsEmptyAndTheDialogOpen
                     EXPECT_EQ(Table(&d)->columnCount(), 0);
                 }).empty());
     Describe describe(&file.reader);
-    EXPECT_EQ(uitest::RunModal(describe,
-                               [](QDialog& d) {
-                                   for (int id :
-                                        {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
-                                         Describe::IDC_DESCRIPTION_COLUMN})
-                                       EXPECT_EQ(List(&d, id)->count(), 0);
-                                   EXPECT_TRUE(NameBox(&d)->text().isEmpty());
-                                   uitest::PressOk(&d);
-                               }),
-              QDialog::Accepted);
+    const int result = uitest::RunModal(describe, [](QDialog& d) {
+        for (int id : kDescribeLists)
+            EXPECT_EQ(List(&d, id)->count(), 0);
+        EXPECT_TRUE(NameBox(&d)->text().isEmpty());
+        uitest::PressOk(&d);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(messages.Count(), 2u);
     EXPECT_EQ(messages.Messages()[0].text, L"打开文件失败。");
 }
@@ -151,10 +143,8 @@ TEST_F(RockCoreDialogs, DescribeOnTheSamplePreselectsItsColumnsByName) {
     dialog.SetLoader(&loader);
     const int result = uitest::RunModal(dialog, [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "加载岩心描述数据");
-        const int lists[] = {Describe::IDC_TOP_COLUMN, Describe::IDC_BOTTOM_COLUMN,
-                             Describe::IDC_DESCRIPTION_COLUMN};
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(List(&d, lists[i])->currentIndex(), i);
+            EXPECT_EQ(List(&d, kDescribeLists[i])->currentIndex(), i);
         EXPECT_EQ(NameBox(&d)->text(), "岩性");
         auto* list = uitest::Control<CEditListCtrl>(&d, Describe::IDC_DATA_LIST);
         EXPECT_EQ(list->GetHeaderTitles(), QStringList({"1:顶深", "2:底深", "3:岩性"}));
@@ -168,9 +158,9 @@ TEST_F(RockCoreDialogs, DescribeOnTheSamplePreselectsItsColumnsByName) {
     ASSERT_TRUE(loader.Load());
     EXPECT_EQ(record.strColumnName, L"岩性");
     ASSERT_EQ(record.lstItems.size(), 12u);
-    EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 1601.0f);
-    EXPECT_FLOAT_EQ(record.lstItems.front().fBottom, 1603.5f);
-    EXPECT_EQ(record.lstItems.front().strDescribe, L"灰色细砂岩");
+    const auto& first = record.lstItems.front();
+    EXPECT_EQ(std::tuple(first.fTop, first.fBottom, first.strDescribe),
+              std::tuple(1601.0f, 1603.5f, std::wstring(L"灰色细砂岩")));
 }
 
 TEST_F(RockCoreDialogs, UnknownColumnsStayUnchosenAndCancelHandsNoColumnOver) {
@@ -180,18 +170,17 @@ TEST_F(RockCoreDialogs, UnknownColumnsStayUnchosenAndCancelHandsNoColumnOver) {
     Describe dialog(&file.reader);
     dialog.SetLoader(&loader);
     uitest::RunModal(dialog, [](QDialog& d) {
-        EXPECT_EQ(List(&d, Describe::IDC_TOP_COLUMN)->currentIndex(), 0);
-        EXPECT_EQ(List(&d, Describe::IDC_BOTTOM_COLUMN)->currentIndex(), 1);
-        EXPECT_EQ(List(&d, Describe::IDC_DESCRIPTION_COLUMN)->currentIndex(), -1);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(List(&d, kDescribeLists[i])->currentIndex(), i < 2 ? i : -1);
         EXPECT_EQ(NameBox(&d)->text(), "LITH"); // the last column's name
         uitest::PressCancel(&d);
     });
     ASSERT_TRUE(loader.Load());
     ASSERT_EQ(record.lstItems.size(), 1u);
     // The columns were recognised, but none was handed over: the interval is empty.
-    EXPECT_FLOAT_EQ(record.lstItems.front().fTop, 0.0f);
-    EXPECT_TRUE(record.lstItems.front().strDescribe.empty());
-    EXPECT_TRUE(record.strColumnName.empty());
+    EXPECT_EQ(std::tuple(record.lstItems.front().fTop, record.lstItems.front().strDescribe,
+                         record.strColumnName),
+              std::tuple(0.0f, std::wstring(), std::wstring()));
 }
 
 TEST_F(RockCoreDialogs, DescribeHandsTheChosenColumnsAndTheTypedName) {
@@ -214,9 +203,9 @@ TEST_F(RockCoreDialogs, DescribeHandsTheChosenColumnsAndTheTypedName) {
         ASSERT_TRUE(loader.Load());
         EXPECT_EQ(record.strColumnName, *typed ? L"岩性描述" : L"kept");
         ASSERT_EQ(record.lstItems.size(), 2u);
-        EXPECT_FLOAT_EQ(record.lstItems.back().fTop, 1611.0f);
-        EXPECT_FLOAT_EQ(record.lstItems.back().fBottom, 0.0f); // no bottom column chosen
-        EXPECT_EQ(record.lstItems.back().strDescribe, L"shale");
+        const auto& last = record.lstItems.back(); // no bottom column chosen
+        EXPECT_EQ(std::tuple(last.fTop, last.fBottom, last.strDescribe),
+                  std::tuple(1611.0f, 0.0f, std::wstring(L"shale")));
     }
 }
 

@@ -15,9 +15,8 @@ using Dlg = CDlgBatchLoadWellLogUnitShow;
 
 class UnitQuestionDialog : public testing::Test {
 protected:
-    void Open(COMMON::ENUM_COOR_UNIT coor, COMMON::ENUM_COOR_UNIT depth,
-              const std::wstring& path = L"C:\\data\\w1.las") {
-        dialog.SetFilePath(path);
+    void Open(COMMON::ENUM_COOR_UNIT coor, COMMON::ENUM_COOR_UNIT depth) {
+        dialog.SetFilePath(L"C:\\data\\w1.las");
         dialog.SetUnits(coor, depth);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -33,7 +32,7 @@ protected:
     Dlg dialog;
 };
 
-TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
+TEST_F(UnitQuestionDialog, OpensWithTheFileUnitsAndOkIsTheOnlyWayOut) {
     Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M);
     EXPECT_TRUE(Check(Dlg::IDC_UNITS_DIFFER)->isChecked() && ListsEnabled());
     EXPECT_EQ(Combo(Dlg::IDC_COOR_UNIT)->currentText(), "ft");
@@ -42,10 +41,22 @@ TEST_F(UnitQuestionDialog, OpensWithTheFileUnits) {
     for (int id : {Dlg::IDC_SYSTEM_COOR_UNIT, Dlg::IDC_SYSTEM_DEPTH_UNIT})
         EXPECT_EQ(uitest::Control<QLineEdit>(&dialog, id)->text(), "M");
     uitest::SaveScreenshot(&dialog, "unit-question-dialog.png");
+    const int result = uitest::RunModal(dialog, [this](QDialog& d) {
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_FALSE(d.close()); // the close box
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+        uitest::ClickButton(Check(Dlg::IDC_DONT_ASK_AGAIN));
+        uitest::PressButton(&d, Dlg::IDOK_BUTTON);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(dialog.DontAskAgain());
+    EXPECT_EQ(std::pair(dialog.GetCoorUnit(), dialog.GetDepthUnit()),
+              std::pair(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_M));
 }
 
 TEST_F(UnitQuestionDialog, TheTickFollowsTheListsAndUntickingResetsThem) {
-    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN, L"w1.las");
+    Open(COMMON::COOR_UNIT_FT, COMMON::COOR_UNIT_IN);
     Choose(Dlg::IDC_COOR_UNIT, 0);
     EXPECT_TRUE(Check(Dlg::IDC_UNITS_DIFFER)->isChecked()); // depth is still inches
     Choose(Dlg::IDC_DEPTH_UNIT, 0);
@@ -61,21 +72,6 @@ TEST_F(UnitQuestionDialog, TheTickFollowsTheListsAndUntickingResetsThem) {
         Combo(Dlg::IDC_COOR_UNIT)->currentIndex() + Combo(Dlg::IDC_DEPTH_UNIT)->currentIndex(), 0);
     EXPECT_EQ(std::make_pair(dialog.GetCoorUnit(), dialog.GetDepthUnit()),
               std::make_pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_M));
-}
-
-TEST_F(UnitQuestionDialog, OkIsTheOnlyWayOut) {
-    Open(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_FT);
-    const int result = uitest::RunModal(dialog, [this](QDialog& d) {
-        QTest::keyClick(&d, Qt::Key_Escape);
-        EXPECT_FALSE(d.close()); // the close box
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
-        uitest::ClickButton(Check(Dlg::IDC_DONT_ASK_AGAIN));
-        uitest::PressButton(&d, Dlg::IDOK_BUTTON);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_TRUE(dialog.DontAskAgain());
-    EXPECT_EQ(dialog.GetDepthUnit(), COMMON::COOR_UNIT_FT);
 }
 
 TEST(UnitQuestionInHost, LoadingAFeetFileByNameAsksWithTheDialog) {

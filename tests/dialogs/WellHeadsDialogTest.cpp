@@ -2,15 +2,12 @@
 // it: the column lists and their preselection by name, the use and unit boxes,
 // OK's checks and messages, and what reaches the well head loader.
 #include "dialogs/CDlgImportWellHeads.h"
+#include "dialogs/DialogFixture.h"
 #include "loaders/CWellHead.h"
-#include "settings/ScopedSettingsFile.h"
-#include "support/TestSupport.h"
-#include "uisupport/WidgetDriver.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <gtest/gtest.h>
 
 using D = CDlgImportWellHeads;
 
@@ -40,31 +37,22 @@ void Tick(const QWidget* dialog, std::initializer_list<int> ids) {
         uitest::ClickButton(uitest::Control<QCheckBox>(dialog, id));
 }
 
-class WellHeadsDialog : public ::testing::Test {
+class WellHeadsDialog : public DialogFixture<D> {
 protected:
-    // Opens the dialog on a table with the text `bytes` and runs `drive`,
-    // which ends it. Returns exec()'s result.
-    int Run(const std::string& bytes, CWellHead* loader,
-            const std::function<void(QDialog&)>& drive) {
-        file.Write(bytes);
-        D dialog(&file.reader);
-        dialog.SetLoader(loader);
-        return uitest::RunModal(dialog, drive);
-    }
+    WellHeadsDialog()
+        : DialogFixture(settings_test::SectionText(
+              "well_head", {"1=NAME WELL", "2=TYPE", "3=X EASTING", "4=Y NORTHING", "5=TOP",
+                            "6=BOTTOM", "7=KB ELEV"})) {}
+    void Bind(D& d) override { d.SetLoader(&loader); }
 
-    settings_test::ScopedSettingsFile settings{settings_test::SectionText(
-        "well_head", {"1=NAME WELL", "2=TYPE", "3=X EASTING", "4=Y NORTHING", "5=TOP", "6=BOTTOM",
-                      "7=KB ELEV"})};
-    testing_support::ScratchFile file;
     std::list<COMMON::STRUCT_WELL_HEAD> heads;
     CWellHead loader{&file.reader, &heads};
-    testing_support::MessageCapture messages;
 };
 
 TEST_F(WellHeadsDialog, OpensOnTheSamplePreselectedAndTheBoxesEnableTheirLists) {
     welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
     const auto sample = testing_support::FileBytes(testing_support::SamplePath("well_heads.txt"));
-    Run(sample, nullptr, [](QDialog& d) {
+    Run(sample, [](QDialog& d) {
         // Only name, X and Y count until their "使用" box is ticked; the units
         // are metres, to be chosen once "选择单位" is ticked.
         const std::vector<int> columns(std::begin(kColumnLists), std::end(kColumnLists));
@@ -100,7 +88,7 @@ TEST_F(WellHeadsDialog, PreselectsByTheSettingsFile) {
         {"P Q R S", {-1, -1, -1, -1}},
     };
     for (const auto& [header, expected] : cases) {
-        Run(std::string(header) + "\nW1 1 2 3\n", nullptr, [&](QDialog& d) {
+        Run(std::string(header) + "\nW1 1 2 3\n", [&](QDialog& d) {
             Tick(&d, {D::IDC_USE_KB});
             EXPECT_EQ(Selected(&d, {D::IDC_NAME_COLUMN, D::IDC_X_COLUMN, D::IDC_Y_COLUMN,
                                     D::IDC_KB_COLUMN}),
@@ -114,7 +102,7 @@ TEST_F(WellHeadsDialog, PreselectsByTheSettingsFile) {
 TEST_F(WellHeadsDialog, OkNamesTheFirstMissingRequiredColumnAndStaysOpen) {
     loader.SetNameColumn(7);
     std::vector<std::wstring> seen;
-    const int result = Run("P Q R\nW1 10 20\n", &loader, [&](QDialog& d) {
+    const int result = Run("P Q R\nW1 10 20\n", [&](QDialog& d) {
         for (int list : {D::IDC_NAME_COLUMN, D::IDC_X_COLUMN, D::IDC_Y_COLUMN}) {
             uitest::PressOk(&d);
             EXPECT_TRUE(d.isVisible());
@@ -142,31 +130,28 @@ TEST_F(WellHeadsDialog, OkHandsTheTickedColumnsAndUnitsCancelAndNoLoaderNothing)
                   D::IDC_USE_BOTTOM_DEPTH, D::IDC_CHOOSE_UNITS});
     };
     loader.SetNameColumn(3);
-    EXPECT_EQ(Run(table, &loader,
-                  [&](QDialog& d) {
-                      tickAll(d);
-                      uitest::PressCancel(&d);
-                  }),
-              QDialog::Rejected);
+    // Cancel, and OK without a loader (which leaves the dialog open), hand nothing over.
+    for (bool withLoader : {true, false}) {
+        const auto tickAndCancel = [&](QDialog& d) {
+            tickAll(d);
+            if (!withLoader)
+                uitest::PressOk(&d);
+            uitest::PressCancel(&d);
+        };
+        EXPECT_EQ(Run(table, tickAndCancel, withLoader), QDialog::Rejected) << withLoader;
+    }
     EXPECT_EQ(loader.GetNameColumn(), 3);
-    EXPECT_EQ(Run(table, nullptr,
-                  [](QDialog& d) {
-                      uitest::PressOk(&d); // does nothing without a loader
-                      EXPECT_TRUE(d.isVisible());
-                      uitest::PressCancel(&d);
-                  }),
-              QDialog::Rejected);
     EXPECT_EQ(messages.Count(), 0u);
 
-    ASSERT_EQ(Run(table, &loader,
-                  [&](QDialog& d) {
-                      tickAll(d);
-                      uitest::ChooseComboText(List(&d, D::IDC_X_UNIT), "英尺");
-                      uitest::ChooseComboText(List(&d, D::IDC_KB_UNIT), "分米");
-                      uitest::ChooseComboText(List(&d, D::IDC_BOTTOM_DEPTH_UNIT), "厘米");
-                      uitest::PressOk(&d);
-                  }),
-              QDialog::Accepted);
+    const int result = Run(table, [&](QDialog& d) {
+        tickAll(d);
+        for (auto [list, unit] : {std::pair{D::IDC_X_UNIT, "英尺"},
+                                  {D::IDC_KB_UNIT, "分米"},
+                                  {D::IDC_BOTTOM_DEPTH_UNIT, "厘米"}})
+            uitest::ChooseComboText(List(&d, list), unit);
+        uitest::PressOk(&d);
+    });
+    ASSERT_EQ(result, QDialog::Accepted);
     ASSERT_TRUE(loader.Load());
     ASSERT_EQ(heads.size(), 1u);
     const COMMON::STRUCT_WELL_HEAD& head = heads.front();
@@ -178,7 +163,7 @@ TEST_F(WellHeadsDialog, OkHandsTheTickedColumnsAndUnitsCancelAndNoLoaderNothing)
 
 TEST_F(WellHeadsDialog, ALongColumnNameShowsWholeInTheOpenedList) {
     const std::string longName = "NAME_" + std::string(295, 'N');
-    Run(longName + " X Y\nW1 1 2\n", nullptr, [&longName](QDialog& d) {
+    Run(longName + " X Y\nW1 1 2\n", [&longName](QDialog& d) {
         QComboBox* names = List(&d, D::IDC_NAME_COLUMN);
         EXPECT_EQ(names->itemText(0), QString::fromStdString("1:" + longName));
         EXPECT_EQ(names->itemData(0, Qt::ToolTipRole).toString(), names->itemText(0));

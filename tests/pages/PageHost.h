@@ -8,11 +8,14 @@
 //   PageHost host(&file.Write("MD INCL AZIM\n1000 1 2\n"));
 //   auto* page = host.Add(new CDlgSingleWellPathInputData(&host), "数据");
 //   host.Open();
+// or, in a test of PageFixture<CDlgSingleWellPathInputData>:
+//   Open("MD INCL AZIM\n1000 1 2\n");
 #pragma once
 
 #include "controls/CTabCtrlExt.h"
 #include "controls/ControlId.h"
 #include "dialogs/CDlgImportBase.h"
+#include "dialogs/DataFile.h"
 #include "pages/CDlgPage.h"
 #include "pages/IPathDataTypeOwner.h"
 #include "uisupport/WidgetDriver.h"
@@ -22,6 +25,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -70,4 +74,24 @@ protected:
 private:
     CTabCtrlExt* m_tabs;
     std::vector<std::pair<CDlgPage*, QString>> m_pages;
+};
+
+// A page of the kind opened in a PageHost on a file the test writes.
+template <class Page> class PageFixture : public testing::Test {
+protected:
+    // Opens the page, under the tab `title`, on a table (or a LAS file) with
+    // `bytes` as its text.
+    Page* Open(const std::string& bytes, const char* title = "数据") {
+        host.reset(); // an open dialog clears the reader when it goes
+        uitest::WriteDataFile(file, bytes, logTables);
+        host = std::make_unique<PageHost>(&file.reader);
+        page = host->Add(new Page(host.get()), title);
+        host->Open();
+        return page;
+    }
+
+    bool logTables = false; // whose header is the first line naming the depth
+    testing_support::ScratchFile file;
+    std::unique_ptr<PageHost> host;
+    Page* page = nullptr;
 };

@@ -6,37 +6,22 @@
 #include "pages/PageHost.h"
 #include "platform/MultiByteConverter.h"
 #include "settings/ScopedSettingsFile.h"
-#include "support/TestSupport.h"
-#include "uisupport/WidgetDriver.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 using Page = CDlgSingleWellPathInputData;
 
 namespace {
 
-// The lists in the order the page keeps its columns: MD, row 1, row 2, row 3.
-constexpr int kListIds[] = {Page::IDC_MD_COLUMN, Page::IDC_ROW1_COLUMN, Page::IDC_ROW2_COLUMN,
-                            Page::IDC_ROW3_COLUMN};
-
 std::string Gb18030(const wchar_t* text) {
     return welldata::MultiByteConverter("GB18030").ToMultiByte(text);
 }
 
-class WellPathDataPage : public testing::Test {
+class WellPathDataPage : public PageFixture<Page> {
 protected:
-    // Opens and shows the page on a table (or a LAS file) with `bytes` as its text.
     void Open(const std::string& bytes) {
-        host.reset(); // an open dialog clears the reader when it goes
-        const bool las = bytes.starts_with("~V");
-        file.Write(bytes).SetDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
-        file.reader.SetHeaderRow(!las);
-        file.reader.EnsureSections();
-        host = std::make_unique<PageHost>(&file.reader);
-        page = host->Add(new Page(host.get()), "数据");
-        host->Open();
+        PageFixture::Open(bytes);
         host->ShowPage(page);
     }
 
@@ -49,10 +34,11 @@ protected:
     QString Lists() {
         QStringList texts;
         const int labels[] = {0, Page::IDC_ROW1_LABEL, Page::IDC_ROW2_LABEL, Page::IDC_ROW3_LABEL};
+        const int lists[] = {Page::IDC_MD_COLUMN, Page::IDC_ROW1_COLUMN, Page::IDC_ROW2_COLUMN,
+                             Page::IDC_ROW3_COLUMN};
         for (int i = 0; i < 4; ++i)
             texts << (i == 0 ? QString("MD") : Control<QLabel>(labels[i])->text()) + "=" +
-                         (List(kListIds[i])->isEnabled() ? "" : "~") +
-                         List(kListIds[i])->currentText();
+                         (List(lists[i])->isEnabled() ? "" : "~") + List(lists[i])->currentText();
         return texts.join(' ');
     }
 
@@ -77,28 +63,9 @@ protected:
     settings_test::ScopedSettingsFile settings{settings_test::SectionText(
         "well_path", {"8=MD 测深 DEPTH", "9=X 东坐标", "10=Y 北坐标", "11=Z", "12=DX 东西位移",
                       "13=DY 南北位移", "14=TVD 垂深", "15=INCL 井斜", "16=AZIM 方位"})};
-    testing_support::ScratchFile file;
-    std::unique_ptr<PageHost> host;
-    Page* page = nullptr;
 };
 
 } // namespace
-
-TEST_F(WellPathDataPage, OpensOnTvdDxDyWithNothingChosenForNamesTheSettingsDoNotKnow) {
-    Open("PQR QRS RST\n1 2 3\n"); // no alias starts with P, Q or R: not even a prefix matches
-    EXPECT_TRUE(Control<QRadioButton>(Page::IDC_TVD_DX_DY)->isChecked());
-    for (int id : kListIds) {
-        EXPECT_EQ(List(id)->itemText(2), "3:RST");
-        EXPECT_EQ(List(id)->property("dropHeightExtension").toInt(), 80);
-    }
-    EXPECT_EQ(Lists(), "MD= DX= DY= TVD=");
-    EXPECT_EQ(page->GetColumns(), (std::array<std::int32_t, 4>{-1, 0, 0, 0}));
-    EXPECT_TRUE(Control<QCheckBox>(Page::IDC_MD_EXISTS)->isChecked() &&
-                Control<QRadioButton>(Page::IDC_MEAN_SEA_LEVEL)->isChecked());
-    EXPECT_TRUE(page->NullValueBox()->text() == "-9999" && page->NullValueBox()->isReadOnly());
-    EXPECT_FALSE(page->IsAssignmentComplete());
-    EXPECT_FALSE(Control(Page::IDC_AZIMUTH_TRUE_NORTH)->isVisible());
-}
 
 TEST_F(WellPathDataPage, EachLayoutPreselectsItsColumnsAndReportsThem) {
     // The layout's radio, its lists, what it reports, and which of "存在MD",
@@ -130,6 +97,8 @@ TEST_F(WellPathDataPage, OnlyTheColumnsOfTheChosenLayoutMakeItComplete) {
     const std::string mdInclAzim = "MD INCL AZIM\n1000 1 2\n";
     // The file, the layout chosen (0: as it opens, on TVD, DX, DY), the lists.
     const std::tuple<std::string, int, QString, bool> cases[] = {
+        // No alias starts with P, Q or R: nothing is chosen, not even by a prefix.
+        {"PQR QRS RST\n1 2 3\n", 0, "MD= DX= DY= TVD=", false},
         {mdInclAzim, Page::IDC_MD_INCL_AZIM, "MD=1:MD INCL=2:INCL AZIM=3:AZIM TVD=~", true},
         {mdInclAzim, Page::IDC_TVD_DX_DY, "MD=1:MD DX= DY= TVD=", false},
         {"X Y Z\n5 6 -1000\n", Page::IDC_X_Y_Z, "MD= X=1:X Y=2:Y Z=3:Z", true}, // needs no MD
@@ -144,6 +113,7 @@ TEST_F(WellPathDataPage, OnlyTheColumnsOfTheChosenLayoutMakeItComplete) {
     };
     for (const auto& [bytes, radio, lists, complete] : cases) {
         Open(bytes);
+        EXPECT_TRUE(Control<QRadioButton>(Page::IDC_TVD_DX_DY)->isChecked());
         if (radio != 0)
             Click(radio);
         EXPECT_EQ(Lists(), lists);
@@ -211,6 +181,7 @@ TEST_F(WellPathDataPage, LongColumnNamesAreReadWholeInTheOpenedList) {
     Open(Gb18030(L"MEASURED_DEPTH_BELOW_KELLY_BUSHING TRUE_VERTICAL_DEPTH_SUBSEA 东西位移累计值\n"
                  L"1000 999 1\n"));
     QComboBox* list = List(Page::IDC_ROW1_COLUMN);
+    EXPECT_EQ(list->property("dropHeightExtension").toInt(), 80);
     list->showPopup();
     QAbstractItemView* view = list->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
