@@ -18,10 +18,8 @@ bool TypeIntoOpenBox(const QString& text, Qt::Key endKey) {
     if (box == nullptr)
         return false;
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Delete);
+    TypeText(box, text);
     if (endKey != Qt::Key_unknown)
         QTest::keyClick(box, endKey);
     return true;
@@ -32,9 +30,8 @@ bool TypeIntoOpenBox(const QString& text, Qt::Key endKey) {
 void ClickCell(CEditListCtrl* list, int row, int column, Qt::KeyboardModifiers modifiers) {
     list->scrollTo(list->model()->index(row, column));
     QRect cell = list->visualRect(list->model()->index(row, column));
-    // Right of the check box, which a click would toggle instead.
     if (column == 0 && list->HasCheckBoxes())
-        cell.setLeft(cell.left() + cell.width() / 2);
+        cell.setLeft(cell.left() + cell.width() / 2); // a click on the box would tick it
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
 }
 
