@@ -8,7 +8,6 @@
 #include "settings/ScopedSettingsFile.h"
 
 #include <QPlainTextEdit>
-#include <set>
 
 using Dlg = CDlgImportSingleWellPath;
 
@@ -26,12 +25,11 @@ public:
     bool OnDataLoaded(const wchar_t* name, COMMON::STRUCT_WELL_PATH& path, int index,
                       int count) override {
         calls.push_back({name, path, index, count});
-        return !refuseAll && refused.count(index) == 0;
+        return !refuses(index);
     }
 
     std::vector<Call> calls;
-    std::set<int> refused;
-    bool refuseAll = false;
+    std::function<bool(int index)> refuses = [](int) { return false; };
 };
 
 class ManyWellPaths : public testing::Test {
@@ -77,7 +75,7 @@ protected:
 
 TEST_F(ManyWellPaths, EachFileReachesTheSinkInTurnAndTheRefusedOnesAreListed) {
     WriteFiles(3, 3);
-    sink.refused = {2};
+    sink.refuses = [](int index) { return index == 2; };
     ASSERT_TRUE(LoadAll());
     welldata::PathColumnAssignment tvdXy;
     tvdXy.dataType = PATH_TVD_X_Y;
@@ -110,7 +108,7 @@ TEST_F(ManyWellPaths, EachFileReachesTheSinkInTurnAndTheRefusedOnesAreListed) {
 
 TEST_F(ManyWellPaths, TwoHundredRefusedFilesAreNumberedInOneMessage) {
     WriteFiles(200);
-    sink.refuseAll = true;
+    sink.refuses = [](int) { return true; };
     ASSERT_TRUE(LoadAll());
     EXPECT_EQ(sink.calls.size(), 200u);
     const std::wstring text = messages.Single();

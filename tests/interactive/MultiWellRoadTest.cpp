@@ -122,10 +122,7 @@ TEST_F(MultiWellRoad, TheUnionOfTheGoodFilesCurvesBecomesTheBatchsCurveSettings)
 TEST_F(MultiWellRoad, NamesGivenByTheHostAreWrittenWithoutReadingAFile) {
     std::vector<std::wstring> names{L"DEPTH", L" GR ", L"gr", L"#SP", L"声波"};
     const std::vector<std::wstring> given = names;
-    EXPECT_FALSE(Prepare(names, false, [](Dlg& d) {
-        EXPECT_EQ(Names(CurveList(d)), (QStringList{"DEPTH", "GR", "SP", "声波"}));
-        uitest::PressCancel(&d);
-    }));
+    EXPECT_FALSE(Prepare(names, false, [](Dlg& d) { uitest::PressCancel(&d); }));
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(names, given);
     EXPECT_EQ(FileBytes(HeaderPath()), std::string("DEPTH GR SP \xC9\xF9\xB2\xA8") + '\0');
@@ -155,22 +152,19 @@ TEST_F(MultiWellRoad, TablesGiveTheirHeadersAndMissingOnesAreOnlyReported) {
     EXPECT_EQ(load.GetWellLog().lstCurves.size(), 4u);
 }
 
-TEST_F(MultiWellRoad, AHeaderFileThatCannotBeWrittenIsNotReported) {
+TEST_F(MultiWellRoad, WithoutAHeaderFileOrAMultiWellObjectNoDialogOpens) {
+    // A header file that cannot be written is not reported: the dialog finds
+    // no file to read and ends with the reader's message.
     MultiWellHeader::SetFolder(testing_support::Widen(dir.Path()) + L"/no such folder");
     std::vector<std::wstring> names{L"DEPTH", L"GR"};
     EXPECT_FALSE(Prepare(names, false, [](Dlg& d) { uitest::PressOk(&d); }));
-    // Nothing was written; the dialog found no header file to read and ended.
-    EXPECT_FALSE(dialogShown);
-    EXPECT_FALSE(std::filesystem::exists(Narrow(HeaderPath())));
     EXPECT_EQ(messages.Single(), L"打开文件失败。");
+    EXPECT_FALSE(dialogShown || std::filesystem::exists(Narrow(HeaderPath())));
     EXPECT_EQ(load.GetLoadFileName(), HeaderPath());
-}
-
-TEST_F(MultiWellRoad, OnlyAMultiWellLoadObjectPreparesABatch) {
-    CLoadData other(COMMON::LDT_WELL_DATA); // the last constructed type counts
-    std::vector<std::wstring> names{L"DEPTH"};
+    // The last constructed load type counts: only a multi-well one prepares a batch.
+    MultiWellHeader::SetFolder(testing_support::Widen(dir.Path()));
+    CLoadData other(COMMON::LDT_WELL_DATA);
     EXPECT_FALSE(Prepare(names, false, [](Dlg& d) { uitest::PressOk(&d); }));
-    EXPECT_FALSE(dialogShown);
-    EXPECT_FALSE(std::filesystem::exists(Narrow(HeaderPath())));
-    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_FALSE(dialogShown || std::filesystem::exists(Narrow(HeaderPath())));
+    EXPECT_EQ(messages.Count(), 1u);
 }

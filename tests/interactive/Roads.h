@@ -31,13 +31,14 @@ inline void Put(std::string& out, const std::wstring& text) {
     out += testing_support::Narrow(text) + "| ";
 }
 
-inline void Put(std::string& out, const COMMON::STRUCT_CURVE_ITEM& curve) {
+template <class... Values> void Line(std::string& out, const Values&... values) {
     out += "\n ";
-    for (const std::wstring* text :
-         {&curve.strName, &curve.strDisplayName, &curve.strType, &curve.strUnit})
-        Put(out, *text);
-    Put(out, curve.nColumn);
-    Put(out, curve.bLogarithmic);
+    (Put(out, values), ...);
+}
+
+inline void Put(std::string& out, const COMMON::STRUCT_CURVE_ITEM& curve) {
+    Line(out, curve.strName, curve.strDisplayName, curve.strType, curve.strUnit, curve.nColumn,
+         curve.bLogarithmic);
     for (float value : curve.vecValues)
         Put(out, value);
 }
@@ -45,34 +46,22 @@ inline void Put(std::string& out, const COMMON::STRUCT_CURVE_ITEM& curve) {
 // Every record of a load, one line per item: equal texts, equal records.
 inline std::string Records(const CLoadData& load) {
     std::string out = "well heads:";
-    for (const COMMON::STRUCT_WELL_HEAD& head : load.GetWellHead()) {
-        out += "\n ";
-        Put(out, head.strWellName);
-        Put(out, head.strWellType);
-        for (double value : {head.dX, head.dY, double(head.fTopDepth), double(head.fBottomDepth),
-                             double(head.fKB), double(head.nReserved), head.dX2, head.dY2})
-            Put(out, value);
-    }
+    for (const COMMON::STRUCT_WELL_HEAD& h : load.GetWellHead())
+        Line(out, h.strWellName, h.strWellType, h.dX, h.dY, h.fTopDepth, h.fBottomDepth, h.fKB,
+             h.nReserved, h.dX2, h.dY2);
     const COMMON::STRUCT_WELL_PATH& path = load.GetWellPath();
-    out += "\nwell path: ";
-    for (double value : {double(path.nDataType), double(path.nAngleUnit),
-                         double(path.bHasNullValue), double(path.fNullValue)})
-        Put(out, value);
+    out += "\nwell path:";
+    Line(out, path.nDataType, path.nAngleUnit, path.bHasNullValue, path.fNullValue);
     for (const COMMON::STRUCT_WELL_PATH_POINT& point : path.dqPoints) {
         // A slot holds a float or a double by the layout: its bytes, whichever.
         std::uint64_t bits[2];
         std::memcpy(bits, &point.uAzimOrX, sizeof bits);
-        out += "\n ";
-        Put(out, point.fMD);
-        Put(out, point.fInclOrDepth);
+        Line(out, point.fMD, point.fInclOrDepth);
         out += std::to_string(bits[0]) + " " + std::to_string(bits[1]);
     }
     const COMMON::STRUCT_WELL_CURVE& log = load.GetWellLog();
-    out += "\nwell log: ";
-    Put(out, log.strGroupName);
-    for (double value :
-         {double(log.bSkipNullValues), double(log.bWithWellPath), double(log.nGroupMode)})
-        Put(out, value);
+    out += "\nwell log:";
+    Line(out, log.strGroupName, log.bSkipNullValues, log.bWithWellPath, log.nGroupMode);
     for (float value : log.vecNullValues)
         Put(out, value);
     for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves)
@@ -80,14 +69,10 @@ inline std::string Records(const CLoadData& load) {
     out += "\nrock core analysis:";
     for (const COMMON::STRUCT_CURVE_ITEM& column : load.GetRockCoreAnalyse())
         Put(out, column);
-    out += "\nrock core description: ";
-    Put(out, load.GetRockCoreDescribe().strColumnName);
-    for (const COMMON::STRUCT_ROCK_CORE_DESCRIBE& item : load.GetRockCoreDescribe().lstItems) {
-        out += "\n ";
-        Put(out, item.fTop);
-        Put(out, item.fBottom);
-        Put(out, item.strDescribe);
-    }
+    out += "\nrock core description:";
+    Line(out, load.GetRockCoreDescribe().strColumnName);
+    for (const COMMON::STRUCT_ROCK_CORE_DESCRIBE& item : load.GetRockCoreDescribe().lstItems)
+        Line(out, item.fTop, item.fBottom, item.strDescribe);
     return out;
 }
 
