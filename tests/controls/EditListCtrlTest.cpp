@@ -7,6 +7,7 @@
 #include "uisupport/ListDriver.h"
 #include "uisupport/WidgetDriver.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +36,8 @@ protected:
         dialog.resize(360, 300);
     }
 
-    // The curve list of a log page, rows ticked: names, file columns, types, units.
+    // The curve list of a log page, rows ticked: names, file columns, types,
+    // units.
     void MakeCurveList(int rows) {
         list->SetCheckBoxes(true);
         const char* titles[] = {"曲线名称", "列", "曲线类型", "单位"};
@@ -119,7 +121,8 @@ TEST_F(EditList, EnterAndEscapeInAnEditorLeaveTheDialogOpen) {
     const int result = uitest::RunModal(dialog, [&](QDialog& d) {
         uitest::TypeIntoCell(list, 0, 0, "DEPTH", Qt::Key_Return);
         uitest::TypeIntoCell(list, 1, 0, "X", Qt::Key_Escape);
-        uitest::ChooseInCell(list, 2, List::kCurveTypeColumn, "GR"); // ends with Enter
+        uitest::ChooseInCell(list, 2, List::kCurveTypeColumn,
+                             "GR"); // ends with Enter
         uitest::ClickCell(list, 2, List::kCurveTypeColumn);
         uitest::PressKey(CComboBoxExt::Current(), Qt::Key_Escape);
         stillOpen = d.isVisible();
@@ -135,19 +138,15 @@ TEST_F(EditList, ClicksThatOpenNoEditor) {
     MakeCurveList(3);
     list->SetItemData(1, List::kNoCurve);
     list->SetColumnEditKind(1, List::kNotEditable);
-    const struct {
-        int row;
-        int column;
-        Qt::KeyboardModifiers modifiers;
-    } cases[] = {
+    const std::tuple<int, int, Qt::KeyboardModifiers> cases[] = {
         {0, 0, Qt::ShiftModifier},              // selecting several rows
         {0, 2, Qt::ControlModifier},            //
         {0, 1, Qt::NoModifier},                 // a column that is not editable
         {1, List::kUnitColumn, Qt::NoModifier}, // a unit of a row without curve type
     };
-    for (const auto& c : cases) {
-        uitest::ClickCell(list, c.row, c.column, c.modifiers);
-        EXPECT_FALSE(list->IsEditing()) << c.row << "," << c.column;
+    for (const auto& [row, column, modifiers] : cases) {
+        uitest::ClickCell(list, row, column, modifiers);
+        EXPECT_FALSE(list->IsEditing()) << row << "," << column;
     }
     // Below the last row, and on a check box (which ticks instead).
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -178,49 +177,37 @@ TEST_F(EditList, TheCurveListOffersColumnsCurveTypesAndTheRowsUnits) {
     list->SetItemData(0, 21); // GR
     // The open list shows the choices, the first beginning with the cell's text
     // (any case) selected, else the first; a unit not the curve's comes first.
-    const struct {
-        int column;
-        QString text;
-        QString selected;
-        QStringList units;
-    } cases[] = {
+    const std::tuple<int, QString, QString, QStringList> cases[] = {
         {List::kCurveTypeColumn, "gr", "GR", {}},
         {List::kCurveTypeColumn, "zz", "", {}},
         {List::kFileColumnColumn, "4", "4", {}},
         {List::kUnitColumn, "GAPI", "GAPI", {"API", "GAPI", "微伦琴/小时"}},
         {List::kUnitColumn, "gAPI/m", "gAPI/m", {"gAPI/m", "API", "GAPI", "微伦琴/小时"}},
     };
-    for (const auto& c : cases) {
-        list->SetItemText(0, c.column, c.text);
-        uitest::ClickCell(list, 0, c.column);
+    for (const auto& [column, text, selected, units] : cases) {
+        list->SetItemText(0, column, text);
+        uitest::ClickCell(list, 0, column);
         CComboBoxExt* open = CComboBoxExt::Current();
         ASSERT_NE(open, nullptr);
-        EXPECT_EQ(open->GetChoiceTexts(), list->GetCellChoiceTexts(0, c.column));
-        EXPECT_TRUE(c.units.isEmpty() || c.units == open->GetChoiceTexts());
-        EXPECT_EQ(open->currentText(), c.selected) << c.text.toStdString();
+        EXPECT_EQ(open->GetChoiceTexts(), list->GetCellChoiceTexts(0, column));
+        EXPECT_TRUE(units.isEmpty() || units == open->GetChoiceTexts());
+        EXPECT_EQ(open->currentText(), selected) << text.toStdString();
         open->Cancel();
-        EXPECT_EQ(list->GetItemText(0, c.column), c.text); // Escape keeps the cell
+        EXPECT_EQ(list->GetItemText(0, column), text); // Escape keeps the cell
     }
 }
 
 TEST_F(EditList, ChoosingACurveTypeSetsTheRowsCurveAndUnit) {
     MakeCurveList(2);
     QSignalSpy chosen(list, &List::curveTypeChosen);
-    const struct {
-        QString type;
-        int curveId;
-        QString unit;
-    } cases[] = {
-        {"GR", 21, "API"},
-        {"POR", 49, ""}, // a curve without units
-        {"", List::kNoCurve, ""},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(uitest::ChooseInCell(list, 1, List::kCurveTypeColumn, c.type));
-        EXPECT_EQ(list->GetItemText(1, List::kCurveTypeColumn), c.type);
-        EXPECT_EQ(list->GetItemData(1), c.curveId);
-        EXPECT_EQ(list->GetItemText(1, List::kUnitColumn), c.unit);
-        EXPECT_EQ(chosen.back(), (QList<QVariant>{1, c.curveId}));
+    const std::tuple<QString, int, QString> cases[] = {
+        {"GR", 21, "API"}, {"POR", 49, ""} /* no units */, {"", List::kNoCurve, ""}};
+    for (const auto& [type, curveId, unit] : cases) {
+        ASSERT_TRUE(uitest::ChooseInCell(list, 1, List::kCurveTypeColumn, type));
+        EXPECT_EQ(list->GetItemText(1, List::kCurveTypeColumn), type);
+        EXPECT_EQ(list->GetItemData(1), curveId);
+        EXPECT_EQ(list->GetItemText(1, List::kUnitColumn), unit);
+        EXPECT_EQ(chosen.back(), (QList<QVariant>{1, curveId}));
     }
     // Another column's list is no curve type choice.
     ASSERT_TRUE(uitest::ChooseInCell(list, 0, List::kFileColumnColumn, "2"));
@@ -248,7 +235,8 @@ TEST_F(EditList, ScrollingAndRefillingEndOrFollowAnOpenEdit) {
     list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_FALSE(list->IsEditing());
     EXPECT_EQ(list->GetItemText(0, 1), "-999.25");
-    // A cell partly out of view on the right is scrolled into view for its editor.
+    // A cell partly out of view on the right is scrolled into view for its
+    // editor.
     list->setColumnWidth(1, 900);
     ASSERT_TRUE(list->EditCell(40, 1));
     const QRect box = CEditExt::Current()->geometry();
@@ -279,21 +267,17 @@ TEST_F(EditList, HeaderTitlesAreRenamedByDoubleClickWhenAllowed) {
     EXPECT_FALSE(uitest::TypeHeaderTitle(list, 1, "孔隙度")); // not allowed yet
     list->SetHeaderTitlesEditable(true);
     const QString longTitle(1000, QLatin1Char('P'));
-    const struct {
-        QString typed;
-        Qt::Key end;
-        QString title;
-    } cases[] = {
+    const std::tuple<QString, Qt::Key, QString> cases[] = {
         {"孔隙度 POR", Qt::Key_Return, "孔隙度 POR"},
         {"PERM", Qt::Key_Escape, "孔隙度 POR"}, // Escape keeps the title
         {"", Qt::Key_Return, "孔隙度 POR"},     // a title cannot be emptied
         {"   ", Qt::Key_Return, "孔隙度 POR"},
         {longTitle, Qt::Key_Return, longTitle.left(255)}, // cut to what a title holds
     };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(uitest::TypeHeaderTitle(list, 1, c.typed, c.end));
-        EXPECT_EQ(list->GetHeaderTitles(), (QStringList{"序号", c.title}));
-        EXPECT_EQ(renamed.back(), (QList<QVariant>{1, c.title}));
+    for (const auto& [typed, end, title] : cases) {
+        ASSERT_TRUE(uitest::TypeHeaderTitle(list, 1, typed, end));
+        EXPECT_EQ(list->GetHeaderTitles(), (QStringList{"序号", title}));
+        EXPECT_EQ(renamed.back(), (QList<QVariant>{1, title}));
     }
 }
 
@@ -346,12 +330,12 @@ TEST_F(EditList, OneSharedEditorOfEachKindServesEveryList) {
 
 TEST_F(EditList, PictureWithAnOpenCurveTypeList) {
     MakeCurveList(6);
-    const char* rows[][4] = {{"DEPT", "1", "DEPTH", "m"},     {"GR", "2", "GR", "API"},
-                             {"自然电位", "3", "SP", "毫伏"}, {"RT", "4", "RT", "Ω·M"},
-                             {"DEN", "5", "DEN", "g/cm^3"},   {"井径", "6", "", ""}};
+    const QStringList cells = QString("DEPT 1 DEPTH m|GR 2 GR API|自然电位 3 SP 毫伏|RT 4 RT Ω·M|"
+                                      "DEN 5 DEN g/cm^3|井径 6")
+                                  .split('|');
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 4; ++c)
-            list->SetItemText(r, c, QString::fromUtf8(rows[r][c]));
+            list->SetItemText(r, c, cells[r].split(' ').value(c));
     list->SetItemData(1, 21);
     list->SetCheck(5, false);
     uitest::ClickCell(list, 1, List::kUnitColumn);

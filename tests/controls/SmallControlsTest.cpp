@@ -17,10 +17,6 @@
 
 namespace {
 
-QRect RectInTabs(const CTabCtrlExt& tabs, const QWidget* page) {
-    return QRect(page->mapTo(&tabs, QPoint(0, 0)), page->size());
-}
-
 QWidget* MakePage(const QString& text) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -60,7 +56,8 @@ TEST(TabCtrlExt, PagesAreAddedOnceAndShownAtTheInsets) {
     EXPECT_TRUE(second->isVisible());
     EXPECT_FALSE(first->isVisible());
     const auto atTheInsets = [tabs](const QWidget* page) {
-        return RectInTabs(*tabs, page) == tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets);
+        return QRect(page->mapTo(tabs, QPoint(0, 0)), page->size()) ==
+               tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets);
     };
     EXPECT_TRUE(atTheInsets(second));
     // Showing it again leaves it shown and in place.
@@ -99,17 +96,20 @@ TEST(PictureComboBox, ListsTheWellSymbolsWithTheirPictures) {
     EXPECT_EQ(added, symbols->GetGlyphShelf().GetSymbolCount());
     EXPECT_EQ(symbols->count(), added);
     EXPECT_EQ(symbols->itemText(0), QString::fromWCharArray(L"油井"));
-    symbols->setCurrentIndex(8);
     symbols->SetPictureSize(18, 18);
     EXPECT_EQ(symbols->view()->sizeHintForRow(0), 18);
     EXPECT_GE(symbols->sizeHint().height(), 18);
 
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QImage field = symbols->grab().toImage();
-    const QColor base = symbols->palette().base().color();
-    const QRect picture(4, field.height() / 2 - 6, 22, 12);
-    EXPECT_TRUE(HasInk(field, picture, base)); // the planned well's symbol
+    // Entry i shows symbol i + 1 (there is no symbol 0): the oil well, then the
+    // planned well the picture shows.
+    for (int index : {0, 8}) {
+        symbols->setCurrentIndex(index);
+        const QImage field = symbols->grab().toImage();
+        const QRect picture(4, field.height() / 2 - 6, 22, 12);
+        EXPECT_TRUE(HasInk(field, picture, symbols->palette().base().color())) << index;
+    }
     uitest::SaveScreenshot(&window, "picture-combo-box.png");
 
     symbols->showPopup();

@@ -6,6 +6,7 @@
 #include "uisupport/WidgetDriver.h"
 
 #include <QHeaderView>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace uitest {
@@ -58,7 +59,13 @@ bool TypeHeaderTitle(CEditListCtrl* list, int column, const QString& text, Qt::K
 }
 
 void ClickRowCheck(CEditListCtrl* list, int row) {
-    ClickItemCheck(list, list->model()->index(row, 0));
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.rect = list->visualRect(list->model()->index(row, 0));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
 } // namespace uitest

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -53,16 +52,6 @@ bool ChooseComboIndex(QComboBox* combo, int index) {
 
 bool ChooseComboText(QComboBox* combo, const QString& text) {
     return combo != nullptr && ChooseComboIndex(combo, combo->findText(text, Qt::MatchExactly));
-}
-
-void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index) {
-    QStyleOptionViewItem option;
-    option.initFrom(view->viewport());
-    option.rect = view->visualRect(index);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    const QRect box =
-        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
 void PressButton(const QWidget* root, int id) {

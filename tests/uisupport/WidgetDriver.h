@@ -43,8 +43,6 @@ bool ChooseComboIndex(QComboBox* combo, int index);
 bool ChooseComboText(QComboBox* combo, const QString& text);
 
 void ClickTab(QTabWidget* tabs, int index);
-// Clicks the check box of an item view's cell.
-void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index);
 
 // Clicks the button with control id `id` (OK is 1, Cancel 2) where a click
 // counts: a check box or radio button takes clicks on its box and text only.
