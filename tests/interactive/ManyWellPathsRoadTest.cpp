@@ -13,22 +13,14 @@ using Dlg = CDlgImportSingleWellPath;
 
 namespace {
 
-class RecordingSink : public COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH> {
-public:
-    struct Call {
-        std::wstring name;
-        COMMON::STRUCT_WELL_PATH path;
-        int index;
-        int count;
-    };
-
+struct RecordingSink : COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH> {
     bool OnDataLoaded(const wchar_t* name, COMMON::STRUCT_WELL_PATH& path, int index,
                       int count) override {
         calls.push_back({name, path, index, count});
         return !refuses(index);
     }
 
-    std::vector<Call> calls;
+    std::vector<std::tuple<std::wstring, COMMON::STRUCT_WELL_PATH, int, int>> calls;
     std::function<bool(int index)> refuses = [](int) { return false; };
 };
 
@@ -87,12 +79,12 @@ TEST_F(ManyWellPaths, EachFileReachesTheSinkInTurnAndTheRefusedOnesAreListed) {
     ASSERT_EQ(sink.calls.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        const RecordingSink::Call& call = sink.calls[i];
-        EXPECT_EQ(call.name, L"w" + std::to_wstring(i + 1) + L".txt");
-        EXPECT_EQ(std::make_pair(call.index, call.count), std::make_pair(i + 1, 3));
+        const auto& [name, path, index, count] = sink.calls[i];
+        EXPECT_EQ(name, L"w" + std::to_wstring(i + 1) + L".txt");
+        EXPECT_EQ(std::make_pair(index, count), std::make_pair(i + 1, 3));
         // The broken third file fails midway and still reaches the sink.
         CLoadData handed(COMMON::LDT_WELL_PATH);
-        handed.GetWellPath() = call.path;
+        handed.GetWellPath() = path;
         CLoadData headless(COMMON::LDT_WELL_PATH);
         EXPECT_EQ(headless.ReadFile(paths[i].toStdWString(), tvdXy), i != 2);
         EXPECT_EQ(road_test::Records(handed), road_test::Records(headless));

@@ -46,6 +46,7 @@ TEST(WellHeadRoad, TheDialogsChoiceLoadsWhatTheHeadlessLoadOfTheSameChoiceLoads)
              Choose(d, Heads::IDC_X_UNIT, 2);
              Choose(d, Heads::IDC_Y_UNIT, 2);
              Choose(d, Heads::IDC_KB_UNIT, 3);
+             road_test::PressOk(d);
          },
          [](WellHeadChoices& choices) {
              choices.kbUsed = choices.wellTypeUsed = choices.topDepthUsed =
@@ -54,7 +55,10 @@ TEST(WellHeadRoad, TheDialogsChoiceLoadsWhatTheHeadlessLoadOfTheSameChoiceLoads)
              choices.kbUnit = COMMON::COOR_UNIT_DM;
          }},
         {"the name taken from the symbol column, no optional column used",
-         [](QDialog& d) { Choose(d, Heads::IDC_NAME_COLUMN, 6); },
+         [](QDialog& d) {
+             Choose(d, Heads::IDC_NAME_COLUMN, 6);
+             road_test::PressOk(d);
+         },
          [](WellHeadChoices& choices) {
              choices.nameColumn = 6;
              choices.kbUsed = choices.wellTypeUsed = choices.topDepthUsed =
@@ -62,16 +66,9 @@ TEST(WellHeadRoad, TheDialogsChoiceLoadsWhatTheHeadlessLoadOfTheSameChoiceLoads)
          }},
     };
     CLoadData load(COMMON::LDT_WELL_HEAD);
-    const auto pressOkAfter = [](const road_test::Drive& drive) {
-        return [drive](QDialog& d) {
-            drive(d);
-            road_test::PressOk(d);
-        };
-    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(road_test::LoadThroughDialogs(load, sample, 1, "CDlgImportWellHeads",
-                                                  pressOkAfter(c.drive)));
+        ASSERT_TRUE(road_test::LoadThroughDialogs(load, sample, 1, "CDlgImportWellHeads", c.drive));
         EXPECT_FALSE(load.GetData()->empty()); // the rows stay for the host
         WellHeadChoices choices = welldata::SuggestWellHeadChoices(
             welldata::PreviewTable(sample, welldata::TableKind::WellHead));
