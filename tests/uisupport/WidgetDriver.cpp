@@ -54,8 +54,7 @@ bool ChooseComboText(QComboBox* combo, const QString& text) {
     return combo != nullptr && ChooseComboIndex(combo, combo->findText(text, Qt::MatchExactly));
 }
 
-void PressButton(const QWidget* root, int id) {
-    auto* button = Control<QAbstractButton>(root, id);
+void ClickButton(QAbstractButton* button) {
     if (button == nullptr)
         return;
     QStyleOptionButton option;
@@ -70,6 +69,10 @@ void PressButton(const QWidget* root, int id) {
                     ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
                     .center();
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+void PressButton(const QWidget* root, int id) {
+    ClickButton(Control<QAbstractButton>(root, id));
 }
 
 void PressOk(const QWidget* root) {

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QTabWidget;
@@ -44,8 +45,10 @@ bool ChooseComboText(QComboBox* combo, const QString& text);
 
 void ClickTab(QTabWidget* tabs, int index);
 
-// Clicks the button with control id `id` (OK is 1, Cancel 2) where a click
-// counts: a check box or radio button takes clicks on its box and text only.
+// Clicks a button where a click counts: a check box or radio button stretched
+// wider than its text takes clicks on its box and text only.
+void ClickButton(QAbstractButton* button);
+// Clicks the button with control id `id` (OK is 1, Cancel 2).
 void PressButton(const QWidget* root, int id);
 void PressOk(const QWidget* root);
 void PressCancel(const QWidget* root);
