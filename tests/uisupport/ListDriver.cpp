@@ -6,6 +6,7 @@
 #include "uisupport/WidgetDriver.h"
 
 #include <QHeaderView>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace uitest {
@@ -18,10 +19,8 @@ bool TypeIntoOpenBox(const QString& text, Qt::Key endKey) {
     if (box == nullptr)
         return false;
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Delete);
+    TypeText(box, text);
     if (endKey != Qt::Key_unknown)
         QTest::keyClick(box, endKey);
     return true;
@@ -32,9 +31,8 @@ bool TypeIntoOpenBox(const QString& text, Qt::Key endKey) {
 void ClickCell(CEditListCtrl* list, int row, int column, Qt::KeyboardModifiers modifiers) {
     list->scrollTo(list->model()->index(row, column));
     QRect cell = list->visualRect(list->model()->index(row, column));
-    // Right of the check box, which a click would toggle instead.
     if (column == 0 && list->HasCheckBoxes())
-        cell.setLeft(cell.left() + cell.width() / 2);
+        cell.setLeft(cell.left() + cell.width() / 2); // a click on the box would tick it
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
 }
 
@@ -61,7 +59,13 @@ bool TypeHeaderTitle(CEditListCtrl* list, int column, const QString& text, Qt::K
 }
 
 void ClickRowCheck(CEditListCtrl* list, int row) {
-    ClickItemCheck(list, list->model()->index(row, 0));
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.rect = list->visualRect(list->model()->index(row, 0));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
 } // namespace uitest

@@ -4,29 +4,17 @@
 
 namespace uitest {
 
-namespace {
-
-constexpr int kPollMilliseconds = 10;
-
-} // namespace
-
 ModalWatcher::ModalWatcher(std::function<QWidget*()> find, std::function<void(QWidget*)> act)
     : m_find(std::move(find)), m_act(std::move(act)) {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-    m_timer.start(kPollMilliseconds);
-}
-
-ModalWatcher::~ModalWatcher() {
-    m_timer.stop();
-}
-
-void ModalWatcher::Poll() {
-    QWidget* widget = m_find();
-    if (widget == nullptr || !widget->isVisible())
-        return;
-    m_timer.stop();
-    m_fired = true;
-    m_act(widget);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QWidget* widget = m_find();
+        if (widget == nullptr || !widget->isVisible())
+            return;
+        m_timer.stop();
+        m_fired = true;
+        m_act(widget);
+    });
+    m_timer.start(10);
 }
 
 int RunModal(QDialog& dialog, std::function<void(QDialog&)> drive) {

@@ -11,12 +11,6 @@ namespace {
 constexpr int kWatchdogMilliseconds = 500;
 constexpr int kTicksBeforeClosing = 20;
 
-QWidget* OpenModalWindow() {
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup;
-    return QApplication::activeModalWidget();
-}
-
 void CloseStray(QWidget* window) {
     ADD_FAILURE() << "a modal window was left open: " << window->windowTitle().toStdString() << " ("
                   << window->metaObject()->className() << ")";
@@ -37,7 +31,9 @@ int main(int argc, char** argv) {
     QWidget* watched = nullptr;
     int openTicks = 0;
     QObject::connect(&watchdog, &QTimer::timeout, [&watched, &openTicks] {
-        QWidget* open = OpenModalWindow();
+        QWidget* open = QApplication::activePopupWidget();
+        if (open == nullptr)
+            open = QApplication::activeModalWidget();
         openTicks = open != nullptr && open == watched ? openTicks + 1 : 0;
         watched = open;
         if (openTicks < kTicksBeforeClosing)

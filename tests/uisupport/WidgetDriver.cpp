@@ -11,9 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -23,10 +21,9 @@ namespace uitest {
 void TypeText(QWidget* widget, const QString& text) {
     // QTest::keyClicks maps ASCII only: every character goes as the text of a
     // key event instead.
-    for (char32_t codePoint : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&codePoint, 1);
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, character, Qt::NoModifier);
-    }
+    for (char32_t codePoint : text.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),
+                            Qt::NoModifier);
 }
 
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -40,8 +37,8 @@ void RetypeText(QLineEdit* box, const QString& text) {
 }
 
 void ClickTab(QTabWidget* tabs, int index) {
-    QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                      tabs->tabBar()->tabRect(index).center());
 }
 
 bool ChooseComboIndex(QComboBox* combo, int index) {
@@ -57,23 +54,13 @@ bool ChooseComboText(QComboBox* combo, const QString& text) {
     return combo != nullptr && ChooseComboIndex(combo, combo->findText(text, Qt::MatchExactly));
 }
 
-void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index) {
-    QStyleOptionViewItem option;
-    option.initFrom(view->viewport());
-    option.rect = view->visualRect(index);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    const QRect box =
-        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
-}
-
 void ClickButton(QAbstractButton* button) {
     if (button == nullptr)
         return;
-    QPoint where = button->rect().center();
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
+    QPoint where = button->rect().center();
     if (qobject_cast<QCheckBox*>(button) != nullptr)
         where =
             button->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, button).center();
@@ -98,17 +85,20 @@ void PressCancel(const QWidget* root) {
 
 bool ChooseContextCommand(QWidget* widget, const QPoint& position, int commandId) {
     bool chosen = false;
-    auto watcher = WhenPopup<QMenu>([commandId, &chosen](QMenu* menu) {
-        for (QAction* action : menu->actions()) {
-            if (welldata::ControlIdOf(action) == commandId && action->isEnabled()) {
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                chosen = true;
-                return;
-            }
-        }
-        menu->close();
-    });
+    ModalWatcher watcher([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+                         [commandId, &chosen](QWidget* popup) {
+                             auto* menu = static_cast<QMenu*>(popup);
+                             for (QAction* action : menu->actions()) {
+                                 if (welldata::ControlIdOf(action) == commandId &&
+                                     action->isEnabled()) {
+                                     menu->setActiveAction(action);
+                                     QTest::keyClick(menu, Qt::Key_Return);
+                                     chosen = true;
+                                     return;
+                                 }
+                             }
+                             menu->close();
+                         });
     QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
     QApplication::sendEvent(widget, &event);
     return chosen;
@@ -123,40 +113,22 @@ std::unique_ptr<ModalWatcher> AnswerMessageBox(QMessageBox::StandardButton butto
     });
 }
 
-namespace {
-
-// Picks a file type as a user does, through the dialog's file type list.
-void ChooseFileType(CFileDialogExt* dialog, int filterIndex) {
-    if (filterIndex <= 0)
-        return;
-    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
-        ChooseComboIndex(types, filterIndex - 1);
-    else
-        dialog->SetFilterIndex(filterIndex);
-}
-
-void TypeFileNames(CFileDialogExt* dialog, const QStringList& paths) {
-    dialog->setDirectory(QFileInfo(paths.front()).absolutePath());
-    QStringList names;
-    for (const QString& path : paths)
-        names << (paths.size() > 1 ? QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName())
-                                   : QFileInfo(path).fileName());
-    if (auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-        nameBox->setText(names.join(QLatin1Char(' ')));
-    else
-        dialog->selectFile(paths.front());
-}
-
-} // namespace
-
 std::unique_ptr<ModalWatcher> AnswerFileDialog(const QStringList& paths, int filterIndex) {
     return WhenModal<CFileDialogExt>([paths, filterIndex](CFileDialogExt* dialog) {
-        ChooseFileType(dialog, filterIndex);
+        // The library's dialog is never the desktop's: its file type list and
+        // name box are there to be used as a user does.
+        if (filterIndex > 0)
+            ChooseComboIndex(dialog->findChild<QComboBox*>("fileTypeCombo"), filterIndex - 1);
         if (paths.isEmpty()) {
             dialog->reject();
             return;
         }
-        TypeFileNames(dialog, paths);
+        dialog->setDirectory(QFileInfo(paths.front()).absolutePath());
+        QStringList names;
+        for (const QString& path : paths)
+            names << (paths.size() > 1 ? QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName())
+                                       : QFileInfo(path).fileName());
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(names.join(QLatin1Char(' ')));
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }

@@ -3,13 +3,9 @@
 // in item views, presses buttons, opens context menus and picks their
 // commands, answers message boxes and the library's file dialog, and saves
 // screenshots.
-//
-// Usage:
 //   auto* list = uitest::Control<CEditListCtrl>(&dialog, 30056);
-//   uitest::ChooseComboText(uitest::Control<QComboBox>(&dialog, 30032), "ft");
 //   uitest::ChooseContextCommand(list->viewport(), QPoint(5, 5), CEditListCtrl::ID_ADD_RECORD);
 //   uitest::PressOk(&dialog);
-//   uitest::SaveScreenshot(&dialog, "well-path-import.png");
 #pragma once
 
 #include "controls/ControlId.h"
@@ -18,10 +14,8 @@
 #include <QAbstractItemView>
 #include <QMessageBox>
 #include <QPoint>
-#include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
-#include <memory>
 
 class QAbstractButton;
 class QComboBox;
@@ -37,8 +31,7 @@ template <class T = QWidget> T* Control(const QWidget* root, int id) {
     return control;
 }
 
-// Types `text` into the widget with the keyboard focus rules of a user: one key
-// event per character, non-Latin characters included.
+// Types `text` one key event per character, non-Latin characters included.
 void TypeText(QWidget* widget, const QString& text);
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Replaces the text of a line edit as a user does: selects it all, deletes it
@@ -50,17 +43,11 @@ void RetypeText(QLineEdit* box, const QString& text);
 bool ChooseComboIndex(QComboBox* combo, int index);
 bool ChooseComboText(QComboBox* combo, const QString& text);
 
-// Clicks the tab at `index` of a tab widget's tab bar.
 void ClickTab(QTabWidget* tabs, int index);
 
-// Clicks the check box of an item view's cell.
-void ClickItemCheck(QAbstractItemView* view, const QModelIndex& index);
-
-// Clicks a push button, check box or radio button where a click counts: a
-// check box or radio button stretched wider than its text takes clicks on its
-// box and text only.
+// Clicks a button where a click counts: a check box or radio button stretched
+// wider than its text takes clicks on its box and text only.
 void ClickButton(QAbstractButton* button);
-
 // Clicks the button with control id `id` (OK is 1, Cancel 2).
 void PressButton(const QWidget* root, int id);
 void PressOk(const QWidget* root);
