@@ -41,6 +41,13 @@ template <class T> std::unique_ptr<ModalWatcher> WhenModal(std::function<void(T*
         [act](QWidget* widget) { act(static_cast<T*>(widget)); });
 }
 
+// Acts once a `T` (a QMenu) is the open popup.
+template <class T> std::unique_ptr<ModalWatcher> WhenPopup(std::function<void(T*)> act) {
+    return std::make_unique<ModalWatcher>(
+        [] { return qobject_cast<T*>(QApplication::activePopupWidget()); },
+        [act](QWidget* widget) { act(static_cast<T*>(widget)); });
+}
+
 // Runs `dialog` modally; `drive` acts on it once it is the active modal widget
 // and must end it (or leave that to a message box it answers). Returns exec()'s
 // result.

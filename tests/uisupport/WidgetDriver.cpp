@@ -85,20 +85,17 @@ void PressCancel(const QWidget* root) {
 
 bool ChooseContextCommand(QWidget* widget, const QPoint& position, int commandId) {
     bool chosen = false;
-    ModalWatcher watcher([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
-                         [commandId, &chosen](QWidget* popup) {
-                             auto* menu = static_cast<QMenu*>(popup);
-                             for (QAction* action : menu->actions()) {
-                                 if (welldata::ControlIdOf(action) == commandId &&
-                                     action->isEnabled()) {
-                                     menu->setActiveAction(action);
-                                     QTest::keyClick(menu, Qt::Key_Return);
-                                     chosen = true;
-                                     return;
-                                 }
-                             }
-                             menu->close();
-                         });
+    const auto watcher = WhenPopup<QMenu>([commandId, &chosen](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (welldata::ControlIdOf(action) == commandId && action->isEnabled()) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                chosen = true;
+                return;
+            }
+        }
+        menu->close();
+    });
     QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
     QApplication::sendEvent(widget, &event);
     return chosen;
