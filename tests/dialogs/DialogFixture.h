@@ -1,19 +1,9 @@
 // An import dialog run modally on a file the test writes, with the test's
 // settings file and every message captured. The fixture of each dialog binds
 // the dialog's loader to records the test reads.
-//
-// Usage:
-//   struct MyTest : DialogFixture<CDlgImportSingleWellPath> {
-//       MyTest() : DialogFixture(kSettings) {}
-//       void Bind(CDlgImportSingleWellPath& d) override { d.SetLoader(&loader); }
-//       COMMON::STRUCT_WELL_PATH record;
-//       CWellPath loader{&file.reader, &record};
-//   };
-//   Run("MD INCL AZIM\n1000 1 2\n", [](CDlgImportSingleWellPath& d) { uitest::PressOk(&d); });
 #pragma once
 
 #include "dialogs/DataFile.h"
-#include "loaders/CWellLog.h"
 #include "settings/ScopedSettingsFile.h"
 #include "support/TestSupport.h"
 #include "uisupport/ModalWatcher.h"
@@ -22,6 +12,13 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+// A captured message as "text|caption|owner icon buttons", the three as numbers.
+inline std::wstring Said(const welldata::MessageRequest& m) {
+    return m.text + L"|" + m.caption + L"|" + std::to_wstring(static_cast<int>(m.owner)) + L" " +
+           std::to_wstring(static_cast<int>(m.icon)) + L" " +
+           std::to_wstring(static_cast<int>(m.buttons));
+}
 
 template <class Dialog> class DialogFixture : public testing::Test {
 protected:
@@ -48,15 +45,4 @@ protected:
     testing_support::ScratchFile file;
     testing_support::MessageCapture messages;
     std::unique_ptr<Dialog> dialog;
-};
-
-// A well log import dialog with its loader.
-template <class Dialog> class LogDialogFixture : public DialogFixture<Dialog> {
-protected:
-    using DialogFixture<Dialog>::DialogFixture;
-    void Bind(Dialog& dialog) override { dialog.SetLoader(&loader); }
-
-    COMMON::STRUCT_WELL_PATH path;
-    COMMON::STRUCT_WELL_CURVE record;
-    CWellLog loader{&this->file.reader, &path, &record};
 };

@@ -1,6 +1,5 @@
-// The import dialog framework on files written for it: the table and raw-text
-// previews (odd lines as they came), files it cannot read, tab switching to
-// pages, and the reader's rows cleared when the dialog ends.
+// The import dialog framework: the table and raw-text previews (odd lines as
+// they came) and tab switching to pages.
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportBase.h"
 #include "dialogs/DataFile.h"
@@ -30,7 +29,6 @@ public:
 
     size_t headerRows = 0;
     QWidget* pages[3] = {};
-    bool shown = false;
 
 protected:
     void InitPages() override {
@@ -42,10 +40,6 @@ protected:
         GetTabCtrl()->ShowTabPage(pages[0]);
     }
     void OnHeaderRow(Row) override { ++headerRows; }
-    void showEvent(QShowEvent* event) override {
-        shown = true;
-        CDlgImportBase::showEvent(event);
-    }
 
 private:
     std::unique_ptr<Ui::TestImportDialog> m_ui;
@@ -73,9 +67,6 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
     for (const char* depth : {"1000", "1001", "1002"})
         table += Pad("A1", 18) + Pad(depth, 18) + Pad("20", 18) + "\n";
     const std::string las = testing_support::LasWithData("2150.0 45.5 12.1\n2150.5 46.0 13.4\n");
-    std::string manyCells;
-    for (int i = 0; i < 5000; ++i)
-        manyCells += "1 ";
     const auto sample = [](const char* name) {
         return testing_support::FileBytes(testing_support::SamplePath(name));
     };
@@ -89,14 +80,6 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
          table + QString(7, '\n') + "......", true},
         // The raw text of a LAS file: every line the reader kept, not only ten.
         {las, QString::fromStdString(las) + "......", true},
-        {std::string(10000, 'x') + "\n1\n", "1:" + QString(10000, 'x') + "\n1" + QString(17, ' ')},
-        {"H\n" + manyCells + "\n",
-         "1:H" + QString(15, ' ') + "\n" + QString("1" + QString(17, ' ')).repeated(5000)},
-        // No header cells: the first data row takes the header's place.
-        {"  \n1 2\n", "1:1" + QString(15, ' ') + "2:2"},
-        // Bytes GB18030 does not decode.
-        {"NAME ID\n\x80\xff 1\n",
-         "1:NAME" + QString(12, ' ') + "2:ID" + QString(14, ' ') + "\n" + QChar(0xFFFD)},
         {sample("well_path.txt"), "1:NAME", false, "import-dialog-well-path.png"},
         {sample("rock_core_describe.txt"), "1:", false, "import-dialog-core-describe.png"},
         {sample("well_log.las"), "~VERSION", false, "import-dialog-las.png"},
@@ -121,26 +104,6 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
     }
 }
 
-TEST(ImportBase, AFileThatCannotBeReadEndsTheDialogBeforeItIsShown) {
-    // Empty, only empty lines, missing (null), and no reader at all.
-    for (const char* bytes : {"", "\n\n\r\n", static_cast<const char*>(nullptr)}) {
-        ScratchFile file;
-        if (bytes != nullptr)
-            file.Write(bytes);
-        else
-            file.reader.SetFilePath(L"/no/such/folder/w1.txt");
-        testing_support::MessageCapture messages;
-        TestImportDialog dialog(&file.reader);
-        EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-        EXPECT_FALSE(dialog.shown || dialog.IsFileRead());
-        EXPECT_EQ(dialog.pages[0], nullptr); // no pages for an unread table
-        EXPECT_EQ(messages.Count(), bytes == nullptr ? 1u : 0u);
-    }
-    TestImportDialog withoutReader(nullptr);
-    EXPECT_EQ(withoutReader.exec(), QDialog::Rejected);
-    EXPECT_FALSE(withoutReader.shown);
-}
-
 TEST(ImportBase, SelectingATabShowsItsPage) {
     ScratchFile file;
     file.Write("NAME MD\nA1 1000\n");
@@ -150,28 +113,8 @@ TEST(ImportBase, SelectingATabShowsItsPage) {
         uitest::ClickTab(tabs, 2);
         EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[2]);
         EXPECT_TRUE(dialog.pages[2]->isVisible() && !dialog.pages[0]->isVisible());
-        tabs->addTab(new QWidget, "x"); // a tab carrying no page changes nothing
-        uitest::ClickTab(tabs, 3);
-        EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[2]);
         // Opening made the dialog's lists taller when dropped down.
         auto* units = uitest::Control<QComboBox>(&dialog, 30032);
         EXPECT_EQ(units->property("dropHeightExtension").toInt(), 80);
     });
-}
-
-TEST(ImportBase, RowsAreClearedByADialogDestroyedOpenButNotAfterItEnded) {
-    ScratchFile file;
-    file.Write("NAME MD\nA1 1000\n");
-    auto open = std::make_unique<TestImportDialog>(&file.reader);
-    open->show();
-    EXPECT_FALSE(file.reader.GetRows().empty());
-    open.reset();
-    EXPECT_TRUE(file.reader.GetRows().empty());
-    // Rows read after the dialog ended (the loader's) stay when it is destroyed.
-    {
-        TestImportDialog dialog(&file.reader);
-        OpenAndLook(dialog);
-        ASSERT_TRUE(file.reader.Read(CDataFileReader::kReadAll));
-    }
-    EXPECT_FALSE(file.reader.GetRows().empty());
 }
