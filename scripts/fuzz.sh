@@ -120,10 +120,20 @@ max_len() {
     else echo 4096; fi
 }
 
+# The roads target reads both kinds of file: it takes both dictionaries.
+dict_file() {
+    if [ "$1" = roads ]; then
+        cat "$root/fuzz/dict/text_table.dict" "$root/fuzz/dict/las.dict" >"$build/roads.dict"
+        echo "$build/roads.dict"
+    else
+        echo "$root/fuzz/dict/$1.dict"
+    fi
+}
+
 run_target() {
     local target="$1" log="$build/logs/$1.log"
     "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -dict="$root/fuzz/dict/$target.dict" -max_len="$(max_len "$target")" \
+        -dict="$(dict_file "$target")" -max_len="$(max_len "$target")" \
         -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -artifact_prefix="$build/findings/$target-" \
         "$build/corpus/$target" "$build/seeds/$target" >"$log" 2>&1

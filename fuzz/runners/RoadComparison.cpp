@@ -183,37 +183,65 @@ std::vector<std::wstring> Recorded(bool window, std::optional<UnitAnswer> answer
     return events.Events();
 }
 
-} // namespace
+// One load by both roads, on readers set up alike, each with a recording bar
+// and message handler of its own.
+class RoadPair {
+public:
+    RoadPair(const std::wstring& file, const ReaderSetup& setup) : m_setup(setup) {
+        SetUp(streaming, file);
+        SetUp(table, file);
+    }
 
-template <class Reader> void RoadComparison::SetUp(Reader& reader) const {
-    reader.SetFilePath(m_file);
-    reader.SetDataFormat(m_setup.format);
-    reader.SetHeaderSearch(m_setup.headerSearch);
-    reader.SetHeaderRow(m_setup.headerRow);
-    reader.SetBatchLoad(m_setup.batch);
-    reader.EnsureSections();
-}
+    // Runs each road's load (each gives its result) and compares what they
+    // showed and their results.
+    template <class StreamingLoad, class TableLoad>
+    void Load(StreamingLoad streamingLoad, TableLoad tableLoad) {
+        bool streamingResult = false;
+        bool tableResult = false;
+        differences.Events(Run(streaming, [&] { streamingResult = streamingLoad(); }),
+                           Run(table, [&] { tableResult = tableLoad(); }));
+        differences.Equal(streamingResult, tableResult, "load result");
+    }
+    // The first difference, the readers' state after the load included.
+    std::string Finish() {
+        differences.Readers(streaming, table);
+        return differences.First();
+    }
 
-template <class Reader, class Load>
-std::vector<std::wstring> RoadComparison::Run(Reader& reader, Load load) const {
-    return Recorded(m_setup.progressWindow, std::nullopt, [&](CProgressCtrl* bar) {
-        reader.SetProgressCtrl(m_setup.progress ? bar : nullptr);
-        load();
-        reader.SetProgressCtrl(nullptr);
-    });
-}
-
-std::string RoadComparison::Read(int mode) {
     Differences differences;
     CDataFileReader streaming;
     reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingRead = false;
-    bool tableRead = false;
-    differences.Events(Run(streaming, [&] { streamingRead = streaming.Read(mode); }),
-                       Run(table, [&] { tableRead = table.Read(mode); }));
-    differences.Equal(streamingRead, tableRead, "read result");
+
+private:
+    template <class Reader> void SetUp(Reader& reader, const std::wstring& file) const {
+        reader.SetFilePath(file);
+        reader.SetDataFormat(m_setup.format);
+        reader.SetHeaderSearch(m_setup.headerSearch);
+        reader.SetHeaderRow(m_setup.headerRow);
+        reader.SetBatchLoad(m_setup.batch);
+        reader.EnsureSections();
+    }
+    // Runs `load` with the reader on a recording bar; what it showed.
+    template <class Reader, class Load>
+    std::vector<std::wstring> Run(Reader& reader, Load load) const {
+        return Recorded(m_setup.progressWindow, std::nullopt, [&](CProgressCtrl* bar) {
+            reader.SetProgressCtrl(m_setup.progress ? bar : nullptr);
+            load();
+            reader.SetProgressCtrl(nullptr);
+        });
+    }
+
+    ReaderSetup m_setup;
+};
+
+} // namespace
+
+std::string RoadComparison::Read(int mode) {
+    RoadPair roads(m_file, m_setup);
+    CDataFileReader& streaming = roads.streaming;
+    reference::RowTableReader& table = roads.table;
+    Differences& differences = roads.differences;
+    roads.Load([&] { return streaming.Read(mode); }, [&] { return table.Read(mode); });
     differences.Readers(streaming, table);
     differences.Check(streaming.GetRows() == table.GetRows(), "rows");
     differences.Sections(streaming.GetLasSections(), table.GetLasSections());
@@ -237,40 +265,27 @@ std::string RoadComparison::Read(int mode) {
         for (size_t i = 0; i < columns.size(); ++i)
             differences.Check(SameBits(a[i], b[i]), "column values " + std::to_string(columns[i]));
     }
-    differences.Report(streaming.GetReport(), table.GetReport());
-    return differences.First();
+    // The columns taken above add to the report.
+    return roads.Finish();
 }
 
 std::string RoadComparison::LoadPath(const CWellPath& settings) {
-    Differences differences;
-    CDataFileReader streaming;
-    reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingResult = false;
-    bool tableResult = false;
+    RoadPair roads(m_file, m_setup);
     COMMON::STRUCT_WELL_PATH streamingPath, tablePath;
-    CWellPath streamingLoader(&streaming, &streamingPath), tableLoader(nullptr, &tablePath);
+    CWellPath streamingLoader(&roads.streaming, &streamingPath), tableLoader(nullptr, &tablePath);
     streamingLoader.CopySettingsFrom(settings);
     tableLoader.CopySettingsFrom(settings);
-    differences.Events(
-        Run(streaming, [&] { streamingResult = streamingLoader.LoadPath(); }),
-        Run(table, [&] { tableResult = reference::LoadPath(tableLoader, table, tablePath); }));
-    differences.Equal(streamingResult, tableResult, "load result");
-    differences.Path(streamingPath, tablePath);
-    differences.Readers(streaming, table);
-    return differences.First();
+    roads.Load([&] { return streamingLoader.LoadPath(); },
+               [&] { return reference::LoadPath(tableLoader, roads.table, tablePath); });
+    roads.differences.Path(streamingPath, tablePath);
+    return roads.Finish();
 }
 
 std::string RoadComparison::LoadLog(const CWellLog& settings,
                                     const COMMON::STRUCT_WELL_CURVE& curves, LogLoad load) {
-    Differences differences;
-    CDataFileReader streaming;
-    reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingResult = false;
-    bool tableResult = false;
+    RoadPair roads(m_file, m_setup);
+    CDataFileReader& streaming = roads.streaming;
+    reference::RowTableReader& table = roads.table;
     COMMON::STRUCT_WELL_PATH streamingPath, tablePath;
     COMMON::STRUCT_WELL_CURVE streamingCurves = curves, tableCurves = curves;
     CWellLog streamingLoader(&streaming, &streamingPath, &streamingCurves);
@@ -281,92 +296,62 @@ std::string RoadComparison::LoadLog(const CWellLog& settings,
     // before it, as loading by name does.
     const bool readFirst =
         load == LogLoad::Las && !streamingLoader.HasUserCurveList() && !curves.bWithWellPath;
-    differences.Events(
-        Run(streaming,
-            [&] {
-                if (readFirst)
-                    streaming.Read(CDataFileReader::kReadAll, streamingLoader.LasReadConsumer());
-                streamingResult = load == LogLoad::Las     ? streamingLoader.LoadLas()
-                                  : load == LogLoad::Table ? streamingLoader.LoadTable()
-                                                           : streamingLoader.LoadLog();
-            }),
-        Run(table, [&] {
+    roads.Load(
+        [&] {
+            if (readFirst)
+                streaming.Read(CDataFileReader::kReadAll, streamingLoader.LasReadConsumer());
+            return load == LogLoad::Las     ? streamingLoader.LoadLas()
+                   : load == LogLoad::Table ? streamingLoader.LoadTable()
+                                            : streamingLoader.LoadLog();
+        },
+        [&] {
             if (readFirst)
                 table.Read(0);
-            tableResult = load == LogLoad::Las
-                              ? reference::LoadLas(tableLoader, table, tablePath, tableCurves)
-                          : load == LogLoad::Table
-                              ? reference::LoadTable(tableLoader, table, tableCurves)
-                              : reference::LoadLog(tableLoader, table, tablePath, tableCurves);
-        }));
-    differences.Equal(streamingResult, tableResult, "load result");
-    differences.Path(streamingPath, tablePath);
-    differences.Log(streamingCurves, tableCurves);
-    differences.Readers(streaming, table);
-    differences.Sections(streaming.GetLasSections(), table.GetLasSections());
-    return differences.First();
+            return load == LogLoad::Las
+                       ? reference::LoadLas(tableLoader, table, tablePath, tableCurves)
+                   : load == LogLoad::Table
+                       ? reference::LoadTable(tableLoader, table, tableCurves)
+                       : reference::LoadLog(tableLoader, table, tablePath, tableCurves);
+        });
+    roads.differences.Path(streamingPath, tablePath);
+    roads.differences.Log(streamingCurves, tableCurves);
+    roads.differences.Sections(streaming.GetLasSections(), table.GetLasSections());
+    return roads.Finish();
 }
 
 std::string RoadComparison::LoadWellHeads(const CWellHead& settings) {
-    Differences differences;
-    CDataFileReader streaming;
-    reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingResult = false;
-    bool tableResult = false;
+    RoadPair roads(m_file, m_setup);
     std::list<COMMON::STRUCT_WELL_HEAD> streamingHeads, tableHeads;
-    CWellHead streamingLoader(&streaming, &streamingHeads);
+    CWellHead streamingLoader(&roads.streaming, &streamingHeads);
     streamingLoader.CopySettingsFrom(settings);
-    differences.Events(
-        Run(streaming, [&] { streamingResult = streamingLoader.Load(); }),
-        Run(table, [&] { tableResult = reference::LoadWellHeads(settings, table, tableHeads); }));
-    differences.Equal(streamingResult, tableResult, "load result");
-    differences.Heads(streamingHeads, tableHeads);
-    differences.Readers(streaming, table);
+    roads.Load([&] { return streamingLoader.Load(); },
+               [&] { return reference::LoadWellHeads(settings, roads.table, tableHeads); });
+    roads.differences.Heads(streamingHeads, tableHeads);
     // The rows stay for the host.
-    differences.Check(streaming.GetRows() == table.GetRows(), "rows kept for the host");
-    return differences.First();
+    roads.differences.Check(roads.streaming.GetRows() == roads.table.GetRows(),
+                            "rows kept for the host");
+    return roads.Finish();
 }
 
 std::string RoadComparison::LoadCoreAnalysis(const std::list<COMMON::STRUCT_CURVE_ITEM>& items) {
-    Differences differences;
-    CDataFileReader streaming;
-    reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingResult = false;
-    bool tableResult = false;
+    RoadPair roads(m_file, m_setup);
     std::list<COMMON::STRUCT_CURVE_ITEM> streamingItems = items, tableItems = items;
-    CRockCoreAnalyse streamingLoader(&streaming, &streamingItems);
-    differences.Events(
-        Run(streaming, [&] { streamingResult = streamingLoader.Load(); }),
-        Run(table, [&] { tableResult = reference::LoadCoreAnalysis(table, tableItems); }));
-    differences.Equal(streamingResult, tableResult, "load result");
-    differences.Curves(streamingItems, tableItems, "core analysis column");
-    differences.Readers(streaming, table);
-    return differences.First();
+    CRockCoreAnalyse streamingLoader(&roads.streaming, &streamingItems);
+    roads.Load([&] { return streamingLoader.Load(); },
+               [&] { return reference::LoadCoreAnalysis(roads.table, tableItems); });
+    roads.differences.Curves(streamingItems, tableItems, "core analysis column");
+    return roads.Finish();
 }
 
 std::string RoadComparison::LoadCoreDescription(const CRockCoreDescribe& settings) {
-    Differences differences;
-    CDataFileReader streaming;
-    reference::RowTableReader table;
-    SetUp(streaming);
-    SetUp(table);
-    bool streamingResult = false;
-    bool tableResult = false;
+    RoadPair roads(m_file, m_setup);
     COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL streamingRecord, tableRecord;
-    CRockCoreDescribe streamingLoader(&streaming, &streamingRecord);
+    CRockCoreDescribe streamingLoader(&roads.streaming, &streamingRecord);
     streamingLoader.CopySettingsFrom(settings);
-    differences.Events(
-        Run(streaming, [&] { streamingResult = streamingLoader.Load(); }), Run(table, [&] {
-            tableResult = reference::LoadCoreDescription(settings, table, tableRecord);
-        }));
-    differences.Equal(streamingResult, tableResult, "load result");
-    differences.Description(streamingRecord, tableRecord);
-    differences.Readers(streaming, table);
-    return differences.First();
+    roads.Load([&] { return streamingLoader.Load(); },
+               [&] { return reference::LoadCoreDescription(settings, roads.table, tableRecord); });
+    roads.differences.Description(streamingRecord, tableRecord);
+    return roads.Finish();
 }
 
 std::string RoadComparison::ReadLasByName(reference::LasUnits units,

@@ -54,11 +54,6 @@ public:
     std::string ReadLasByName(reference::LasUnits units, std::optional<UnitAnswer> answer);
 
 private:
-    template <class Reader> void SetUp(Reader& reader) const;
-    // Runs `load` with the reader on a recording bar; what it showed.
-    template <class Reader, class Load>
-    std::vector<std::wstring> Run(Reader& reader, Load load) const;
-
     std::wstring m_file;
     ReaderSetup m_setup;
 };
