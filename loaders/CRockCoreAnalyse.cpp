@@ -32,6 +32,8 @@ bool CRockCoreAnalyse::Load() {
         return false;
     ColumnCollector collector(*m_pReader);
     collector.Collect(ItemColumns(), ColumnCollector::ValueCallback());
+    // A read that fails keeps none of the cells it read as 0.
+    collector.HoldTextCells();
     if (!m_pReader->Read(CDataFileReader::kReadAll, collector))
         return false;
     if (!welldata::IsReadable(m_pItems) || m_pItems->empty())

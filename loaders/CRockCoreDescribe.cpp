@@ -3,6 +3,7 @@
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "reader/CDataFileReader.h"
+#include "reader/LoadReportRecorder.h"
 #include "reader/RowConsumer.h"
 
 #include <list>
@@ -36,18 +37,22 @@ public:
         if (row.index == 0)
             return;
         const auto note = [this, &row](std::size_t column) {
-            m_reader.NoteTextCell(row.index, column, row.line);
+            m_textCells.NoteTextCell(row.index, column, row.line);
         };
         COMMON::STRUCT_ROCK_CORE_DESCRIBE interval;
         if (m_loader.ReadInterval(row.cells, interval, TextCellNote(note)))
             m_intervals.push_back(std::move(interval));
     }
     std::list<COMMON::STRUCT_ROCK_CORE_DESCRIBE>& Intervals() { return m_intervals; }
+    // The cells read as 0 go to the reader's report once the read has
+    // succeeded: a read that fails keeps none.
+    void ReportTextCells() const { m_reader.MergeTextCells(m_textCells, 1); }
 
 private:
     const CRockCoreDescribe& m_loader;
     const CDataFileReader& m_reader;
     std::list<COMMON::STRUCT_ROCK_CORE_DESCRIBE> m_intervals;
+    LoadReportRecorder m_textCells;
 };
 
 CRockCoreDescribe::CRockCoreDescribe(CDataFileReader* reader,
@@ -94,6 +99,7 @@ bool CRockCoreDescribe::Load() {
     IntervalCollector intervals(*this, *m_pReader);
     if (!m_pReader->Read(CDataFileReader::kReadAll, intervals))
         return false;
+    intervals.ReportTextCells();
     if (!m_strDescribeName.empty())
         m_pRecord->strColumnName = m_strDescribeName;
 
