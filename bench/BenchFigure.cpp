@@ -10,7 +10,7 @@ namespace {
 
 struct ChildReport {
     bool ok;
-    double seconds;
+    WorkRun run;
 };
 
 } // namespace
@@ -24,6 +24,7 @@ FigureResult BenchFigure::Run(int repeat) const {
         best.ok = one.ok;
         best.seconds = i == 0 ? one.seconds : std::min(best.seconds, one.seconds);
         best.peakKiB = std::max(best.peakKiB, one.peakKiB);
+        best.recordsBytes = one.recordsBytes;
     }
     return best;
 }
@@ -38,13 +39,13 @@ bool BenchFigure::RunOnce(FigureResult& result) const {
         return false;
     if (child == 0) {
         close(channel[0]);
-        ChildReport report{false, 0};
-        report.ok = m_work(report.seconds);
+        ChildReport report{false, {}};
+        report.ok = m_work(report.run);
         const bool written = write(channel[1], &report, sizeof report) == sizeof report;
         _exit(written ? 0 : 1);
     }
     close(channel[1]);
-    ChildReport report{false, 0};
+    ChildReport report{false, {}};
     const bool received = read(channel[0], &report, sizeof report) == sizeof report;
     close(channel[0]);
     int status = 0;
@@ -53,7 +54,8 @@ bool BenchFigure::RunOnce(FigureResult& result) const {
         WEXITSTATUS(status) != 0 || !received)
         return false;
     result.ok = report.ok;
-    result.seconds = report.seconds;
+    result.seconds = report.run.seconds;
+    result.recordsBytes = report.run.recordsBytes;
     result.peakKiB = usage.ru_maxrss;
     return true;
 }

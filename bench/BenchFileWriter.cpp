@@ -39,6 +39,17 @@ constexpr int kLasCurveCount = sizeof kLasCurves / sizeof kLasCurves[0];
 constexpr int kWrappedCurveCount = 16;
 constexpr int kLogTableCurveCount = 10;
 
+// GB18030 bytes of the description table's header and of some lithologies.
+const char* const kTopName = "\xb6\xa5\xc9\xee";       // top depth
+const char* const kBottomName = "\xb5\xd7\xc9\xee";    // bottom depth
+const char* const kLithologyName = "\xd1\xd2\xd0\xd4"; // lithology
+const char* const kLithologies[] = {
+    "\xbb\xd2\xc9\xab\xcf\xb8\xc9\xb0\xd1\xd2",         // grey fine sandstone
+    "\xc9\xee\xbb\xd2\xc9\xab\xc4\xe0\xd1\xd2",         // dark grey mudstone
+    "\xba\xac\xc0\xf9\xb4\xd6\xc9\xb0\xd1\xd2",         // pebbly coarse sandstone
+    "\xbb\xd2\xb0\xd7\xc9\xab\xb7\xdb\xc9\xb0\xd1\xd2", // grey-white siltstone
+};
+
 } // namespace
 
 bool BenchFileWriter::KindFromName(const std::string& name, Kind& kind) {
@@ -49,7 +60,9 @@ bool BenchFileWriter::KindFromName(const std::string& name, Kind& kind) {
                  {"las-wrapped", Kind::WrappedLas},
                  {"log-table", Kind::LogTable},
                  {"path-table", Kind::PathTable},
-                 {"head-table", Kind::HeadTable}};
+                 {"head-table", Kind::HeadTable},
+                 {"core-analysis", Kind::CoreAnalysis},
+                 {"core-describe", Kind::CoreDescription}};
     for (const auto& entry : names) {
         if (name == entry.name) {
             kind = entry.kind;
@@ -109,6 +122,12 @@ bool BenchFileWriter::Write(const std::string& path) {
             break;
         case Kind::HeadTable:
             WriteHeadTableRow(file, row);
+            break;
+        case Kind::CoreAnalysis:
+            WriteCoreAnalysisRow(file, row);
+            break;
+        case Kind::CoreDescription:
+            WriteCoreDescriptionRow(file, row);
             break;
         }
     }
@@ -199,6 +218,12 @@ void BenchFileWriter::WriteTableHeader(std::FILE* file) {
     case Kind::HeadTable:
         std::fputs("WELL,X,Y,KB,TOP,BOTTOM,TYPE\r\n", file);
         break;
+    case Kind::CoreAnalysis:
+        std::fputs("DEPTH            POR           PERM            SW             VCAL\r\n", file);
+        break;
+    case Kind::CoreDescription:
+        std::fprintf(file, "%s      %s      %s\r\n", kTopName, kBottomName, kLithologyName);
+        break;
     default:
         break;
     }
@@ -231,4 +256,15 @@ void BenchFileWriter::WriteHeadTableRow(std::FILE* file, std::uint64_t row) {
     std::fprintf(file, "W-%07llu,%.2f,%.2f,%.2f,%.2f,%.2f,%s\r\n",
                  static_cast<unsigned long long>(row + 1), x, y, kb, 0.0, bottom,
                  kTypes[Next() % 4]);
+}
+
+void BenchFileWriter::WriteCoreAnalysisRow(std::FILE* file, std::uint64_t row) {
+    std::fprintf(file, "%-17.2f%-14.1f%-16.3f%-15.1f%.1f\r\n", Depth(row), LogValue(2, 25),
+                 LogValue(0.01, 900), LogValue(20, 95), LogValue(0.5, 12));
+}
+
+void BenchFileWriter::WriteCoreDescriptionRow(std::FILE* file, std::uint64_t row) {
+    const double top = Depth(row);
+    std::fprintf(file, "%-10.2f%-10.2f%s\r\n", top, top + kDepthStep,
+                 kLithologies[Next() % (sizeof kLithologies / sizeof kLithologies[0])]);
 }

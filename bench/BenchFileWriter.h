@@ -1,6 +1,8 @@
 // Writes large, realistic well data files for the benchmarks: LAS 2.0 files
-// (one line per depth step or wrapped), well log, well path and well head text
-// tables. Values have fixed decimals, some are nulls, lines end in CR LF.
+// (one line per depth step or wrapped), well log, well path, well head, rock
+// core analysis and rock core description text tables. Values have fixed
+// decimals, some are nulls, lines end in CR LF; the rock core descriptions are
+// Chinese lithology names in GB18030, the library's default code page.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +11,18 @@
 
 class BenchFileWriter {
 public:
-    enum class Kind { Las, WrappedLas, LogTable, PathTable, HeadTable };
+    enum class Kind {
+        Las,
+        WrappedLas,
+        LogTable,
+        PathTable,
+        HeadTable,
+        CoreAnalysis,
+        CoreDescription
+    };
 
-    // Parses "las", "las-wrapped", "log-table", "path-table", "head-table".
+    // Parses "las", "las-wrapped", "log-table", "path-table", "head-table",
+    // "core-analysis", "core-describe".
     static bool KindFromName(const std::string& name, Kind& kind);
 
     BenchFileWriter(Kind kind, std::uint64_t targetBytes);
@@ -25,6 +36,8 @@ private:
     void WriteLogTableRow(std::FILE* file, std::uint64_t row);
     void WritePathTableRow(std::FILE* file, std::uint64_t row);
     void WriteHeadTableRow(std::FILE* file, std::uint64_t row);
+    void WriteCoreAnalysisRow(std::FILE* file, std::uint64_t row);
+    void WriteCoreDescriptionRow(std::FILE* file, std::uint64_t row);
     void WriteTableHeader(std::FILE* file);
     double Depth(std::uint64_t row) const;
     // A log value in [low, high), or the null value now and then.

@@ -1,6 +1,7 @@
 // welldata_bench_generate KIND SIZE FILE
-// KIND: las, las-wrapped, log-table, path-table or head-table.
-// SIZE: bytes, or a number followed by K, M or G (1M to 1G).
+// KIND: las, las-wrapped, log-table, path-table, head-table, core-analysis or
+// core-describe.
+// SIZE: bytes, or a number followed by K, M or G (1M to 16G).
 #include "BenchFileWriter.h"
 
 #include <cstdio>
@@ -34,10 +35,10 @@ int main(int argc, char** argv) {
     BenchFileWriter::Kind kind{};
     std::uint64_t bytes = 0;
     if (argc != 4 || !BenchFileWriter::KindFromName(argv[1], kind) || !ParseSize(argv[2], bytes) ||
-        bytes < (1ull << 20) || bytes > (1ull << 30)) {
+        bytes < (1ull << 20) || bytes > (16ull << 30)) {
         std::fprintf(stderr,
-                     "usage: %s las|las-wrapped|log-table|path-table|head-table "
-                     "SIZE(1M..1G) FILE\n",
+                     "usage: %s las|las-wrapped|log-table|path-table|head-table|"
+                     "core-analysis|core-describe SIZE(1M..16G) FILE\n",
                      argv[0]);
         return 2;
     }

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds the benchmarks, generates the files into a scratch folder (not in the
+# Builds the benchmarks, generates the files into a scratch folder (never the
 # source tree) and times every figure:
-#   bench/run.sh [SCRATCH_DIR]        (default /tmp/welldata-bench, needs about 2.6 GB)
-# 10 MB and 100 MB LAS files, a 100 MB wrapped LAS file, 100 MB well log, well
-# path and well head tables, the previews of 1 GB files, and las-js on the LAS
-# files when Node.js is there. Each figure is the best of three runs (previews of
-# five). The build goes to build/bench of the source tree.
+#   bench/run.sh [SCRATCH_DIR]        (default /tmp/welldata-bench)
+# Every kind of file (LAS, wrapped LAS, well log, well path, well head, rock
+# core analysis and description tables) at 10 MB, 100 MB and 1 GB, each figure
+# the best of three runs against the baseline of the same run; the previews of
+# 1 GB files; one 10 GB LAS file loaded by name (WELLDATA_BENCH_10G=0 leaves it
+# out); las-js on the 10 MB and 100 MB LAS files when Node.js is there
+# (WELLDATA_BENCH_PEER=0 leaves it out). The 1 GB files need about 7 GB of disk
+# and are kept between runs; the 10 GB file is deleted after its run. The build
+# goes to build/bench of the source tree.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 scratch="${1:-/tmp/welldata-bench}"
@@ -30,29 +34,44 @@ run() { # bench arguments...
     "$bench" --tsv "$tsv" "$@" | sed 1,2d
 }
 
-echo "| file | MB | figure | ok | seconds | MB/s | x baseline | peak MB | peak/size |"
-echo "|---|---:|---|---|---:|---:|---:|---:|---:|"
-las10=$(file las 10M las-10M.las)
-las100=$(file las 100M las-100M.las)
-run --repeat 3 las "$las10"
-run --repeat 3 las "$las100"
-run --repeat 3 las-wrapped "$(file las-wrapped 100M las-wrapped-100M.las)"
-run --repeat 3 log-table "$(file log-table 100M log-100M.txt)"
-run --repeat 3 path-table "$(file path-table 100M path-100M.txt)"
-run --repeat 3 head-table "$(file head-table 100M head-100M.txt)"
-run --repeat 5 --figures preview15 log-table "$(file log-table 1G log-1G.txt)"
-run --repeat 5 --figures preview-las las "$(file las 1G las-1G.las)"
+kinds=(las las-wrapped log-table path-table head-table core-analysis core-describe)
+suffix() { # kind
+    case "$1" in
+    las) echo las.las ;;
+    las-wrapped) echo las-wrapped.las ;;
+    *) echo "$1.txt" ;;
+    esac
+}
 
-"$root/bench/peer/run.sh" "$scratch" "$las10" "$las100" >>"$tsv"
-echo
-echo "| file | baseline s | ReadFile s | las-js s | ReadFile / las-js | las-js peak MB |"
-echo "|---|---:|---:|---:|---:|---:|"
-awk -F'\t' '
-    $3 == "baseline" { base[$1] = $5 }
-    $3 == "readfile" { ours[$1] = $5 }
-    $3 == "las-js" && $4 == 1 { peer[$1] = $5; peak[$1] = $6 }
-    END {
-        for (f in peer)
-            printf "| %s | %.4f | %.4f | %.4f | %.2f | %.1f |\n",
-                   f, base[f], ours[f], peer[f], ours[f] / peer[f], peak[f]
-    }' "$tsv" | sort
+echo "| file | MB | figure | ok | seconds | MB/s | x baseline | peak MB | records MB | peak - records MB | peak/size |"
+echo "|---|---:|---|---|---:|---:|---:|---:|---:|---:|---:|"
+for size in 10M 100M 1G; do
+    for kind in "${kinds[@]}"; do
+        run --repeat 3 "$kind" "$(file "$kind" "$size" "$size-$(suffix "$kind")")"
+    done
+done
+run --repeat 5 --figures preview15 log-table "$scratch/1G-log-table.txt"
+run --repeat 5 --figures preview-las las "$scratch/1G-las.las"
+
+if [ "${WELLDATA_BENCH_10G:-1}" != 0 ]; then
+    big="$scratch/10G-las.las"
+    "$generate" las 10G "$big"
+    run --repeat 1 --figures readfile las "$big"
+    rm -f "$big"
+fi
+
+if [ "${WELLDATA_BENCH_PEER:-1}" != 0 ]; then
+    "$root/bench/peer/run.sh" "$scratch" "$scratch/10M-las.las" "$scratch/100M-las.las" >>"$tsv"
+    echo
+    echo "| file | baseline s | ReadFile s | las-js s | ReadFile / las-js | las-js peak MB |"
+    echo "|---|---:|---:|---:|---:|---:|"
+    awk -F'\t' '
+        $3 == "baseline" { base[$1] = $5 }
+        $3 == "readfile" { ours[$1] = $5 }
+        $3 == "las-js" && $4 == 1 { peer[$1] = $5; peak[$1] = $6 }
+        END {
+            for (f in peer)
+                printf "| %s | %.4f | %.4f | %.4f | %.2f | %.1f |\n",
+                       f, base[f], ours[f], peer[f], ours[f] / peer[f], peak[f]
+        }' "$tsv" | sort
+fi

@@ -1,17 +1,16 @@
 #include "welldata/CLoadData.h"
 
 #include "interface/FailureReason.h"
+#include "interface/LasUnits.h"
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
-#include "loaders/CurveKind.h"
 #include "platform/CWaitCursor.h"
 #include "platform/GuiPresenters.h"
 #include "platform/QuietMessages.h"
 #include "reader/CDataFileReader.h"
-#include "welldata/UnitQuestion.h"
 
 #include <atomic>
 
@@ -207,9 +206,11 @@ bool CLoadData::ReadFile(const std::wstring& path) {
     m_pReader->SetHeaderRow(false);
     m_pReader->EnsureSections();
     bool result = false;
-    if (m_pReader->Read(CDataFileReader::kReadAll)) {
+    // The curves are taken from the rows as they are read, for LoadLas.
+    if (m_pReader->Read(CDataFileReader::kReadAll, m_pWellLogLoader->LasReadConsumer())) {
         if (!m_bUnitsSettled)
-            SettleLasUnits(path);
+            welldata::SettleLasUnits(m_pReader->GetLasSections(), path, m_bUnitsSettled,
+                                     m_eCoorUnit, m_eDepthUnit);
         const bool convert =
             m_eCoorUnit != COMMON::COOR_UNIT_M || m_eDepthUnit != COMMON::COOR_UNIT_M;
         m_pWellLogLoader->SetCoorUnit(m_eCoorUnit);
@@ -322,21 +323,4 @@ bool CLoadData::ReadFile(const std::wstring& path,
         m_pRockCoreDescribeLoader->TakeChoices(choices);
         return m_pRockCoreDescribeLoader->Load();
     });
-}
-
-void CLoadData::SettleLasUnits(const std::wstring& path) {
-    const CLasSectionTable* sections = m_pReader->GetLasSections();
-    const CLasSection* curves = sections != nullptr ? sections->FindSection(L"~C") : nullptr;
-    if (curves != nullptr)
-        welldata::ReadLasCurveUnits(*curves, m_eDepthUnit, m_eCoorUnit);
-    if (m_eCoorUnit == COMMON::COOR_UNIT_M && m_eDepthUnit == COMMON::COOR_UNIT_M)
-        return;
-    welldata::UnitAnswer answer;
-    answer.coorUnit = m_eCoorUnit;
-    answer.depthUnit = m_eDepthUnit;
-    if (welldata::AskUnitQuestion(path, answer)) {
-        m_bUnitsSettled = answer.dontAskAgain;
-        m_eCoorUnit = answer.coorUnit;
-        m_eDepthUnit = answer.depthUnit;
-    }
 }

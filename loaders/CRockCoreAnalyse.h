@@ -6,6 +6,7 @@
 #include "welldata/LoadChoices.h"
 
 #include <list>
+#include <vector>
 
 class CDataFileReader;
 
@@ -24,6 +25,8 @@ public:
     bool Load();
 
     void CopySettingsFrom(const CRockCoreAnalyse& other);
+    // The 0-based file columns Load takes: those of the items that name one.
+    std::vector<int> ItemColumns() const;
 
 private:
     std::list<COMMON::STRUCT_CURVE_ITEM>* m_pItems = nullptr;

@@ -3,24 +3,57 @@
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "reader/CDataFileReader.h"
-#include "reader/StrictNumber.h"
+#include "reader/LoadReportRecorder.h"
+#include "reader/RowConsumer.h"
+
+#include <list>
 
 namespace {
 
-// The number in `column` of row `index` as a float; 0 when the cell is missing
-// or not a number (which the reader notes).
-float DepthAt(const CDataFileReader& reader, int index, const Row& row, std::uint16_t column) {
+// The number in `column` of the row as a float; 0 when the cell is missing or
+// not a number (which goes to `note`).
+template <class Cells>
+float DepthAt(const Cells& row, std::uint16_t column, const TextCellNote& note) {
     double value = 0.0;
     if (column >= row.size())
         return 0.0f;
-    if (!welldata::ParseStrictDouble(row[column], value)) {
-        reader.NoteTextCell(index, column);
+    if (!welldata::CellNumber(row[column], value)) {
+        note(column);
         return 0.0f;
     }
     return static_cast<float>(value);
 }
 
 } // namespace
+
+// The intervals of the data rows of a read, as they come. Row 0 is the file's
+// header whatever the header-row flag says.
+class CRockCoreDescribe::IntervalCollector : public RowConsumer {
+public:
+    IntervalCollector(const CRockCoreDescribe& loader, const CDataFileReader& reader)
+        : m_loader(loader), m_reader(reader) {}
+
+    void TakeRow(const ReadRow& row) override {
+        if (row.index == 0)
+            return;
+        const auto note = [this, &row](std::size_t column) {
+            m_textCells.NoteTextCell(row.index, column, row.line);
+        };
+        COMMON::STRUCT_ROCK_CORE_DESCRIBE interval;
+        if (m_loader.ReadInterval(row.cells, interval, TextCellNote(note)))
+            m_intervals.push_back(std::move(interval));
+    }
+    std::list<COMMON::STRUCT_ROCK_CORE_DESCRIBE>& Intervals() { return m_intervals; }
+    // The cells read as 0 go to the reader's report once the read has
+    // succeeded: a read that fails keeps none.
+    void ReportTextCells() const { m_reader.MergeTextCells(m_textCells, 1); }
+
+private:
+    const CRockCoreDescribe& m_loader;
+    const CDataFileReader& m_reader;
+    std::list<COMMON::STRUCT_ROCK_CORE_DESCRIBE> m_intervals;
+    LoadReportRecorder m_textCells;
+};
 
 CRockCoreDescribe::CRockCoreDescribe(CDataFileReader* reader,
                                      COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL* record)
@@ -43,30 +76,38 @@ void CRockCoreDescribe::TakeChoices(const welldata::CoreDescriptionChoices& choi
         SetDescribeName(choices.descriptionName);
 }
 
+template <class Cells>
+bool CRockCoreDescribe::ReadInterval(const Cells& row, COMMON::STRUCT_ROCK_CORE_DESCRIBE& interval,
+                                     const TextCellNote& note) const {
+    if (row.empty())
+        return false;
+    interval.fTop = DepthAt(row, m_nTopColumn, note);
+    interval.fBottom = DepthAt(row, m_nBottomColumn, note);
+    if (m_nDescribeColumn < row.size())
+        interval.strDescribe = welldata::CellWide(row[m_nDescribeColumn]);
+    return true;
+}
+
+template bool CRockCoreDescribe::ReadInterval(const Row&, COMMON::STRUCT_ROCK_CORE_DESCRIBE&,
+                                              const TextCellNote&) const;
+template bool CRockCoreDescribe::ReadInterval(const RowView&, COMMON::STRUCT_ROCK_CORE_DESCRIBE&,
+                                              const TextCellNote&) const;
+
 bool CRockCoreDescribe::Load() {
     if (!welldata::IsReadable(m_pReader) || !welldata::IsReadable(m_pRecord))
         return false;
-    if (!m_pReader->Read(CDataFileReader::kReadAll))
+    IntervalCollector intervals(*this, *m_pReader);
+    if (!m_pReader->Read(CDataFileReader::kReadAll, intervals))
         return false;
+    intervals.ReportTextCells();
     if (!m_strDescribeName.empty())
         m_pRecord->strColumnName = m_strDescribeName;
 
-    // Row 0 is the file's header whatever the header-row flag says; without the
-    // flag the last index lies past the table and yields no row.
+    // Without the header-row flag the count reaches one past the table, whose
+    // empty row gives no interval.
     const int count = m_pReader->GetRowCount();
-    StepProgress progress(m_pReader->GetProgressCtrl(), count, false);
-    for (int i = 1; i <= count; ++i) {
-        progress.Advance(i);
-        const Row row = m_pReader->GetRow(i);
-        if (row.empty())
-            continue;
-        COMMON::STRUCT_ROCK_CORE_DESCRIBE interval;
-        interval.fTop = DepthAt(*m_pReader, i, row, m_nTopColumn);
-        interval.fBottom = DepthAt(*m_pReader, i, row, m_nBottomColumn);
-        if (m_nDescribeColumn < row.size())
-            interval.strDescribe = row[m_nDescribeColumn];
-        m_pRecord->lstItems.push_back(std::move(interval));
-    }
+    m_pRecord->lstItems.splice(m_pRecord->lstItems.end(), intervals.Intervals());
+    StepProgress(m_pReader->GetProgressCtrl(), count, false).AdvanceThrough(1, count);
     return true;
 }
 

@@ -12,23 +12,20 @@ bool IsCoorUnit(std::int32_t unit) {
     return unit >= COMMON::COOR_UNIT_M && unit <= COMMON::COOR_UNIT_CM;
 }
 
-// The cell of `column` when the row has one.
-const std::wstring* CellAt(const Row& row, std::int32_t column) {
-    if (column < 0 || static_cast<size_t>(column) >= row.size())
-        return nullptr;
-    return &row[static_cast<size_t>(column)];
+// Whether the row has a cell in `column`.
+template <class Cells> bool HasCell(const Cells& row, std::int32_t column) {
+    return column >= 0 && static_cast<size_t>(column) < row.size();
 }
 
 } // namespace
 
-bool CWellHead::ReadScaled(const Row& row, std::int32_t column, double factor,
-                           double& value) const {
-    const std::wstring* cell = CellAt(row, column);
-    if (cell == nullptr)
+template <class Cells>
+bool CWellHead::ReadScaled(const Cells& row, std::int32_t column, double factor, double& value,
+                           const TextCellNote& note) {
+    if (!HasCell(row, column))
         return false;
-    if (!welldata::ParseStrictDouble(*cell, value)) {
-        if (m_pReader != nullptr)
-            m_pReader->NoteTextCell(m_nParsedRow, static_cast<size_t>(column));
+    if (!welldata::CellNumber(row[static_cast<size_t>(column)], value)) {
+        note(static_cast<size_t>(column));
         return false;
     }
     value *= factor;
@@ -109,11 +106,17 @@ void CWellHead::ResetWellHead(COMMON::STRUCT_WELL_HEAD* record) {
 }
 
 bool CWellHead::ParseWellHead(const Row& row, COMMON::STRUCT_WELL_HEAD* record) const {
+    return ReadWellHead(row, record, TextCellNote());
+}
+
+template <class Cells>
+bool CWellHead::ReadWellHead(const Cells& row, COMMON::STRUCT_WELL_HEAD* record,
+                             const TextCellNote& note) const {
     if (!welldata::IsReadable(record) || row.empty())
         return false;
 
-    if (const std::wstring* name = CellAt(row, m_nNameColumn))
-        record->strWellName = *name;
+    if (HasCell(row, m_nNameColumn))
+        record->strWellName = welldata::CellWide(row[static_cast<size_t>(m_nNameColumn)]);
 
     // X, Y and KB are converted only when the user chose units; the two depths
     // always carry their unit, chosen or left at metres.
@@ -121,25 +124,30 @@ bool CWellHead::ParseWellHead(const Row& row, COMMON::STRUCT_WELL_HEAD* record) 
         return m_bUnitsChosen ? welldata::CoorUnitFactor(unit) : 1.0;
     };
     double value = 0.0;
-    if (ReadScaled(row, m_nXColumn, chosenFactor(m_nXUnit), value))
+    const auto read = [&](std::int32_t column, double factor) {
+        return ReadScaled(row, column, factor, value, note);
+    };
+    if (read(m_nXColumn, chosenFactor(m_nXUnit)))
         record->dX = record->dX2 = value;
-    if (ReadScaled(row, m_nYColumn, chosenFactor(m_nYUnit), value))
+    if (read(m_nYColumn, chosenFactor(m_nYUnit)))
         record->dY = record->dY2 = value;
 
-    if (m_bSymbolUsed) {
-        if (const std::wstring* symbol = CellAt(row, m_nSymbolColumn))
-            record->strWellType = *symbol;
-    }
-    if (m_bTopDepthUsed &&
-        ReadScaled(row, m_nTopDepthColumn, welldata::CoorUnitFactor(m_nTopDepthUnit), value))
+    if (m_bSymbolUsed && HasCell(row, m_nSymbolColumn))
+        record->strWellType = welldata::CellWide(row[static_cast<size_t>(m_nSymbolColumn)]);
+    if (m_bTopDepthUsed && read(m_nTopDepthColumn, welldata::CoorUnitFactor(m_nTopDepthUnit)))
         record->fTopDepth = static_cast<float>(value);
     if (m_bBottomDepthUsed &&
-        ReadScaled(row, m_nBottomDepthColumn, welldata::CoorUnitFactor(m_nBottomDepthUnit), value))
+        read(m_nBottomDepthColumn, welldata::CoorUnitFactor(m_nBottomDepthUnit)))
         record->fBottomDepth = static_cast<float>(value);
-    if (m_bKBUsed && ReadScaled(row, m_nKBColumn, chosenFactor(m_nKBUnit), value))
+    if (m_bKBUsed && read(m_nKBColumn, chosenFactor(m_nKBUnit)))
         record->fKB = static_cast<float>(value);
     return true;
 }
+
+template bool CWellHead::ReadWellHead(const Row&, COMMON::STRUCT_WELL_HEAD*,
+                                      const TextCellNote&) const;
+template bool CWellHead::ReadWellHead(const RowView&, COMMON::STRUCT_WELL_HEAD*,
+                                      const TextCellNote&) const;
 
 bool CWellHead::Load() {
     if (!welldata::IsReadable(m_pReader) || !welldata::IsReadable(m_pWellHeads))
@@ -152,18 +160,18 @@ bool CWellHead::Load() {
     // Row 0 is the file's header whatever the header-row flag says, so the rows
     // read are always the second to the last.
     StepProgress progress(m_pReader->GetProgressCtrl(), count, true);
-    const RowTable& rows = m_pReader->GetRows();
-    const Row noRow;
+    std::vector<std::string_view> cells;
     COMMON::STRUCT_WELL_HEAD record;
     for (int i = 1; i <= count; ++i) {
         progress.Advance(i);
         ResetWellHead(&record);
         // Without a header row the last index is one past the rows: an empty row.
-        const size_t index = static_cast<size_t>(i);
-        m_nParsedRow = i;
-        const bool parsed = ParseWellHead(index < rows.size() ? rows[index] : noRow, &record);
-        m_nParsedRow = -1;
-        if (parsed)
+        const RowView row = m_pReader->GetKeptRow(i, cells);
+        const std::size_t line = m_pReader->GetKeptRowLine(i);
+        const auto note = [this, i, line](std::size_t column) {
+            m_pReader->NoteTextCell(static_cast<std::size_t>(i), column, line);
+        };
+        if (ReadWellHead(row, &record, TextCellNote(note)))
             m_pWellHeads->push_back(record);
     }
     return true;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "reader/RowTable.h"
+#include "reader/RowView.h"
+#include "reader/TextCellNote.h"
 #include "welldata/Common.h"
 #include "welldata/LoadChoices.h"
 
@@ -51,15 +53,22 @@ public:
     static void ResetWellHead(COMMON::STRUCT_WELL_HEAD* record);
     // Fills `record` from `row`; true when the record is to be appended.
     bool ParseWellHead(const Row& row, COMMON::STRUCT_WELL_HEAD* record) const;
-    // Reads the whole file again and appends one record per data row.
+    // The same as a load does it: a cell that is not a number goes to `note`.
+    template <class Cells>
+    bool ReadWellHead(const Cells& row, COMMON::STRUCT_WELL_HEAD* record,
+                      const TextCellNote& note) const;
+    // Reads the whole file again, keeping its rows for the host, and appends
+    // one record per data row.
     bool Load();
 
     void CopySettingsFrom(const CWellHead& other);
 
 private:
     // The number in `column`, scaled by `factor`; false when the cell is
-    // missing or not a number (which the reader notes).
-    bool ReadScaled(const Row& row, std::int32_t column, double factor, double& value) const;
+    // missing or not a number (which goes to `note`).
+    template <class Cells>
+    static bool ReadScaled(const Cells& row, std::int32_t column, double factor, double& value,
+                           const TextCellNote& note);
 
     std::int32_t m_nNameColumn = 0;
     std::int32_t m_nXColumn = 0;
@@ -80,6 +89,4 @@ private:
     bool m_bKBUsed = false;
     std::list<COMMON::STRUCT_WELL_HEAD>* m_pWellHeads = nullptr;
     CDataFileReader* m_pReader = nullptr;
-    // The row Load parses, for the reader's note of a cell read as 0.
-    int m_nParsedRow = -1;
 };

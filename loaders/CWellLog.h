@@ -10,11 +10,13 @@
 #include <boost/function.hpp>
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
 struct CLasSection;
 class CLasSectionTable;
+class RowConsumer;
 
 class CWellLog : public CWellPath {
 public:
@@ -24,6 +26,10 @@ public:
 
     // The path loader's row parse, plus MD, AZIM and INCL for data type 4.
     bool ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) override;
+    bool ReadPoint(RowView row, COMMON::STRUCT_WELL_PATH_POINT& point, const PointLayout& layout,
+                   const TextCellNote& note) override;
+    bool ReadPoint(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point, const PointLayout& layout,
+                   const TextCellNote& note) override;
 
     // Replaces the curve list by a copy of `curves`; an empty list changes nothing
     // and gives false.
@@ -51,8 +57,14 @@ public:
     bool TakeMultiWellChoices(const welldata::WellLogChoices& choices);
 
     // Loads the curves of a LAS file: every curve of its "~C" section, or the
-    // curves a dialog chose; nulls from the "~W" section's NULL item.
+    // curves a dialog chose; nulls from the "~W" section's NULL item. The rows
+    // come from the reader's last read when LasReadConsumer took them, else
+    // from the rows the reader keeps; LoadLas reads the file itself when a
+    // dialog chose the curves or the file carries a path.
     bool LoadLas();
+    // What a read of the LAS file that LoadLas follows hands its rows to, so
+    // that LoadLas needs no rows kept. Needs a reader.
+    RowConsumer& LasReadConsumer();
     // Loads the chosen curves of a text table, with the user's null values.
     bool LoadTable();
     // The well path first when the file carries one, then the table's curves.
@@ -64,18 +76,40 @@ public:
 
     void CopySettingsFrom(const CWellLog& other);
 
-private:
+    // What the loads do with each curve, whichever way the rows come.
     using NullReplacer = boost::function<void(double&)>;
-
+    // ReplaceNull bound to a copy of `nullValues`: the column extraction's callback.
     NullReplacer MakeNullReplacer(const std::vector<float>& nullValues);
+    // Every curve of a "~C" section, named by its mnemonic ("DEPT" is "DEPTH").
+    static std::list<COMMON::STRUCT_CURVE_ITEM> LasCurves(const CLasSection& curveSection);
+    // The "~W" section's NULL value, when there is one.
+    static std::vector<float> LasNullValues(const CLasSectionTable& sections);
+    // The 0-based columns of the record's first `curveCount` curves in a LAS file.
+    std::vector<int> LasCurveColumns(int curveCount) const;
+    // The 0-based columns of the record's curves in a text table.
+    std::vector<int> TableCurveColumns() const;
+    // Converts a LAS curve whose type names a depth or a coordinate to metres.
+    void ConvertLasCurve(COMMON::STRUCT_CURVE_ITEM& curve) const;
+    // Converts a text-table curve of type "DEPTH" to metres (its unit stays).
+    void ConvertTableCurve(COMMON::STRUCT_CURVE_ITEM& curve) const;
+
+private:
+    class CurveColumns;
+
     // The settings page's choices; the group name only when `withGroupName`.
     void TakeSettingsPage(const welldata::WellLogChoices& choices, bool withGroupName);
     void TakePathColumns(const welldata::PathColumnAssignment& path);
-    void BuildCurvesFromLas(const CLasSection& curveSection);
-    static std::vector<float> LasNullValues(const CLasSectionTable& sections);
-    // Converts a LAS curve whose type names a depth or a coordinate to metres.
-    void ConvertLasCurve(COMMON::STRUCT_CURVE_ITEM& curve) const;
+    // Reads the LAS part of a data type 4 row.
+    template <class Cells>
+    void ReadLogLayout(const Cells& row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                       const PointLayout& layout, const TextCellNote& note) const;
+    // The values of `columns` that the last read handed over, when they were
+    // taken; else those of the rows the reader keeps.
+    std::vector<std::vector<float>> ColumnValues(const std::vector<int>& columns,
+                                                 const NullReplacer& replacer);
 
     std::uint8_t m_bUserCurveList = 0;
     COMMON::STRUCT_WELL_CURVE* m_pCurves = nullptr;
+    // Takes the curves' columns from the rows of a read; there when there is a reader.
+    std::unique_ptr<CurveColumns> m_pColumns;
 };

@@ -2,6 +2,7 @@
 
 #include "interface/CoorUnit.h"
 #include "loaders/PathNullMarker.h"
+#include "loaders/PathPointCollector.h"
 #include "platform/ReadableMemory.h"
 #include "platform/StepProgress.h"
 #include "platform/Translation.h"
@@ -97,42 +98,61 @@ double CWellPath::CoorFactor() const {
     return welldata::CoorUnitFactor(m_nCoorUnit);
 }
 
-bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) const {
+CWellPath::PointLayout CWellPath::LoadLayout() const {
+    return {m_nDataType, m_bHasNullValue, m_fNullValue};
+}
+
+CWellPath::PointLayout CWellPath::RecordLayout() const {
+    if (m_pPath == nullptr)
+        return {m_nDataType, false, 0.0f};
+    return {m_pPath->nDataType, m_pPath->bHasNullValue, m_pPath->fNullValue};
+}
+
+template <class Cells>
+bool CWellPath::ReadCellAs(const Cells& row, double& value, std::uint16_t column,
+                           const PointLayout& layout, const TextCellNote& note) const {
     if (row.empty())
         return false;
     value = 0.0;
     if (column >= row.size())
         return false;
-    if (!welldata::ParseStrictDouble(row[column], value)) {
-        if (m_pReader != nullptr)
-            m_pReader->NoteTextCell(m_nParsedRow, column);
+    if (!welldata::CellNumber(row[column], value)) {
+        note(column);
         return false;
     }
-    if (m_pPath != nullptr && m_pPath->bHasNullValue &&
-        std::fabs(value - static_cast<double>(m_pPath->fNullValue)) <= kNullTolerance)
+    if (layout.hasNullValue &&
+        std::fabs(value - static_cast<double>(layout.nullValue)) <= kNullTolerance)
         value = welldata::kNullValue;
     return true;
 }
 
-bool CWellPath::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) {
+bool CWellPath::ReadCell(const Row& row, double& value, std::uint16_t column) const {
+    return ReadCellAs(row, value, column, RecordLayout(), TextCellNote());
+}
+
+template <class Cells>
+bool CWellPath::ReadLayoutCells(const Cells& row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                                const PointLayout& layout, const TextCellNote& note) const {
     double value = 0.0;
-    if (m_bHasMD && ReadCell(row, value, m_nMDColumn))
+    const auto read = [&](std::uint16_t column) {
+        return ReadCellAs(row, value, column, layout, note);
+    };
+    if (m_bHasMD && read(m_nMDColumn))
         point.fMD = static_cast<float>(value);
 
-    const std::int32_t dataType = m_pPath != nullptr ? m_pPath->nDataType : m_nDataType;
     auto readFloat = [&](std::uint16_t column, float& field) {
-        if (ReadCell(row, value, column))
+        if (read(column))
             field = static_cast<float>(value);
     };
     auto readDouble = [&](std::uint16_t column, double& field) {
-        if (ReadCell(row, value, column))
+        if (read(column))
             field = value;
     };
-    switch (dataType) {
+    switch (layout.dataType) {
     case PATH_MD_INCL_AZIM:
         readFloat(m_nMDColumn, point.fMD);
         readFloat(m_nINCLColumn, point.fInclOrDepth);
-        if (ReadCell(row, value, m_nAZIMColumn)) {
+        if (read(m_nAZIMColumn)) {
             // The file's azimuths are measured from east: a quarter turn moves
             // them to true north. Values past 360 are kept as they are.
             point.uAzimOrX.fValue =
@@ -158,15 +178,35 @@ bool CWellPath::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) 
         return false;
     }
     if (m_bConvertUnits)
-        ConvertPointUnits(point);
+        ConvertPointUnits(point, layout.dataType);
     return true;
 }
 
-void CWellPath::ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point) const {
+template bool CWellPath::ReadCellAs(const Row&, double&, std::uint16_t, const PointLayout&,
+                                    const TextCellNote&) const;
+template bool CWellPath::ReadCellAs(const RowView&, double&, std::uint16_t, const PointLayout&,
+                                    const TextCellNote&) const;
+
+bool CWellPath::ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point) {
+    return ReadLayoutCells(row, point, RecordLayout(), TextCellNote());
+}
+
+bool CWellPath::ReadPoint(RowView row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                          const PointLayout& layout, const TextCellNote& note) {
+    return ReadLayoutCells(row, point, layout, note);
+}
+
+bool CWellPath::ReadPoint(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                          const PointLayout& layout, const TextCellNote& note) {
+    return ReadLayoutCells(row, point, layout, note);
+}
+
+void CWellPath::ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point,
+                                  std::int32_t dataType) const {
     const double depth = DepthFactor();
     const double coor = CoorFactor();
     Scale(point.fMD, depth);
-    switch (m_pPath != nullptr ? m_pPath->nDataType : m_nDataType) {
+    switch (dataType) {
     case PATH_TVD_DX_DY:
         Scale(point.fInclOrDepth, depth);
         Scale(point.uAzimOrX.fValue, coor);
@@ -222,36 +262,36 @@ bool CWellPath::IsValidPathPoint(std::int32_t dataType,
     return true;
 }
 
+const wchar_t* CWellPath::NullInPathMessage() {
+    return welldata::TranslatedText(kNullInPathMessage);
+}
+
 bool CWellPath::LoadPath() {
+    return LoadPathWith(nullptr);
+}
+
+bool CWellPath::LoadPathWith(RowConsumer* alongside) {
     if (!welldata::IsReadable(m_pReader) || m_pPath == nullptr)
         return false;
-    m_pReader->Read(CDataFileReader::kReadAll);
-    const int count = m_pReader->GetRowCount();
+    PathPointCollector points(*this, *m_pReader);
+    RowConsumerPair consumers(points, alongside);
+    m_pReader->Read(CDataFileReader::kReadAll, consumers);
+    const int count = points.ReadLast() ? m_pReader->GetRowCount() : 0;
     if (count == 0)
         return false;
 
-    m_pPath->dqPoints.clear();
+    m_pPath->dqPoints = points.TakePoints();
     m_pPath->bHasNullValue = m_bHasNullValue;
     m_pPath->fNullValue = m_fNullValue;
     m_pPath->nAngleUnit = m_nAngleUnit;
     m_pPath->nDataType = m_nDataType;
 
-    StepProgress progress(m_pReader->GetProgressCtrl(), count, true);
-    const int first = (!m_pReader->IsLas() && m_pReader->HasHeaderRow()) ? 1 : 0;
-    const RowTable& rows = m_pReader->GetRows();
-    for (int i = first; i < first + count; ++i) {
-        progress.Advance(i);
-        COMMON::STRUCT_WELL_PATH_POINT point;
-        m_nParsedRow = i;
-        const bool parsed = ParseRow(rows[static_cast<size_t>(i)], point);
-        m_nParsedRow = -1;
-        if (!parsed)
-            continue;
-        if (!IsValidPathPoint(m_pPath->nDataType, point))
-            return m_pReader->Fail(welldata::LoadError::NullInPath,
-                                   welldata::Translate(kNullInPathMessage),
-                                   welldata::MessageOwner::FocusWindow, false);
-        m_pPath->dqPoints.push_back(point);
-    }
+    const long long first = static_cast<long long>(points.FirstRow());
+    const long long last =
+        points.NullRow() ? static_cast<long long>(*points.NullRow()) : first + count - 1;
+    StepProgress(m_pReader->GetProgressCtrl(), count, true).AdvanceThrough(first, last);
+    if (points.NullRow())
+        return m_pReader->Fail(welldata::LoadError::NullInPath, NullInPathMessage(),
+                               welldata::MessageOwner::FocusWindow, false);
     return true;
 }

@@ -3,7 +3,9 @@
 // when the file's units differ, and checked against the usual null markers.
 #pragma once
 
+#include "reader/RowConsumer.h"
 #include "reader/RowTable.h"
+#include "reader/TextCellNote.h"
 #include "welldata/Common.h"
 #include "welldata/LoadChoices.h"
 
@@ -37,6 +39,7 @@ public:
     bool GetConvertUnits() const { return m_bConvertUnits; }
     void SetReferenceElevation(float elevation) { m_fReferenceElevation = elevation; }
     void SetAngleUnit(std::int32_t unit) { m_nAngleUnit = unit; }
+    std::int32_t GetAngleUnit() const { return m_nAngleUnit; }
     void SetDepthReference(std::int32_t reference) { m_nDepthReference = reference; }
     void SetCoorUnit(std::int32_t unit) { m_nCoorUnit = unit; }
     void SetDepthUnit(std::int32_t unit) { m_nDepthUnit = unit; }
@@ -48,11 +51,28 @@ public:
     // columns, each less one (a column left at 0 arrives as 65535).
     void TakeChoices(const welldata::PathColumnAssignment& assignment);
 
-    // Reads one row into `point`; false only when the path's data type is above 3.
+    // What a row is read with besides the loader's columns: the layout and the
+    // null value of the path record (LoadPath copies the loader's into it).
+    struct PointLayout {
+        std::int32_t dataType = PATH_TVD_DX_DY;
+        bool hasNullValue = false;
+        float nullValue = 0.0f;
+    };
+    // The loader's own, as a load reads with them.
+    PointLayout LoadLayout() const;
+
+    // Reads one row into `point` with the path record's layout, noting no cell;
+    // false only when that data type is above 3.
     virtual bool ParseRow(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point);
+    // Reads one row into `point` as a load does, with `layout`; a cell that is
+    // not a number goes to `note`. False when the row gives no point.
+    virtual bool ReadPoint(RowView row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                           const PointLayout& layout, const TextCellNote& note);
+    virtual bool ReadPoint(const Row& row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                           const PointLayout& layout, const TextCellNote& note);
 
     // One cell as a double (0 when missing or not a number, then false); a cell
-    // matching the user's null value becomes the null value.
+    // matching the path record's null value becomes the null value.
     bool ReadCell(const Row& row, double& value, std::uint16_t column) const;
 
     // True when none of the point's input fields holds a null marker.
@@ -61,6 +81,12 @@ public:
 
     // Reads the whole file again and rebuilds the path record's points.
     bool LoadPath();
+    // The message of a point that holds a null marker.
+    static const wchar_t* NullInPathMessage();
+
+    // The factors to metres of the file's depth and coordinate units.
+    double DepthFactor() const;
+    double CoorFactor() const;
 
     // Copies every setting of `other`, keeping this loader's reader and record.
     void CopySettingsFrom(const CWellPath& other);
@@ -68,6 +94,20 @@ public:
 protected:
     CWellPath(const CWellPath&) = default;
     CWellPath& operator=(const CWellPath&) = default;
+
+    // The path record's layout.
+    PointLayout RecordLayout() const;
+    // LoadPath, handing each row of its read to `alongside` too (when not
+    // null), for the curves of a log file that carries a path.
+    bool LoadPathWith(RowConsumer* alongside);
+    // The part of a point that every path layout reads; `Cells` is a Row or a
+    // RowView.
+    template <class Cells>
+    bool ReadLayoutCells(const Cells& row, COMMON::STRUCT_WELL_PATH_POINT& point,
+                         const PointLayout& layout, const TextCellNote& note) const;
+    template <class Cells>
+    bool ReadCellAs(const Cells& row, double& value, std::uint16_t column,
+                    const PointLayout& layout, const TextCellNote& note) const;
 
     // Hands over the columns of the assignment's data type (INCL, AZIM and MD
     // for an MD, INCL, AZIM layout); false, handing nothing, for another type.
@@ -81,9 +121,7 @@ protected:
     std::uint16_t MDColumn() const { return m_nMDColumn; }
     std::uint16_t INCLColumn() const { return m_nINCLColumn; }
     std::uint16_t AZIMColumn() const { return m_nAZIMColumn; }
-    void ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point) const;
-    double DepthFactor() const;
-    double CoorFactor() const;
+    void ConvertPointUnits(COMMON::STRUCT_WELL_PATH_POINT& point, std::int32_t dataType) const;
 
 private:
     std::uint16_t m_nMDColumn = 0;
@@ -109,6 +147,4 @@ private:
     std::int32_t m_nDepthReference = DEPTH_REF_KELLY_BUSHING;
     bool m_bAzimuthToTrueNorth = false;
     COMMON::STRUCT_WELL_PATH* m_pPath = nullptr;
-    // The row LoadPath parses, for the reader's note of a cell read as 0.
-    int m_nParsedRow = -1;
 };

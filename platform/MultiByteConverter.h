@@ -24,6 +24,9 @@ public:
     std::string ToMultiByte(std::wstring_view text);
 
     const std::string& CodePage() const { return m_codePage; }
+    // Whether ASCII text decodes to the same characters (IsAsciiCompatible
+    // of the code page), so that ToWide widens it byte by byte.
+    bool KeepsAscii() const { return m_asciiCompatible; }
     static bool IsAvailable(const std::string& codePage);
     // Whether every byte below 0x80 stands for its ASCII character wherever it
     // is, so that lines can be found in the bytes themselves: true for GB18030,

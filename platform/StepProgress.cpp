@@ -32,3 +32,18 @@ void StepProgress::Advance(long long index) {
     for (long long i = 0; i < m_perItem; ++i)
         m_progress->StepIt();
 }
+
+void StepProgress::AdvanceThrough(long long first, long long last) {
+    if (m_progress == nullptr || last < first)
+        return;
+    long long steps = 0;
+    if (m_stride > 0) {
+        // The multiples of the stride among the items.
+        const auto upTo = [this](long long index) { return index < 0 ? 0 : index / m_stride + 1; };
+        steps = upTo(last) - upTo(first - 1);
+    } else {
+        steps = (last - first + 1) * m_perItem;
+    }
+    for (; steps > 0; --steps)
+        m_progress->StepIt();
+}

@@ -12,6 +12,10 @@ public:
 
     // Advances the bar for the item counted as `index`.
     void Advance(long long index);
+    // Advances the bar as Advance does for each of the items `first` to
+    // `last`, in one go: for a pass whose items were counted while a file was
+    // read, shown once the reading is done.
+    void AdvanceThrough(long long first, long long last);
 
     int Steps() const { return m_steps; }
 

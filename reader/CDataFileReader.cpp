@@ -4,16 +4,16 @@
 #include "platform/StepProgress.h"
 #include "platform/TextModeFile.h"
 #include "platform/Translation.h"
-#include "platform/WideText.h"
-#include "reader/CellSplitter.h"
+#include "reader/ColumnCollector.h"
 #include "reader/LasParser.h"
 #include "reader/RawLineSplitter.h"
+#include "reader/ReadProgress.h"
 #include "reader/StrictNumber.h"
+#include "reader/TextTableParser.h"
 #include "welldata/CProgressCtrl.h"
 #include "welldata/CodePage.h"
 #include "welldata/MessageBox.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -22,47 +22,74 @@ using welldata::LoadError;
 
 constexpr size_t kChunkSize = 2048;
 constexpr int kProgressRange = 200;
-constexpr int kReadProgressSteps = 20;
-const wchar_t* const kPaddingCell = L"-9999.0";
 const welldata::CatalogueText kOpenFailedMessage =
     WELLDATA_CATALOGUE_TEXT("CDataFileReader", "打开文件失败。");
-const welldata::CatalogueText kNoDepthHeaderMessage = WELLDATA_CATALOGUE_TEXT(
-    "CDataFileReader", "加载井曲线数据时，指定了非法的数据文件，请确认之后重试。");
 
-// Converts one cell for a column: a missing cell counts as the padding value,
-// text that is not a number as 0 (and false).
-bool CellValue(const Row& row, size_t column, double& value) {
-    value = 0.0;
-    if (column >= row.size())
-        return welldata::ParseStrictDouble(kPaddingCell, value);
-    return welldata::ParseStrictDouble(row[column], value);
-}
-
-// Steps the bar once per bytes-per-step of the file read, keeping the remainder.
-class ReadProgress {
+// The parse of a data format the reader does not know: it fails once the file
+// is read.
+class UnknownFormat : public LineSink {
 public:
-    ReadProgress(CProgressCtrl* progress, long long fileSize)
-        : m_progress(progress), m_bytesPerStep(fileSize / kReadProgressSteps) {}
-
-    // Reading has come `position` bytes into the file.
-    void Reach(long long position) {
-        if (m_progress == nullptr || m_bytesPerStep <= 0)
-            return;
-        m_pending += position - m_position;
-        m_position = position;
-        for (long long steps = m_pending / m_bytesPerStep; steps > 0; --steps)
-            m_progress->StepIt();
-        m_pending %= m_bytesPerStep;
+    void TakeLine(const SourceLine&) override {}
+    ParseOutcome Finish() const {
+        ParseOutcome outcome;
+        outcome.Fail(LoadError::NoData);
+        return outcome;
     }
-
-private:
-    CProgressCtrl* m_progress;
-    long long m_bytesPerStep;
-    long long m_position = 0;
-    long long m_pending = 0;
 };
 
 } // namespace
+
+// One read: the file's chunks split into lines, the lines parsed into rows,
+// each row kept or handed on as it comes.
+class CDataFileReader::ReadSession : public RowConsumer {
+public:
+    ReadSession(CDataFileReader& reader, RowConsumer* consumer)
+        : m_reader(reader), m_consumer(consumer),
+          m_keep(consumer == nullptr || reader.m_bKeepStreamedRows) {}
+
+    // Reads the whole file (or its preview) into the parse of its format.
+    template <class Parser> ParseOutcome Run(welldata::TextModeFile& file, Parser& parser) {
+        ReadProgress progress(m_reader.GetReadProgress(), file.Length());
+        RawLineSplitter splitter(m_reader.m_nReadMode, m_reader.IsLas(), !m_reader.m_bBatchLoad,
+                                 m_reader.m_lasPreviewLines, file.TextCodePage(), parser);
+        char chunk[kChunkSize];
+        for (bool reading = true; reading;) {
+            const size_t got = file.Read(chunk, kChunkSize);
+            if (got == 0) {
+                splitter.Finish();
+                break;
+            }
+            progress.Reach(file.Progress());
+            const std::string_view bytes(chunk, got);
+            m_reader.m_report.NoteBytes(bytes);
+            // The chunk is handled as a NUL-terminated string: a NUL byte ends its
+            // usable part.
+            const size_t usable = bytes.find('\0');
+            reading = splitter.AddChunk(bytes.substr(0, usable));
+        }
+        return parser.Finish();
+    }
+
+    void TakeLasHeader(const CLasSectionTable& sections) override {
+        if (m_consumer != nullptr)
+            m_consumer->TakeLasHeader(sections);
+    }
+
+    void TakeRow(const ReadRow& row) override {
+        if (row.index == 0)
+            m_reader.m_firstRowWidth = row.cells.size();
+        m_reader.m_rowCount = row.index + 1;
+        if (m_keep)
+            m_reader.m_rows.Add(row.cells, row.line);
+        if (m_consumer != nullptr)
+            m_consumer->TakeRow(row);
+    }
+
+private:
+    CDataFileReader& m_reader;
+    RowConsumer* m_consumer;
+    bool m_keep;
+};
 
 CDataFileReader::CDataFileReader() : m_pLasSections(std::make_unique<CLasSectionTable>()) {}
 
@@ -75,7 +102,12 @@ CDataFileReader& CDataFileReader::operator=(const CDataFileReader& other) {
         return *this;
     m_strFilePath = other.m_strFilePath;
     m_rows = other.m_rows;
-    m_rawLines.clear();
+    m_rowCount = other.m_rowCount;
+    m_firstRowWidth = other.m_firstRowWidth;
+    m_bKeepStreamedRows = other.m_bKeepStreamedRows;
+    m_readSerial = other.m_readSerial;
+    m_wideRows = other.m_wideRows;
+    m_bWideRowsBuilt = other.m_bWideRowsBuilt;
     m_report = other.m_report;
     m_nReadMode = other.m_nReadMode;
     m_pProgress = other.m_pProgress;
@@ -110,25 +142,65 @@ bool CDataFileReader::Fail(LoadError error, const std::wstring& message,
 }
 
 bool CDataFileReader::Read(int mode) {
+    return ReadRows(mode, nullptr);
+}
+
+bool CDataFileReader::Read(int mode, RowConsumer& consumer) {
+    return ReadRows(mode, &consumer);
+}
+
+bool CDataFileReader::ReadRows(int mode, RowConsumer* consumer) {
     m_failure = {};
     m_report.Start();
     if (m_strFilePath.empty())
         return Fail(LoadError::NoFile, L"");
     m_nReadMode = mode;
-    if (!m_rows.empty())
+    if (m_rowCount > 0)
         Clear();
-    if (!ReadRawLines())
-        return false;
-    const bool parsed = ParseRawLines();
-    m_rawLines.clear();
-    m_rawLines.shrink_to_fit();
-    m_rawLineMap.Clear();
-    return parsed;
+    ++m_readSerial;
+    if (consumer != nullptr)
+        consumer->BeginRead(m_readSerial);
+
+    welldata::TextModeFile file;
+    if (!file.Open(m_strFilePath, welldata::GetDataCodePage()))
+        return Fail(LoadError::CannotOpen, welldata::Translate(kOpenFailedMessage),
+                    welldata::MessageOwner::ApplicationBox, false);
+    if (m_pProgress != nullptr && m_pProgress->HasWindow()) {
+        m_pProgress->SetRange(0, kProgressRange);
+        m_pProgress->SetStep(1);
+        m_pProgress->SetPos(0);
+    }
+    m_rows.Clear();
+    m_rowCount = m_firstRowWidth = 0;
+    DropWideRows();
+
+    ReadSession session(*this, consumer);
+    ParseOutcome outcome;
+    if (m_eDataFormat == COMMON::WLDF_TEXT) {
+        TextTableParser parser(m_bHeaderSearch, session, m_report);
+        outcome = session.Run(file, parser);
+    } else if (m_eDataFormat == COMMON::WLDF_LAS) {
+        LasParser parser(m_pLasSections.get(), session, m_report);
+        outcome = session.Run(file, parser);
+    } else {
+        UnknownFormat parser;
+        outcome = session.Run(file, parser);
+    }
+    if (outcome.stepped)
+        StepProgress(GetReadProgress(), outcome.items, true).AdvanceThrough(0, outcome.through);
+    return outcome.Ok() || Fail(outcome.error, outcome.message, outcome.owner, outcome.batchSilent);
 }
 
 void CDataFileReader::Clear() {
     m_pLasSections.reset();
-    m_rows.clear();
+    m_rows.Clear();
+    m_rowCount = m_firstRowWidth = 0;
+    DropWideRows();
+}
+
+void CDataFileReader::DropWideRows() {
+    RowTable().swap(m_wideRows);
+    m_bWideRowsBuilt = false;
 }
 
 void CDataFileReader::EnsureSections() {
@@ -142,135 +214,51 @@ CProgressCtrl* CDataFileReader::GetReadProgress() const {
     return m_pProgress;
 }
 
-bool CDataFileReader::ReadRawLines() {
-    welldata::TextModeFile file;
-    if (!file.Open(m_strFilePath, welldata::GetDataCodePage()))
-        return Fail(LoadError::CannotOpen, welldata::Translate(kOpenFailedMessage),
-                    welldata::MessageOwner::ApplicationBox, false);
-    if (m_pProgress != nullptr && m_pProgress->HasWindow()) {
-        m_pProgress->SetRange(0, kProgressRange);
-        m_pProgress->SetStep(1);
-        m_pProgress->SetPos(0);
-    }
-    ReadProgress progress(GetReadProgress(), file.Length());
-    m_rows.clear();
-    m_rawLines.clear();
-    m_rawLineMap.Clear();
-
-    RawLineSplitter splitter(m_nReadMode, IsLas(), !m_bBatchLoad, m_rawLines, m_lasPreviewLines,
-                             m_rawLineMap, file.TextCodePage());
-    char chunk[kChunkSize + 1];
-    bool reading = true;
-    while (reading) {
-        std::memset(chunk, 0, sizeof chunk);
-        const size_t got = file.Read(chunk, kChunkSize);
-        if (got == 0) {
-            splitter.Finish();
-            break;
-        }
-        progress.Reach(file.Progress());
-        m_report.NoteBytes(std::string_view(chunk, got));
-        // The chunk is handled as a NUL-terminated string: a NUL byte ends its
-        // usable part.
-        reading = splitter.AddChunk(std::string_view(chunk, std::strlen(chunk)));
-    }
-    return true;
-}
-
-bool CDataFileReader::ParseRawLines() {
-    switch (m_eDataFormat) {
-    case COMMON::WLDF_TEXT:
-        return ParseTextTable();
-    case COMMON::WLDF_LAS:
-        return ParseLasLines();
-    }
-    return Fail(LoadError::NoData, L"");
-}
-
-bool CDataFileReader::ParseLasLines() {
-    if (m_rawLines.empty())
-        return Fail(LoadError::NoText, L"");
-    if (!m_pLasSections)
-        return Fail(LoadError::NoData, L"");
-    const LasParseResult result =
-        ParseLas(m_rawLines, *m_pLasSections, m_rows, GetReadProgress(), m_rawLineMap, m_report);
-    return result.Ok() || Fail(result.error, result.message, result.owner);
-}
-
-size_t CDataFileReader::FindHeaderLine(bool& found) const {
-    found = true;
-    if (!m_bHeaderSearch)
-        return 0;
-    for (size_t i = 0; i < m_rawLines.size(); ++i) {
-        if (welldata::ContainsNoCase(m_rawLines[i], L"depth"))
-            return i;
-    }
-    found = false;
-    return m_rawLines.size();
-}
-
-bool CDataFileReader::ParseTextTable() {
-    if (m_rawLines.empty())
-        return Fail(LoadError::NoText, L"");
-    bool found = false;
-    const size_t headerLine = FindHeaderLine(found);
-    if (!found)
-        return Fail(LoadError::NoDepthHeader, welldata::Translate(kNoDepthHeaderMessage),
-                    welldata::MessageOwner::FocusWindow, false);
-
-    Row cells = welldata::SplitCells(m_rawLines[headerLine]);
-    const size_t headerWidth = cells.size();
-    if (!cells.empty()) {
-        m_report.NoteHeader(m_rawLineMap.Line(headerLine), m_rawLines[headerLine], headerWidth);
-        m_report.MapRow(0, m_rawLineMap.Line(headerLine));
-        m_rows.push_back(std::move(cells));
-    }
-
-    size_t firstData = headerLine + 1;
-    if (firstData < m_rawLines.size()) {
-        welldata::SplitCells(m_rawLines[firstData], cells);
-        const bool unitsLine =
-            !cells.empty() && std::none_of(cells.begin(), cells.end(), [](const std::wstring& c) {
-                return welldata::IsStrictNumber(c);
-            });
-        if (unitsLine)
-            m_report.NoteUnitsLine(m_rawLineMap.Line(firstData++), cells);
-    }
-
-    const size_t dataLines = m_rawLines.size() - std::min(firstData, m_rawLines.size());
-    StepProgress progress(GetReadProgress(), static_cast<long long>(dataLines), true);
-    for (size_t i = firstData; i < m_rawLines.size(); ++i) {
-        progress.Advance(static_cast<long long>(i - firstData));
-        welldata::SplitCells(m_rawLines[i], cells);
-        // The raw line is no longer needed once split; free it as we go.
-        std::wstring().swap(m_rawLines[i]);
-        if (cells.empty())
-            continue;
-        m_report.MapRow(m_rows.size(), m_rawLineMap.Line(i));
-        // A header line of separators only gives no width to measure rows by.
-        if (headerWidth > 0)
-            m_report.NoteRowLength(m_rows.size(), cells.size(), headerWidth);
-        if (cells.size() < headerWidth)
-            cells.resize(headerWidth, kPaddingCell);
-        m_rows.push_back(std::move(cells));
-        cells = Row();
-    }
-    return true;
-}
-
 int CDataFileReader::GetRowCount() const {
-    const int rows = static_cast<int>(m_rows.size());
+    const int rows = static_cast<int>(m_rowCount);
     return (m_bHeaderRow && rows > 0) ? rows - 1 : rows;
 }
 
 int CDataFileReader::GetColumnCount() const {
-    return m_rows.empty() ? 0 : static_cast<int>(m_rows.front().size());
+    return m_rowCount == 0 ? 0 : static_cast<int>(m_firstRowWidth);
+}
+
+RowView CDataFileReader::GetKeptRow(int index, std::vector<std::string_view>& views) const {
+    views.clear();
+    if (index < 0)
+        return views;
+    return m_rows.Get(static_cast<size_t>(index), views);
+}
+
+std::size_t CDataFileReader::GetKeptRowLine(int index) const {
+    return index < 0 ? 0 : m_rows.Line(static_cast<size_t>(index));
 }
 
 Row CDataFileReader::GetRow(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= m_rows.size())
-        return Row();
-    return m_rows[static_cast<size_t>(index)];
+    std::vector<std::string_view> views;
+    return welldata::ToWideRow(GetKeptRow(index, views));
+}
+
+void CDataFileReader::PassKeptRows(RowConsumer& consumer) const {
+    std::vector<std::string_view> views;
+    for (size_t index = 0; index < m_rows.Size(); ++index)
+        consumer.TakeRow({index, m_rows.Line(index), m_rows.Get(index, views)});
+}
+
+const RowTable& CDataFileReader::GetRows() const {
+    if (!m_bWideRowsBuilt) {
+        m_wideRows.clear();
+        std::vector<std::string_view> views;
+        for (size_t index = 0; index < m_rows.Size(); ++index)
+            m_wideRows.push_back(welldata::ToWideRow(m_rows.Get(index, views)));
+        m_bWideRowsBuilt = true;
+    }
+    return m_wideRows;
+}
+
+RowTable& CDataFileReader::GetRows() {
+    static_cast<const CDataFileReader&>(*this).GetRows();
+    return m_wideRows;
 }
 
 std::vector<float> CDataFileReader::GetColumn(int column) const {
@@ -283,57 +271,41 @@ std::vector<float> CDataFileReader::GetColumn(int column, const ValueCallback& c
 
 std::vector<std::vector<float>> CDataFileReader::GetColumns(const std::vector<int>& columns,
                                                             const ValueCallback& callback) const {
-    std::vector<std::vector<float>> values(columns.size());
-    if (m_rows.empty())
-        return values;
-    const size_t first = std::min<size_t>(FirstDataRow(), m_rows.size());
-    // A column at or beyond the first row's cells stays empty.
-    std::vector<size_t> taken;
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i] >= 0 && static_cast<size_t>(columns[i]) >= m_rows.front().size())
-            continue;
-        values[i].reserve(m_rows.size() - first);
-        taken.push_back(i);
-    }
-    for (size_t r = first; r < m_rows.size() && !taken.empty(); ++r) {
-        const Row& row = m_rows[r];
-        for (size_t i : taken) {
-            double value = 0.0;
-            if (columns[i] >= 0 && !CellValue(row, static_cast<size_t>(columns[i]), value))
-                m_report.NoteTextCell(r, static_cast<size_t>(columns[i]));
-            if (callback)
-                callback(value);
-            values[i].push_back(static_cast<float>(value));
-        }
-    }
-    return values;
+    ColumnCollector collector(*this);
+    collector.Collect(columns, callback);
+    PassKeptRows(collector);
+    return collector.TakeValues();
 }
 
-void CDataFileReader::NoteTextCell(int row, size_t column) const {
-    if (row >= 0)
-        m_report.NoteTextCell(static_cast<size_t>(row), column);
+void CDataFileReader::NoteTextCell(std::size_t row, std::size_t column, std::size_t line) const {
+    m_report.NoteTextCell(row, column, line);
 }
 
 bool CDataFileReader::IsNumericCell(int column) const {
     const size_t firstData = IsLas() ? 0 : 1;
-    if (column < 0 || m_rows.size() <= firstData)
+    if (column < 0 || m_rows.Size() <= firstData)
         return false;
-    const Row& row = m_rows[firstData];
+    std::vector<std::string_view> views;
+    const RowView row = m_rows.Get(firstData, views);
+    double value = 0.0;
     return static_cast<size_t>(column) < row.size() &&
-           welldata::IsStrictNumber(row[static_cast<size_t>(column)]);
+           welldata::ParseStrictCell(row[static_cast<size_t>(column)], value);
 }
 
 bool CDataFileReader::IsNumericColumn(int column) const {
-    if (m_rows.size() < 2)
+    if (m_rows.Size() < 2)
         return false;
     if (column < 0)
         return false;
     const size_t index = static_cast<size_t>(column);
-    if (m_rows.front().empty() || index >= m_rows.front().size())
+    std::vector<std::string_view> views;
+    const RowView first = m_rows.Get(0, views);
+    if (first.empty() || index >= first.size())
         return true;
-    for (size_t i = 2; i < m_rows.size(); ++i) {
-        const Row& row = m_rows[i];
-        if (index >= row.size() || !welldata::IsStrictNumber(row[index]))
+    for (size_t i = 2; i < m_rows.Size(); ++i) {
+        const RowView row = m_rows.Get(i, views);
+        double value = 0.0;
+        if (index >= row.size() || !welldata::ParseStrictCell(row[index], value))
             return false;
     }
     return true;

@@ -1,11 +1,17 @@
-// Turns one data file (a delimited text table or a LAS 2.0 file) into a row
-// table. One reader belongs to each load object and is reused for every file.
+// Turns one data file (a delimited text table or a LAS 2.0 file) into rows.
+// One reader belongs to each load object and is reused for every file.
+//
+// A read hands its rows, as it parses them, to a consumer (a loader taking
+// what it needs from each row), or keeps them (previews, the well head table,
+// a plain Read) in a compact store; GetRows gives the kept rows as the familiar
+// table of wide strings when asked. Either way a read keeps the table's shape
+// (rows, width of row 0), the LAS header, the load report and the failure.
 #pragma once
 
-#include "reader/CLasPreviewTracker.h"
 #include "reader/CLasSectionTable.h"
-#include "reader/LineMap.h"
 #include "reader/LoadReportRecorder.h"
+#include "reader/RowConsumer.h"
+#include "reader/RowStore.h"
 #include "reader/RowTable.h"
 #include "welldata/Common.h"
 #include "welldata/LoadFailure.h"
@@ -34,9 +40,15 @@ public:
     CDataFileReader& operator=(const CDataFileReader& other);
     ~CDataFileReader();
 
-    // Reads and parses the file in `mode`; false when the path is empty, the file
-    // cannot be opened or the parse fails (GetFailure then says why).
+    // Reads and parses the file in `mode`, keeping the rows; false when the
+    // path is empty, the file cannot be opened or the parse fails (GetFailure
+    // then says why).
     bool Read(int mode);
+    // The same, handing each row to `consumer` as it is parsed instead of
+    // keeping it (unless SetKeepStreamedRows asks for both). Messages and the
+    // parse's progress come once the whole file is read, as they would after
+    // a read that kept its rows.
+    bool Read(int mode, RowConsumer& consumer);
     // Drops the rows and the LAS section table.
     void Clear();
     // Creates an empty LAS section table when there is none.
@@ -47,20 +59,25 @@ public:
     void SetFilePath(const std::wstring& path);
     const std::wstring& GetFilePath() const { return m_strFilePath; }
 
-    // Rows, less the header row when there is one.
+    // Rows of the last read, less the header row when there is one.
     int GetRowCount() const;
     // Cells of row 0.
     int GetColumnCount() const;
-    // Copy of row `index`; empty when there is no such row.
+    // Copy of kept row `index`; empty when there is no such row.
     Row GetRow(int index) const;
     Row GetFirstRow() const { return GetRow(0); }
+    // Kept row `index` in place (see RowStore::Get); empty when not kept.
+    RowView GetKeptRow(int index, std::vector<std::string_view>& views) const;
+    // The file line kept row `index` came from.
+    std::size_t GetKeptRowLine(int index) const;
+    // Hands every kept row to `consumer`, in order.
+    void PassKeptRows(RowConsumer& consumer) const;
 
-    // One value per data row of column `column` (0-based).
+    // One value per data row of column `column` (0-based) of the kept rows.
     std::vector<float> GetColumn(int column) const;
     // The same, each value passed through `callback` before it is stored.
     std::vector<float> GetColumn(int column, const ValueCallback& callback) const;
-    // GetColumn for each of `columns`, in one pass over the rows: each row is
-    // visited once rather than once per column.
+    // GetColumn for each of `columns`, in one pass over the rows.
     std::vector<std::vector<float>> GetColumns(const std::vector<int>& columns,
                                                const ValueCallback& callback) const;
     bool IsNumericCell(int column) const;
@@ -69,12 +86,17 @@ public:
     // The LAS preview lines joined, each followed by CR LF; empties them.
     std::wstring TakePreviewText();
 
-    RowTable& GetRows() { return m_rows; }
-    const RowTable& GetRows() const { return m_rows; }
-    // The raw lines of the read in progress; empty between operations.
-    std::vector<std::wstring>& GetRawLines() { return m_rawLines; }
+    // The kept rows as wide strings, built when first asked for after a read;
+    // changes to the table stay in it until the next read or Clear.
+    RowTable& GetRows();
+    const RowTable& GetRows() const;
     CLasSectionTable* GetLasSections() { return m_pLasSections.get(); }
     const CLasSectionTable* GetLasSections() const { return m_pLasSections.get(); }
+    // Tells each read from the others: a consumer learns it in BeginRead.
+    std::size_t GetReadSerial() const { return m_readSerial; }
+    // Whether reads into a consumer keep their rows too (for a host that looks
+    // at the rows while a load is under way).
+    void SetKeepStreamedRows(bool keep) { m_bKeepStreamedRows = keep; }
 
     void SetProgressCtrl(CProgressCtrl* progress) { m_pProgress = progress; }
     CProgressCtrl* GetProgressCtrl() const { return m_pProgress; }
@@ -95,8 +117,14 @@ public:
     // What the last read did to the file's text, with the cells the loaders
     // read as 0 since; kept by Clear, started afresh by the next read.
     const welldata::LoadReport& GetReport() const { return m_report.Report(); }
-    // A loader read the cell of row `row` in `column` as 0: it is not a number.
-    void NoteTextCell(int row, size_t column) const;
+    // A loader read the cell of table row `row` (from file line `line`) in
+    // `column` as 0: it is not a number.
+    void NoteTextCell(std::size_t row, std::size_t column, std::size_t line) const;
+    // The cells read as 0 that a consumer held during the read (see
+    // LoadReportRecorder::MergeTextCells).
+    void MergeTextCells(const LoadReportRecorder& taken, std::size_t firstRow) const {
+        m_report.MergeTextCells(taken, firstRow);
+    }
 
     // Why the last read failed, or the load that read it: set by the read and by
     // a loader that stops on the rows; cleared by the next read.
@@ -108,17 +136,22 @@ public:
               bool batchSilent = true);
 
 private:
-    bool ReadRawLines();
-    bool ParseRawLines();
-    bool ParseTextTable();
-    bool ParseLasLines();
-    size_t FindHeaderLine(bool& found) const;
-    int FirstDataRow() const { return m_bHeaderRow ? 1 : 0; }
+    class ReadSession;
+    friend class ReadSession;
+
+    bool ReadRows(int mode, RowConsumer* consumer);
+    void DropWideRows();
 
     std::wstring m_strFilePath;
-    RowTable m_rows;
-    std::vector<std::wstring> m_rawLines;
-    LineMap m_rawLineMap; // the file line of each raw line, during a read
+    // The rows kept, and the shape of the last read's table.
+    RowStore m_rows;
+    std::size_t m_rowCount = 0;
+    std::size_t m_firstRowWidth = 0;
+    bool m_bKeepStreamedRows = false;
+    std::size_t m_readSerial = 0;
+    // GetRows's table, built from m_rows when asked for.
+    mutable RowTable m_wideRows;
+    mutable bool m_bWideRowsBuilt = false;
     // The report grows while the loaders take columns out of the rows.
     mutable LoadReportRecorder m_report;
     int m_nReadMode = kReadAll;

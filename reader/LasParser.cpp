@@ -1,14 +1,9 @@
 #include "reader/LasParser.h"
 
-#include "platform/StepProgress.h"
 #include "platform/Translation.h"
 #include "platform/WideText.h"
-#include "reader/CellSplitter.h"
-#include "reader/LasDepthReport.h"
+#include "reader/CellText.h"
 #include "reader/LasItemLine.h"
-#include "reader/WrappedRowJoiner.h"
-
-#include <optional>
 
 namespace {
 
@@ -33,91 +28,38 @@ bool IsDataMark(wchar_t c) {
     return c == L'A' || c == L'a';
 }
 
-LasParseResult Failure(LoadError error, std::wstring message,
-                       welldata::MessageOwner owner = welldata::MessageOwner::FocusWindow) {
-    return {error, std::move(message), owner};
+bool IsWrappedVersion(const CLasSection& version) {
+    const CLasItem* wrap = version.FindItem(L"WRAP");
+    return wrap != nullptr && welldata::EqualsNoCase(wrap->strValue, L"YES");
 }
 
-// One parse: the header sections and the data rows, line by line.
-class CLasParser {
-public:
-    CLasParser(CLasSectionTable& sections, RowTable& rows, const LineMap& lineMap,
-               LoadReportRecorder& report)
-        : m_sections(sections), m_rows(rows), m_lineMap(lineMap), m_report(report) {}
+} // namespace
 
-    LasParseResult Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress);
-
-private:
-    // Sections and rows from the raw lines, releasing each line once parsed;
-    // false when an item line comes before any section.
-    bool ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* progress);
-    void StartSection(const std::wstring& line, size_t tilde);
-    bool AddHeaderItem(const std::wstring& line);
-    void AddDataRow(const std::wstring& line, size_t rawLine);
-    // The units of the "~C" lines, in curve order.
-    void NoteDeclaredUnits();
-
-    // At the "~A" line: a wrapped file with curves has its lines joined as they
-    // come (no section can follow "~A", so the header is complete here).
-    void StartData();
-    // Joins wrapped rows and checks that every row holds one value per curve.
-    LasParseResult CheckData();
-    bool JoinWrappedRows(size_t curveCount);
-    bool IsWrapped(const CLasSection& version) const;
-    std::wstring BadDepthReport(size_t curveCount) const;
-
-    CLasSectionTable& m_sections;
-    RowTable& m_rows;
-    const LineMap& m_lineMap;
-    LoadReportRecorder& m_report;
-    // The file line of the wrapped record being joined.
-    size_t m_recordLine = 0;
-    CLasSection* m_pCurrentSection = nullptr;
-    bool m_bInData = false;
-    std::optional<WrappedRowJoiner> m_joiner;
-};
-
-LasParseResult CLasParser::Parse(std::vector<std::wstring>& lines, CProgressCtrl* progress) {
-    m_sections.Clear();
-    if (!ParseLines(lines, progress))
-        return Failure(LoadError::LasNoSection, welldata::Translate(kNoSectionMessage),
-                       welldata::MessageOwner::None);
-    if (!m_bInData)
-        return Failure(LoadError::LasNoData, welldata::Translate(kNoDataMarkMessage));
-    NoteDeclaredUnits();
-    return CheckData();
-}
-
-bool CLasParser::ParseLines(std::vector<std::wstring>& lines, CProgressCtrl* progress) {
-    StepProgress stepper(progress, static_cast<long long>(lines.size()), true);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        stepper.Advance(static_cast<long long>(i));
-        const std::wstring line = std::move(lines[i]);
-        if (line.empty() || line.front() == L'#')
-            continue;
-        // Once the data has started every line is data, even one with a "~".
-        if (m_bInData) {
-            AddDataRow(line, i);
-            continue;
-        }
-        const size_t tilde = line.find(L'~');
-        if (tilde != std::wstring::npos)
-            StartSection(line, tilde);
-        else if (!AddHeaderItem(line))
-            return false;
-    }
-    return true;
-}
-
-void CLasParser::StartSection(const std::wstring& line, size_t tilde) {
-    if (tilde + 1 < line.size() && IsDataMark(line[tilde + 1])) {
-        StartData();
+void LasParser::TakeLine(const SourceLine& line) {
+    // A parse without a section table, or one stopped by an item outside any
+    // section, only counts the lines.
+    const std::size_t index = m_lines++;
+    if (m_sections == nullptr || m_itemOutsideSection)
+        return;
+    if (index == 0)
+        m_sections->Clear();
+    if (line.Front() == L'#')
+        return;
+    // Once the data has started every line is data, even one with a "~".
+    if (m_bInData) {
+        TakeDataLine(line);
         return;
     }
-    m_pCurrentSection = &m_sections.AddSection(line.substr(tilde, 2));
+    if (!TakeHeaderLine(line.Wide()))
+        m_itemOutsideSection = index;
 }
 
-bool CLasParser::AddHeaderItem(const std::wstring& line) {
+bool LasParser::TakeHeaderLine(const std::wstring& line) {
+    const std::size_t tilde = line.find(L'~');
+    if (tilde != std::wstring::npos) {
+        StartSection(line, tilde);
+        return true;
+    }
     std::optional<CLasItem> item = welldata::SplitLasItem(line);
     if (!item)
         return true;
@@ -130,87 +72,104 @@ bool CLasParser::AddHeaderItem(const std::wstring& line) {
     return true;
 }
 
-void CLasParser::StartData() {
-    m_bInData = true;
-    const CLasSection* curves = m_sections.FindSection(L"~C");
-    const CLasSection* version = m_sections.FindSection(L"~V");
-    if (curves != nullptr && !curves->items.empty() && version != nullptr && IsWrapped(*version))
-        m_joiner.emplace(curves->items.size());
+void LasParser::StartSection(const std::wstring& line, std::size_t tilde) {
+    if (tilde + 1 < line.size() && IsDataMark(line[tilde + 1])) {
+        StartData();
+        return;
+    }
+    m_pCurrentSection = &m_sections->AddSection(line.substr(tilde, 2));
 }
 
-void CLasParser::AddDataRow(const std::wstring& line, size_t rawLine) {
-    Row cells = welldata::SplitCells(line);
-    if (cells.empty())
+void LasParser::StartData() {
+    m_bInData = true;
+    const CLasSection* curves = m_sections->FindSection(L"~C");
+    const CLasSection* version = m_sections->FindSection(L"~V");
+    m_curveCount = curves != nullptr ? curves->items.size() : 0;
+    if (m_curveCount > 0 && version != nullptr && IsWrappedVersion(*version))
+        m_joiner.emplace(m_curveCount);
+    m_rows.TakeLasHeader(*m_sections);
+}
+
+void LasParser::TakeDataLine(const SourceLine& line) {
+    if (line.IsAscii())
+        m_cells.SplitAscii(line.bytes);
+    else
+        m_cells.SplitWide(*line.wide);
+    if (m_cells.Empty())
         return;
-    const size_t fileLine = m_lineMap.Line(rawLine);
     if (!m_joiner) {
-        m_report.MapRow(m_rows.size(), fileLine);
-        m_rows.push_back(std::move(cells));
+        PassRow(m_cells.Cells(), line.fileLine);
         return;
     }
     // A record is finished by the line that starts the next one.
-    const size_t finished = m_rows.size();
-    m_joiner->Add(std::move(cells), m_rows);
-    if (m_rows.size() > finished)
-        m_report.MapRow(finished, m_recordLine);
-    if (m_rows.size() > finished || m_recordLine == 0)
-        m_recordLine = fileLine;
+    const bool finished = m_joiner->Add(m_cells.Cells());
+    if (finished)
+        PassRow(m_joiner->Finished(), m_recordLine);
+    if (finished || m_recordLine == 0)
+        m_recordLine = line.fileLine;
 }
 
-void CLasParser::NoteDeclaredUnits() {
+void LasParser::PassRow(RowView cells, std::size_t line) {
+    if (m_curveCount > 0 && cells.size() != m_curveCount)
+        m_badDepths.Add(welldata::CellToWide(cells.front()));
+    m_rows.TakeRow({m_rowCount++, line, cells});
+}
+
+void LasParser::NoteDeclaredUnits() {
     std::vector<std::wstring> units;
-    if (const CLasSection* curves = m_sections.FindSection(L"~C")) {
+    if (const CLasSection* curves = m_sections->FindSection(L"~C")) {
         for (const CLasItem& item : curves->items)
             units.push_back(item.strUnit);
     }
     m_report.NoteDeclaredUnits(std::move(units));
 }
 
-LasParseResult CLasParser::CheckData() {
-    const CLasSection* curves = m_sections.FindSection(L"~C");
-    const CLasSection* version = m_sections.FindSection(L"~V");
-    if (curves == nullptr || version == nullptr)
-        return Failure(LoadError::LasNotLas, welldata::Translate(kIllegalLasMessage));
-    const size_t curveCount = curves->items.size();
-    if (IsWrapped(*version) && !JoinWrappedRows(curveCount))
-        return Failure(LoadError::LasBadWrap, welldata::Translate(kBadWrapMessage));
-    if (curveCount == 0)
-        return {};
-    const std::wstring report = BadDepthReport(curveCount);
-    if (report.empty())
-        return {};
-    return Failure(LoadError::LasBadRows, welldata::Translate(kBadDepthsMessage) + report);
+bool LasParser::IsWrapped() const {
+    const CLasSection* version = m_sections->FindSection(L"~V");
+    return version != nullptr && IsWrappedVersion(*version);
 }
 
-bool CLasParser::JoinWrappedRows(size_t curveCount) {
-    if (m_joiner) {
-        const size_t last = m_rows.size();
-        const bool joined = m_joiner->Finish(m_rows);
-        if (m_rows.size() > last)
-            m_report.MapRow(last, m_recordLine);
-        return joined;
+ParseOutcome LasParser::Finish() {
+    ParseOutcome outcome;
+    if (m_lines == 0) {
+        outcome.Fail(LoadError::NoText);
+        return outcome;
     }
-    return WrappedRowJoiner(curveCount).Join(m_rows);
-}
-
-bool CLasParser::IsWrapped(const CLasSection& version) const {
-    const CLasItem* wrap = version.FindItem(L"WRAP");
-    return wrap != nullptr && welldata::EqualsNoCase(wrap->strValue, L"YES");
-}
-
-std::wstring CLasParser::BadDepthReport(size_t curveCount) const {
-    LasDepthReport report;
-    for (const Row& row : m_rows) {
-        if (!row.empty() && row.size() != curveCount)
-            report.Add(row.front());
+    if (m_sections == nullptr) {
+        outcome.Fail(LoadError::NoData);
+        return outcome;
     }
-    return report.IsEmpty() ? std::wstring() : report.Text();
+    outcome.stepped = true;
+    outcome.items = static_cast<long long>(m_lines);
+    outcome.through = static_cast<long long>(m_itemOutsideSection.value_or(m_lines - 1));
+    if (m_itemOutsideSection)
+        outcome.Fail(LoadError::LasNoSection, welldata::Translate(kNoSectionMessage),
+                     welldata::MessageOwner::None);
+    else if (!m_bInData)
+        outcome.Fail(LoadError::LasNoData, welldata::Translate(kNoDataMarkMessage));
+    else
+        CheckData(outcome);
+    return outcome;
 }
 
-} // namespace
-
-LasParseResult ParseLas(std::vector<std::wstring>& rawLines, CLasSectionTable& sections,
-                        RowTable& rows, CProgressCtrl* progress, const LineMap& lineMap,
-                        LoadReportRecorder& report) {
-    return CLasParser(sections, rows, lineMap, report).Parse(rawLines, progress);
+void LasParser::CheckData(ParseOutcome& outcome) {
+    NoteDeclaredUnits();
+    if (m_sections->FindSection(L"~C") == nullptr || m_sections->FindSection(L"~V") == nullptr) {
+        outcome.Fail(LoadError::LasNotLas, welldata::Translate(kIllegalLasMessage));
+        return;
+    }
+    if (IsWrapped()) {
+        // Without curves there is no joiner, and the join fails.
+        const bool joined = m_joiner.has_value();
+        if (joined && m_joiner->TakeLast())
+            PassRow(m_joiner->Finished(), m_recordLine);
+        if (!joined || !m_joiner->Joined()) {
+            outcome.Fail(LoadError::LasBadWrap, welldata::Translate(kBadWrapMessage));
+            return;
+        }
+    }
+    if (m_curveCount == 0 || m_badDepths.IsEmpty())
+        return;
+    outcome.Fail(LoadError::LasBadRows,
+                 welldata::Translate(kBadDepthsMessage) + m_badDepths.Text());
 }

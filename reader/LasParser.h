@@ -1,33 +1,59 @@
-// Parses the raw lines of a LAS 2.0 file into its section table and row table,
-// with the checks of a LAS load. The parser shows nothing: its result carries
-// the message the reader shows for a failure (unless it loads in a batch).
+// Parses a LAS 2.0 file line by line as it is read: the header sections go
+// into the section table, the lines after "~A" become rows (wrapped lines
+// joined into records as they come), which go to a consumer as they are
+// parsed. Once the file is read, Finish checks that every row holds one value
+// per curve and says why the parse failed, with the message the reader shows
+// (unless it loads in a batch).
 #pragma once
 
 #include "reader/CLasSectionTable.h"
-#include "reader/LineMap.h"
+#include "reader/LasDepthReport.h"
+#include "reader/LineCells.h"
 #include "reader/LoadReportRecorder.h"
-#include "reader/RowTable.h"
-#include "welldata/LoadFailure.h"
-#include "welldata/MessageBox.h"
+#include "reader/ParseOutcome.h"
+#include "reader/RowConsumer.h"
+#include "reader/SourceLine.h"
+#include "reader/WrappedRecordJoiner.h"
 
-#include <string>
-#include <vector>
+#include <optional>
 
-class CProgressCtrl;
+class LasParser : public LineSink {
+public:
+    // `sections` may be absent: such a parse fails without a message.
+    LasParser(CLasSectionTable* sections, RowConsumer& rows, LoadReportRecorder& report)
+        : m_sections(sections), m_rows(rows), m_report(report) {}
 
-struct LasParseResult {
-    welldata::LoadError error = welldata::LoadError::None;
-    std::wstring message;
-    welldata::MessageOwner owner = welldata::MessageOwner::FocusWindow;
+    void TakeLine(const SourceLine& line) override;
+    // After the last line: the checks of the whole file.
+    ParseOutcome Finish();
 
-    bool Ok() const { return error == welldata::LoadError::None; }
+private:
+    // False for an item line before any section.
+    bool TakeHeaderLine(const std::wstring& line);
+    void StartSection(const std::wstring& line, std::size_t tilde);
+    // At the "~A" line: the header is complete (no section can follow).
+    void StartData();
+    void TakeDataLine(const SourceLine& line);
+    void PassRow(RowView cells, std::size_t line);
+    // The units of the "~C" lines, in curve order.
+    void NoteDeclaredUnits();
+    bool IsWrapped() const;
+    void CheckData(ParseOutcome& outcome);
+
+    CLasSectionTable* m_sections;
+    RowConsumer& m_rows;
+    LoadReportRecorder& m_report;
+    std::size_t m_lines = 0;
+    // The line whose item came before any section; the parse stops there.
+    std::optional<std::size_t> m_itemOutsideSection;
+    CLasSection* m_pCurrentSection = nullptr;
+    bool m_bInData = false;
+    std::size_t m_curveCount = 0;
+    std::size_t m_rowCount = 0;
+    LineCells m_cells;
+    std::optional<WrappedRecordJoiner> m_joiner;
+    // The file line of the wrapped record being joined.
+    std::size_t m_recordLine = 0;
+    // The depths of the rows whose value count is not the curve count.
+    LasDepthReport m_badDepths;
 };
-
-// Fills `sections` (emptied first) and appends the data rows to `rows`; each
-// raw line is released once parsed. Succeeds when the header parsed and every
-// row holds one value per curve. `progress` is stepped over the lines when not
-// null. `report` learns the file line of each row (`lineMap` gives the raw
-// lines') and the units the curves declare.
-LasParseResult ParseLas(std::vector<std::wstring>& rawLines, CLasSectionTable& sections,
-                        RowTable& rows, CProgressCtrl* progress, const LineMap& lineMap,
-                        LoadReportRecorder& report);

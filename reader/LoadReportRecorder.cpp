@@ -41,8 +41,7 @@ std::size_t VisibleFields(std::wstring_view line) {
 
 void LoadReportRecorder::Start() {
     m_report = {};
-    m_rowLines.Clear();
-    m_textCellRowEnd.clear();
+    m_textCellColumns.clear();
 }
 
 void LoadReportRecorder::NoteBytes(std::string_view bytes) {
@@ -65,29 +64,60 @@ void LoadReportRecorder::NoteUnitsLine(std::size_t line, const Row& units) {
     m_report.declaredUnits = units;
 }
 
-void LoadReportRecorder::NoteRowLength(std::size_t row, std::size_t cells,
-                                       std::size_t headerCells) {
+void LoadReportRecorder::NoteRowLength(std::size_t cells, std::size_t headerCells,
+                                       std::size_t line) {
     if (cells < headerCells)
-        Note(m_report.shortRows, row);
+        Note(m_report.shortRows, line);
     else if (cells > headerCells)
-        Note(m_report.longRows, row);
+        Note(m_report.longRows, line);
 }
 
-void LoadReportRecorder::NoteTextCell(std::size_t row, std::size_t column) {
-    if (column >= m_textCellRowEnd.size())
-        m_textCellRowEnd.resize(column + 1, 0);
-    if (row < m_textCellRowEnd[column])
+void LoadReportRecorder::NoteTextCell(std::size_t row, std::size_t column, std::size_t line) {
+    if (column >= m_textCellColumns.size())
+        m_textCellColumns.resize(column + 1);
+    TextCellColumn& noted = m_textCellColumns[column];
+    if (row < noted.rowEnd)
         return;
-    m_textCellRowEnd[column] = row + 1;
-    Note(m_report.textCells, row);
+    if (noted.count == 0)
+        noted.firstRow = row;
+    noted.rowEnd = row + 1;
+    ++noted.count;
+    Note(m_report.textCells, line);
 }
 
-void LoadReportRecorder::Note(welldata::ReportedLines& finding, std::size_t row) const {
+void LoadReportRecorder::MergeTextCells(const LoadReportRecorder& taken, std::size_t firstRow) {
+    welldata::ReportedLines& cells = m_report.textCells;
+    for (std::size_t column = 0; column < taken.m_textCellColumns.size(); ++column) {
+        const TextCellColumn& theirs = taken.m_textCellColumns[column];
+        if (theirs.count == 0)
+            continue;
+        if (column >= m_textCellColumns.size())
+            m_textCellColumns.resize(column + 1);
+        TextCellColumn& ours = m_textCellColumns[column];
+        // Every cell noted here from `firstRow` on is among `taken`'s: only a
+        // cell of row 0 can be noted here alone.
+        const std::size_t ownOnly = ours.count > 0 && ours.firstRow < firstRow ? 1 : 0;
+        const std::size_t shared = std::min(ours.count - ownOnly, theirs.count);
+        const std::size_t added = theirs.count - shared;
+        if (ours.count == 0)
+            ours.firstRow = theirs.firstRow;
+        ours.count += added;
+        ours.rowEnd = std::max(ours.rowEnd, theirs.rowEnd);
+        cells.count += added;
+    }
+    // The lines kept are the first ones of both, each once.
+    for (std::size_t line : taken.m_report.textCells.lines)
+        KeepLine(cells.lines, line);
+}
+
+void LoadReportRecorder::Note(welldata::ReportedLines& finding, std::size_t line) {
     ++finding.count;
-    // Cells of several columns arrive column by column: keep the first lines,
-    // each once.
-    const std::size_t line = m_rowLines.Line(row);
-    std::vector<std::size_t>& lines = finding.lines;
+    KeepLine(finding.lines, line);
+}
+
+void LoadReportRecorder::KeepLine(std::vector<std::size_t>& lines, std::size_t line) {
+    // Cells of several columns may arrive column by column: keep the first
+    // lines, each once.
     const auto at = std::lower_bound(lines.begin(), lines.end(), line);
     if ((at != lines.end() && *at == line) ||
         (at == lines.end() && lines.size() >= welldata::kReportedLines))

@@ -1,9 +1,8 @@
 // Builds the load report of one read as the reader and the loaders go: the
 // bytes read, the header and units lines, the rows of another length than the
-// header, the cells read as 0. Each row's file line is kept for the report.
+// header, the cells read as 0. Each finding comes with the file line of its row.
 #pragma once
 
-#include "reader/LineMap.h"
 #include "reader/RowTable.h"
 #include "welldata/LoadReport.h"
 
@@ -23,19 +22,30 @@ public:
     void NoteDeclaredUnits(std::vector<std::wstring> units) {
         m_report.declaredUnits = std::move(units);
     }
-    // Row `row` of the table came from file line `line`.
-    void MapRow(std::size_t row, std::size_t line) { m_rowLines.Add(row, line); }
-    // A text row of `cells` cells under a header of `headerCells`.
-    void NoteRowLength(std::size_t row, std::size_t cells, std::size_t headerCells);
-    // The cell of `row` in `column` was read as 0; a cell already noted (an
-    // earlier row of that column read again) is not counted twice.
-    void NoteTextCell(std::size_t row, std::size_t column);
+    // A text row of `cells` cells, from file line `line`, under a header of
+    // `headerCells`.
+    void NoteRowLength(std::size_t cells, std::size_t headerCells, std::size_t line);
+    // The cell of table row `row` in `column`, from file line `line`, was read
+    // as 0; a cell already noted (an earlier row of that column read again) is
+    // not counted twice.
+    void NoteTextCell(std::size_t row, std::size_t column, std::size_t line);
+    // Adds the cells `taken` noted while columns were taken from rows `firstRow`
+    // (0 or 1) on, as if they had been noted here after this recorder's own:
+    // those noted here came from the same rows, so a cell noted by both counts
+    // once. Only the text cells of `taken` are looked at.
+    void MergeTextCells(const LoadReportRecorder& taken, std::size_t firstRow);
 
 private:
-    void Note(welldata::ReportedLines& finding, std::size_t row) const;
+    // What was noted of one column's cells.
+    struct TextCellColumn {
+        std::size_t rowEnd = 0; // one past the last row noted
+        std::size_t firstRow = 0;
+        std::size_t count = 0;
+    };
+
+    static void Note(welldata::ReportedLines& finding, std::size_t line);
+    static void KeepLine(std::vector<std::size_t>& lines, std::size_t line);
 
     welldata::LoadReport m_report;
-    LineMap m_rowLines;
-    // Per column, one past the last row whose text cell was noted.
-    std::vector<std::size_t> m_textCellRowEnd;
+    std::vector<TextCellColumn> m_textCellColumns;
 };

@@ -1,13 +1,18 @@
 #include "reader/RawLineSplitter.h"
 
 #include "reader/CDataFileReader.h"
+#include "reader/CellText.h"
 
 RawLineSplitter::RawLineSplitter(int mode, bool las, bool collectPreview,
-                                 std::vector<std::wstring>& rawLines,
-                                 std::vector<std::wstring>& previewLines, LineMap& lineMap,
-                                 const std::string& codePage)
-    : m_mode(mode), m_las(las), m_collectPreview(collectPreview), m_rawLines(rawLines),
-      m_previewLines(previewLines), m_lineMap(lineMap), m_converter(codePage) {}
+                                 std::vector<std::wstring>& previewLines,
+                                 const std::string& codePage, LineSink& lines)
+    : m_mode(mode), m_las(las), m_collectPreview(collectPreview), m_previewLines(previewLines),
+      m_lines(lines), m_converter(codePage), m_asciiAsIs(m_converter.KeepsAscii() && !TracksLas()) {
+}
+
+bool RawLineSplitter::TracksLas() const {
+    return m_las && m_mode != CDataFileReader::kReadAll;
+}
 
 bool RawLineSplitter::LineLimitReached() const {
     return (m_mode == CDataFileReader::kReadFirstLine || m_mode == CDataFileReader::kReadPreview) &&
@@ -46,42 +51,42 @@ bool RawLineSplitter::AddChunk(std::string_view chunk) {
     return true;
 }
 
-void RawLineSplitter::TakeLine(std::string_view bytes) {
-    std::wstring line;
-    if (m_carry.empty()) {
-        line = m_converter.ToWide(bytes);
-    } else {
-        m_carry.append(bytes);
-        line = m_converter.ToWide(m_carry);
-        m_carry.clear();
-    }
-    ++m_fileLine;
-    if (line.empty())
-        return;
-    ++m_lineCount;
-    if (m_las && m_mode != CDataFileReader::kReadAll) {
-        if (m_collectPreview)
-            m_previewLines.push_back(line);
-        if (!m_tracker.IsComplete())
-            m_tracker.Track(line);
-    }
-    KeepLine(std::move(line));
+bool RawLineSplitter::MakeLine(std::string_view bytes, SourceLine& line) {
+    line = {bytes, nullptr, ++m_fileLine};
+    if (m_asciiAsIs && welldata::IsAsciiText(bytes))
+        return !bytes.empty();
+    m_wide = m_converter.ToWide(bytes);
+    line.wide = &m_wide;
+    return !m_wide.empty();
 }
 
-void RawLineSplitter::KeepLine(std::wstring line) {
-    m_lineMap.Add(m_rawLines.size(), m_fileLine);
-    m_rawLines.push_back(std::move(line));
+void RawLineSplitter::TakeLine(std::string_view bytes) {
+    if (!m_carry.empty()) {
+        m_carry.append(bytes);
+        bytes = m_carry;
+    }
+    SourceLine line;
+    if (MakeLine(bytes, line)) {
+        ++m_lineCount;
+        if (TracksLas()) {
+            if (m_collectPreview)
+                m_previewLines.push_back(m_wide);
+            if (!m_tracker.IsComplete())
+                m_tracker.Track(m_wide);
+        }
+        m_lines.TakeLine(line);
+    }
+    m_carry.clear();
 }
 
 void RawLineSplitter::Finish() {
     if (m_carry.empty())
         return;
-    std::wstring line = m_converter.ToWide(m_carry);
+    SourceLine line;
+    if (MakeLine(m_carry, line)) {
+        if (TracksLas() && m_collectPreview)
+            m_previewLines.push_back(m_wide);
+        m_lines.TakeLine(line);
+    }
     m_carry.clear();
-    ++m_fileLine;
-    if (line.empty())
-        return;
-    if (m_las && m_mode != CDataFileReader::kReadAll && m_collectPreview)
-        m_previewLines.push_back(line);
-    KeepLine(std::move(line));
 }

@@ -1,11 +1,13 @@
-// Splits the byte chunks of a data file into non-empty wide-text lines: a line
-// ends at the next LF, or at the next CR when the rest of the chunk has no LF;
-// a partial line is carried into the next chunk. Preview modes stop early.
+// Splits the byte chunks of a data file into non-empty lines: a line ends at
+// the next LF, or at the next CR when the rest of the chunk has no LF; a
+// partial line is carried into the next chunk. Preview modes stop early. An
+// ASCII line goes on as its bytes; any other is decoded from the data code
+// page first, and one that decodes to nothing is dropped like an empty line.
 #pragma once
 
 #include "platform/MultiByteConverter.h"
 #include "reader/CLasPreviewTracker.h"
-#include "reader/LineMap.h"
+#include "reader/SourceLine.h"
 
 #include <string>
 #include <string_view>
@@ -15,11 +17,10 @@ class RawLineSplitter {
 public:
     // `mode` is the reader's read mode; `las` whether the file is read as LAS;
     // `collectPreview` whether LAS preview lines are kept for the dialogs;
-    // `lineMap` learns the file line of each raw line; `codePage` is the one
-    // the chunks are in.
-    RawLineSplitter(int mode, bool las, bool collectPreview, std::vector<std::wstring>& rawLines,
-                    std::vector<std::wstring>& previewLines, LineMap& lineMap,
-                    const std::string& codePage);
+    // `codePage` is the one the chunks are in. Every line goes to `lines`.
+    RawLineSplitter(int mode, bool las, bool collectPreview,
+                    std::vector<std::wstring>& previewLines, const std::string& codePage,
+                    LineSink& lines);
 
     // Takes the usable bytes of one chunk; false once reading should stop.
     bool AddChunk(std::string_view chunk);
@@ -28,18 +29,24 @@ public:
 
 private:
     void TakeLine(std::string_view bytes);
-    void KeepLine(std::wstring line);
+    // The next line of the file from `bytes`, decoded unless it may go on as
+    // it is; false when the line is empty.
+    bool MakeLine(std::string_view bytes, SourceLine& line);
+    bool TracksLas() const;
     bool LineLimitReached() const;
     bool ReadingDone() const;
 
     int m_mode;
     bool m_las;
     bool m_collectPreview;
-    std::vector<std::wstring>& m_rawLines;
     std::vector<std::wstring>& m_previewLines;
-    LineMap& m_lineMap;
-    size_t m_fileLine = 0; // lines ended so far, blank ones included
+    LineSink& m_lines;
+    std::size_t m_fileLine = 0; // lines ended so far, blank ones included
     welldata::MultiByteConverter m_converter;
+    // Lines of ASCII bytes go on undecoded, unless the LAS preview tracking
+    // wants every line's text.
+    bool m_asciiAsIs;
+    std::wstring m_wide;
     CLasPreviewTracker m_tracker;
     std::string m_carry;
     int m_lineCount = 0;

@@ -20,10 +20,10 @@ Row StartRecord(Row& line, size_t curveCount) {
 } // namespace
 
 bool WrappedRowJoiner::Join(RowTable& rows) {
-    if (m_curveCount == 0 || rows.empty())
+    if (m_rule.CurveCount() == 0 || rows.empty())
         return false;
     RowTable records;
-    while (!rows.empty() && m_whole) {
+    while (!rows.empty() && m_rule.IsWhole()) {
         Row line = std::move(rows.front());
         rows.pop_front();
         Add(std::move(line), records);
@@ -33,26 +33,26 @@ bool WrappedRowJoiner::Join(RowTable& rows) {
 }
 
 void WrappedRowJoiner::Add(Row line, RowTable& records) {
-    if (!m_whole)
+    if (!m_rule.IsWhole())
         return;
-    if (!m_anyLine)
-        m_record.reserve(m_curveCount);
-    m_anyLine = true;
-    m_totalCells += line.size();
-    if (m_record.size() == m_curveCount) {
+    if (!m_rule.AnyLine())
+        m_record.reserve(m_rule.CurveCount());
+    switch (m_rule.Next(m_record.size(), line.size())) {
+    case WrapJoinRule::Step::StartNext:
         records.push_back(std::move(m_record));
-        m_record = StartRecord(line, m_curveCount);
-    } else if (m_record.size() < m_curveCount && line.size() <= m_curveCount - m_record.size()) {
+        m_record = StartRecord(line, m_rule.CurveCount());
+        break;
+    case WrapJoinRule::Step::Append:
         MoveCells(line, m_record);
-    } else {
-        m_whole = false;
+        break;
+    case WrapJoinRule::Step::Broken:
+        break;
     }
 }
 
 bool WrappedRowJoiner::Finish(RowTable& records) {
-    if (m_curveCount > 0 && m_record.size() == m_curveCount)
+    if (m_rule.IsComplete(m_record.size()))
         records.push_back(std::move(m_record));
     m_record = Row();
-    return m_curveCount > 0 && m_anyLine && m_whole &&
-           records.size() * m_curveCount == m_totalCells;
+    return m_rule.Joined(records.size());
 }

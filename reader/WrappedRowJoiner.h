@@ -3,12 +3,13 @@
 #pragma once
 
 #include "reader/RowTable.h"
+#include "reader/WrapJoinRule.h"
 
 #include <cstddef>
 
 class WrappedRowJoiner {
 public:
-    explicit WrappedRowJoiner(size_t curveCount) : m_curveCount(curveCount) {}
+    explicit WrappedRowJoiner(size_t curveCount) : m_rule(curveCount) {}
 
     // Replaces `rows` by the joined records. False when there are no curves or no
     // rows, or when the cells do not form whole records: a line that holds more
@@ -23,9 +24,6 @@ public:
     bool Finish(RowTable& records);
 
 private:
-    size_t m_curveCount;
+    WrapJoinRule m_rule;
     Row m_record;
-    size_t m_totalCells = 0;
-    bool m_anyLine = false;
-    bool m_whole = true;
 };

@@ -3,7 +3,7 @@
 #
 #   scripts/fuzz.sh TARGET|all SECONDS
 #
-# TARGET is one of text_table, las, settings, well_path. Each target runs for
+# TARGET is one of text_table, las, settings, well_path, roads. Each target runs for
 # SECONDS; FUZZ_JOBS targets run at the same time (default 1). The corpora grow
 # in build/fuzz/corpus/<target> across runs; seeds are copied afresh from the
 # samples, tests/data and ../shared/las-corpus into build/fuzz/seeds/<target>.
@@ -12,7 +12,7 @@
 # is then in build/fuzz/findings/.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-all_targets=(text_table las settings well_path)
+all_targets=(text_table las settings well_path roads)
 
 usage() {
     echo "usage: $0 TARGET|all SECONDS (TARGET: ${all_targets[*]})" >&2
@@ -59,6 +59,16 @@ seed_prefixes() {
         0009020000010203ffffffffffff00000000 \
         0130000000ffffff040203ffffff00000000 \
         0460800000000102ffffffffffff0000c07f ;;
+    # The loads of fuzz/runners/RoadsRunner.h, each on a setup that fits it.
+    roads) echo 00000000000000000000000000000000 01020000000000000000000000000000 \
+        02010000000000000000000000000000 03000000000000000000000000000000 \
+        0f400000000000000000000000000000 04000001000000010203ffffffffff00 \
+        040002010202ffffffff0001ffff0102 05400000000000010203ffffffffffff \
+        06020000000000010203ffffffffff01 0702010300000001020300ffff01ff02 \
+        08010000000000000000000000000000 09010000000000010203ffffffffff00 \
+        0a010300000000010203ffffffffff00 0b010000020200000000000000000000 \
+        0b012120000000000000000000000000 0c000007010100010203040506ffffff \
+        0d000000000000010203ffffffffffff 0e000001000000010203ffffffffffff ;;
     esac
 }
 
@@ -70,6 +80,8 @@ seed_sources() {
     settings) find "$root/samples" "$root/tests/data" -name '*.ini' ;;
     well_path) find "$root/samples" -name 'well_path.txt' -o -name 'well_log.*'
         find "$root/tests/data" -name '*path*' ;;
+    roads) find "$root/samples" "$root/tests/data" -name '*.txt' -o -name '*.las'
+        [ -d "$corpus_dir" ] && find "$corpus_dir" -name '*.las' ;;
     esac
 }
 
@@ -108,10 +120,20 @@ max_len() {
     else echo 4096; fi
 }
 
+# The roads target reads both kinds of file: it takes both dictionaries.
+dict_file() {
+    if [ "$1" = roads ]; then
+        cat "$root/fuzz/dict/text_table.dict" "$root/fuzz/dict/las.dict" >"$build/roads.dict"
+        echo "$build/roads.dict"
+    else
+        echo "$root/fuzz/dict/$1.dict"
+    fi
+}
+
 run_target() {
     local target="$1" log="$build/logs/$1.log"
     "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -dict="$root/fuzz/dict/$target.dict" -max_len="$(max_len "$target")" \
+        -dict="$(dict_file "$target")" -max_len="$(max_len "$target")" \
         -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -artifact_prefix="$build/findings/$target-" \
         "$build/corpus/$target" "$build/seeds/$target" >"$log" 2>&1

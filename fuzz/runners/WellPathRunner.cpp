@@ -115,7 +115,8 @@ void RunWellPath(const std::uint8_t* data, std::size_t size) {
         Configure(loader, input);
         loaded = loader.LoadPath();
     }
-    Require(path.dqPoints.size() <= reader.GetRows().size(), "at most one point per row");
+    Require(path.dqPoints.size() <= static_cast<size_t>(reader.GetRowCount()) + 1,
+            "at most one point per row");
     // A failed LAS parse or header search shows its message and still leaves rows
     // that the loader may use; a plain table has no message of its own.
     const bool plainTable = !input.Flag(kFlags, kLasFile) && !input.Flag(kFlags, kHeaderSearch);

@@ -133,9 +133,6 @@ private:
     WELLDATA_LOCAL void CreateWorkers();
     WELLDATA_LOCAL void CopyRecordsFrom(const CLoadData& other);
     WELLDATA_LOCAL void CopyWorkerSettingsFrom(const CLoadData& other);
-    // Takes the units of the LAS file's depth and coordinate curves and asks the
-    // unit question when they are not metres.
-    WELLDATA_LOCAL void SettleLasUnits(const std::wstring& path);
     WELLDATA_LOCAL void KeepLasHeader();
     // Points the reader at a text table and runs `load` with messages kept
     // quiet; records why it failed. `keepRows` leaves the rows in the reader.

@@ -242,6 +242,8 @@ bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_P
     if (!RunImportDialog<CDlgImportSingleWellPath>(*m_load.m_pWellPathLoader))
         return false;
     std::vector<std::wstring> refused;
+    // The sink may look at each file's rows (GetData) while it takes the path.
+    reader.SetKeepStreamedRows(true);
     const int count = static_cast<int>(paths.size());
     for (int index = 1; index <= count; ++index) {
         const std::wstring& path = paths[index - 1];
@@ -256,6 +258,7 @@ bool CInteractiveLoad::ReadFile(COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_P
         m_load.DeleteWellPath();
         reader.Clear();
     }
+    reader.SetKeepStreamedRows(false);
     if (!refused.empty())
         welldata::ShowApplicationMessage(RefusedFilesMessage(refused));
     return true;

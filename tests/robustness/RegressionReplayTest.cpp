@@ -2,6 +2,7 @@
 // the normal build: tests/data/regressions/<target>-<what>.bin. Empty input and
 // option bytes alone go through every runner too.
 #include "fuzz/runners/LasRunner.h"
+#include "fuzz/runners/RoadsRunner.h"
 #include "fuzz/runners/SettingsRunner.h"
 #include "fuzz/runners/TextTableRunner.h"
 #include "fuzz/runners/WellPathRunner.h"
@@ -19,7 +20,8 @@ TEST(RegressionReplay, EveryRecordedInputRunsCleanly) {
     const std::map<std::string, Runner> runners = {{"text_table", welldata::fuzz::RunTextTable},
                                                    {"las", welldata::fuzz::RunLas},
                                                    {"settings", welldata::fuzz::RunSettings},
-                                                   {"well_path", welldata::fuzz::RunWellPath}};
+                                                   {"well_path", welldata::fuzz::RunWellPath},
+                                                   {"roads", welldata::fuzz::RunRoads}};
     const auto replay = [](Runner run, const std::string& bytes) {
         run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     };
