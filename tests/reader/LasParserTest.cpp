@@ -67,14 +67,6 @@ TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
         EXPECT_FALSE(las.ReadLas(text, CDataFileReader::kReadAll, true));
         EXPECT_EQ(messages.Count(), 0u);
     }
-    // An empty file, and a reader without its section table, fail silently.
-    ScratchFile las;
-    MessageCapture messages;
-    EXPECT_FALSE(las.ReadLas("\n\n"));
-    las.reader.Clear();
-    las.Write(LasWithData("1 2 3\n"));
-    EXPECT_FALSE(las.reader.Read(CDataFileReader::kReadAll));
-    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST(LasParser, AcceptsAnEmptyCurveSectionALowerCaseWrapAndLongMnemonics) {
@@ -87,14 +79,4 @@ TEST(LasParser, AcceptsAnEmptyCurveSectionALowerCaseWrapAndLongMnemonics) {
     ASSERT_TRUE(las.ReadLas(LasHeader() + "~Curve\n DEPT.M : d\n " + std::string(1000, 'G') +
                             ".API : g\n~A\n1 2\n"));
     EXPECT_EQ(las.Section(L"~C")->GetItem(1)->strMnemonic, std::wstring(1000, L'G'));
-}
-
-TEST(LasParser, ParseStepsTheProgressBarOnlyWhenReadingWithProgress) {
-    testing_support::FakeProgressCtrl progress;
-    ScratchFile las;
-    las.reader.SetProgressCtrl(&progress);
-    ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n"), 100));
-    EXPECT_EQ(progress.totalSteps, 0);
-    ASSERT_TRUE(las.ReadLas(LasWithData("1 2 3\n4 5 6\n")));
-    EXPECT_GE(progress.totalSteps, 12 * (60 / 12 + 1)); // 12 lines, each stepping 60/12+1 times
 }

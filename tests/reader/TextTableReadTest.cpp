@@ -83,18 +83,3 @@ TEST_F(TextTableRead, PreviewModesStopEarly) {
     ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
 }
-
-// Empty, missing and binary files are in the bad-input catalogue.
-TEST_F(TextTableRead, FailuresAndANewReadReplacingTheLast) {
-    EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll)); // no path
-    EXPECT_EQ(messages.Count(), 0u);
-    reader.SetFilePath(testing_support::Widen(file.dir.Path() + "/missing.txt"));
-    EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll));
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::ApplicationBox);
-    ASSERT_TRUE(file.Read(Lines(5)));
-    ASSERT_TRUE(file.Read(Lines(2)));
-    EXPECT_EQ(reader.GetRowCount(), 2);
-    reader.SetDataFormat(static_cast<COMMON::WELL_LOG_DATA_FORMAT>(7));
-    EXPECT_FALSE(file.Read("A B\n1 2\n"));
-}
