@@ -48,10 +48,6 @@ TEST_F(LoadReportTest, RowsOfAnotherLengthAndTextCellsByFileLine) {
     EXPECT_EQ(std::tie(report.shortRows.lines, report.longRows.lines, report.textCells.lines),
               std::make_tuple(Lines{5}, Lines{6}, Lines{6}));
     EXPECT_TRUE(report.IsText() && report.ChangedCells());
-    // The rules stay: the short row's values moved left and were padded.
-    const auto& columns = load.GetRockCoreAnalyse();
-    EXPECT_EQ(std::next(columns.begin())->vecValues, (std::vector<float>{50, 2.45f, 0}));
-    EXPECT_EQ(columns.back().vecValues, (std::vector<float>{2.4f, -9999, 2.5f}));
     EXPECT_EQ(welldata::DescribeLoadReport(report),
               (std::vector<std::wstring>{
                   L"1 row has fewer cells than the header (line 5): padded with -9999 at the "
@@ -112,14 +108,6 @@ TEST_F(LoadReportTest, LasFilesDeclareTheirCurveUnitsAndKeepTheirLines) {
         std::count(header.begin(), header.end(), '\n') + 2); // after the "~A" line
     EXPECT_EQ(report.textCells.lines, Lines{dataLine + 2});
     EXPECT_EQ(report.headerCells, 0u) << "a LAS file has no header line";
-    // Wrapped: a record is known by the line it starts on.
-    const std::string wrapped = testing_support::LasHeader("YES") +
-                                "~C\n DEPT.M : d\n GR.API : g\n RT.OHMM : r\n~A\n"
-                                "1000\n40 2\n1001\nabc 3\n";
-    ASSERT_TRUE(load.ReadFile(Write(wrapped)));
-    const std::size_t wrappedData = static_cast<std::size_t>(
-        std::count(wrapped.begin(), wrapped.end(), '\n') - 1); // the "1001" line
-    EXPECT_EQ(load.GetLoadReport().textCells.lines, Lines{wrappedData});
 }
 
 TEST_F(LoadReportTest, BytesThatAreNoTextAreCounted) {

@@ -98,17 +98,4 @@ TEST_F(RecordColumnsTest, WellHeadsAndRockCoreTables) {
     EXPECT_TRUE(intervals[2].IsText() && intervals[2].IsNull(0));
 }
 
-TEST(RecordCells, NumbersReadBackAsTheValueStoredAndTextsAsTheyStand) {
-    // The type the record stores decides the digits: 0.1f is not 0.1.
-    EXPECT_EQ(welldata::NumberText(0.1F), "0.1");
-    EXPECT_EQ(welldata::NumberText(static_cast<double>(0.1F)), "0.10000000149011612");
-    EXPECT_EQ(welldata::NumberText(20512345.25), "20512345.25"); // no exponent from 1 to 1e15
-    EXPECT_EQ(welldata::NumberText(2.5e-7), "2.5e-07");
-    RecordColumn column;
-    column.values = std::vector<std::wstring>{L"砂岩", L""};
-    EXPECT_EQ(welldata::CellText(column, 0), "砂岩");
-    column.values = std::vector<double>{4376210.5};
-    EXPECT_EQ(welldata::CellText(column, 0), "4376210.5");
-}
-
 } // namespace

@@ -33,17 +33,7 @@ TEST_F(TablePreviewTest, PathLayoutsAreTriedInOrderOnNumericColumns) {
     EXPECT_EQ(found.dataType, PATH_X_Y_Z);
     EXPECT_FALSE(found.hasMd);
     EXPECT_EQ(found.Column(PathColumn::Z), 4);
-    const auto tvd = welldata::SuggestPathAssignment(text, PATH_TVD_X_Y);
-    EXPECT_FALSE(welldata::IsAssignmentComplete(tvd));
-    EXPECT_NE(welldata::PathAssignmentProblem(tvd), nullptr);
     EXPECT_FALSE(welldata::DetectPathLayout(Preview("A B\n1 2\n", TableKind::WellPath), found));
-}
-
-TEST_F(TablePreviewTest, AFileThatCannotBeReadSaysWhy) {
-    const auto missing = welldata::PreviewTable(dir.Write("none/x.txt", ""), TableKind::WellHead);
-    EXPECT_EQ(missing.failure.error, welldata::LoadError::CannotOpen);
-    EXPECT_TRUE(missing.names.empty());
-    EXPECT_EQ(Preview(" , ;\n", TableKind::WellHead).failure.error, welldata::LoadError::NoData);
 }
 
 } // namespace

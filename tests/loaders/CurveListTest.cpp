@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using COMMON::STRUCT_CURVE_ITEM;
 using settings_test::ScopedSettingsFile;
 using settings_test::SectionText;
@@ -73,7 +71,6 @@ TEST(TableCurveListTest, LasDepthAndCoordinateUnitsByTheirFirstLetter) {
               std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_IN));
     EXPECT_EQ(units(" md.cm : d\n x.Feet : x\n DY.dm : y\n"),
               std::pair(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_DM));
-    EXPECT_EQ(units(" Z.km : z\n X. : x\n"), std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_M));
 }
 
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {

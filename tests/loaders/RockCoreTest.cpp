@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using COMMON::STRUCT_CURVE_ITEM;
 using COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL;
 using Values = std::vector<float>;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 
 using COMMON::STRUCT_WELL_HEAD;
 
@@ -105,7 +104,6 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         int xUnit, yUnit, kbUnit, topUnit, bottomUnit;
         double x, y, kb, top, bottom;
     } cases[] = {{false, FT, FT, FT, FT, FT, 1000, 2000, 50, 30.48f, 609.6f},
-                 {true, FT, FT, FT, FT, FT, 304.8, 609.6, 15.24f, 30.48f, 609.6f},
                  {true, IN, CM, DM, M, CM, 25.4, 20.0, 5.0f, 100.0f, 20.0f}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.xUnit + 10 * c.unitsChosen);

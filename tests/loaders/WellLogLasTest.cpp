@@ -1,11 +1,7 @@
 #include "loaders/CWellLog.h"
-#include "reader/LenientNumber.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
 
 namespace {
 
@@ -22,10 +18,6 @@ struct LogLoad : testing_support::ScratchFile {
     void Choose(const std::string& table, std::list<STRUCT_CURVE_ITEM> chosen) {
         Write(table).SetHeaderSearch(true);
         log.SetCurves(chosen);
-    }
-    void ConvertFeet() {
-        log.SetConvertUnits(true);
-        log.SetDepthUnit(COMMON::COOR_UNIT_FT);
     }
     const STRUCT_CURVE_ITEM& Curve(size_t index) const {
         return *std::next(curves.lstCurves.begin(), static_cast<long>(index));
@@ -52,8 +44,6 @@ TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
     EXPECT_EQ(built, (decltype(built){{L"DEPTH", L"M", 0, {1000.5f, 1001}},
                                       {L"GR", L"API", 1, {45.25f, 46}},
                                       {L"RT", L"OHMM", 2, {12, 13}}}));
-    las.reader.Clear();
-    EXPECT_FALSE(las.log.LoadLas()); // no curve section
 }
 
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
@@ -89,7 +79,8 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     table.Choose(text,
                  {Chosen(L"depth", 1), Chosen(L"TVD", 2), Chosen(L"GR", 3), Chosen(L"NONE", 0)});
     table.log.SetNullValues({-999.25f, 0.0f});
-    table.ConvertFeet();
+    table.log.SetConvertUnits(true);
+    table.log.SetDepthUnit(COMMON::COOR_UNIT_FT);
     ASSERT_TRUE(table.log.LoadTable());
     // Ten lines with a header row give nine values per curve; only DEPTH converts.
     ASSERT_EQ(table.Curve(0).vecValues.size(), 9u);
@@ -98,14 +89,6 @@ TEST(WellLogTable, NullsColumnZeroAndConversion) {
     EXPECT_EQ(table.Curve(1).vecValues[0], 900.0f);
     EXPECT_EQ(table.Curve(2).vecValues, Values(9, -9999.0f));
     EXPECT_EQ(table.Curve(3).vecValues, Values(9, -9999.0f));
-}
-
-TEST(WellLogSettings, LenientConversionTakesTheLeadingNumber) {
-    const wchar_t* texts[] = {L" -2 (no)", L"+12.5e2x", L"1e", L".5", L"none", L"-.e3", L"0x10"};
-    const double expected[] = {-2, 1250.0, 1.0, 0.5, 0.0, 0.0, 0.0};
-    for (size_t i = 0; i < std::size(texts); ++i)
-        EXPECT_EQ(welldata::LenientToDouble(texts[i]), expected[i]) << i;
-    EXPECT_TRUE(std::isinf(welldata::LenientToDouble(L"-1e999")));
 }
 
 } // namespace

@@ -8,9 +8,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <string>
-#include <tuple>
-#include <vector>
 
 using COMMON::STRUCT_WELL_PATH;
 using COMMON::STRUCT_WELL_PATH_POINT;
@@ -189,16 +186,14 @@ TEST(WellPathPositions, SingleIntervalsGiveTheKnownFigures) {
 
 TEST(WellPathPositions, ZConventionsOfTheXYZLayout) {
     // 100 m below sea level, as an elevation and as a depth.
-    const auto z = [](double value) {
+    const auto path = [](double value) {
         return MakePath(PATH_X_Y_Z, {{0, value, kHead.x, kHead.y}});
     };
     using welldata::ZConvention;
-    EXPECT_NEAR(WellPathPositions(z(-100), kHead, ZConvention::Elevation).GetStations()[0].tvd,
-                kHead.kb + 100, 1e-4);
-    const WellPathStation depth =
-        WellPathPositions(z(100), kHead, ZConvention::DepthBelowSeaLevel).GetStations().at(0);
-    EXPECT_NEAR(depth.tvd, kHead.kb + 100, 1e-4);
-    EXPECT_NEAR(depth.tvdss, 100, 1e-4);
+    for (const auto& [z, convention] : {std::pair(-100.0, ZConvention::Elevation),
+                                        std::pair(100.0, ZConvention::DepthBelowSeaLevel)})
+        EXPECT_NEAR(WellPathPositions(path(z), kHead, convention).GetStations().at(0).tvdss, 100,
+                    1e-4);
 }
 
 TEST(WellPathPositions, BadPointsAreSkippedAndReportedNeverInterpolated) {

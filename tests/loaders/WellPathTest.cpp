@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using COMMON::STRUCT_WELL_PATH_POINT;
 using Slots = std::tuple<float, float, double, double>;
 
@@ -70,19 +68,6 @@ TEST_F(WellPathLoad, UnitConversionAndAzimuthTurnByDataType) {
     choices.hasNullValue = true;
     choices.nullValue = -5.0f;
     EXPECT_FLOAT_EQ(std::get<1>(First("1 2 3 -5 5 6\n", PATH_TVD_X_Y)), -3047.6952f);
-}
-
-TEST_F(WellPathLoad, MissingColumnsReadZeroAndFailedLoadsKeepThePoints) {
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_TVD_X_Y));
-    loader.SetXColumn(0xFFFF);
-    ASSERT_TRUE(loader.LoadPath());
-    EXPECT_EQ(path.dqPoints.at(0).uAzimOrX.dValue, 0.0);
-    file.Write("MD TVD\n");
-    EXPECT_FALSE(loader.LoadPath());
-    EXPECT_EQ(path.dqPoints.size(), 1u);
-    EXPECT_EQ(messages.Count(), 0u);
-    ASSERT_TRUE(Load("1 2 3 4 5 6\n", PATH_LOG_MD_INCL_AZIM)); // rows of type 4 are skipped
-    EXPECT_TRUE(path.dqPoints.empty());
 }
 
 TEST(WellPathNullMarkers, RejectedInEveryInputFieldOfEveryDataType) {
