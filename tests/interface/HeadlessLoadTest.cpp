@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace COMMON;
+using namespace std::string_literals;
 using welldata::LoadError;
 using welldata::PathColumn;
 
@@ -23,6 +24,12 @@ protected:
     std::wstring Write(const std::string& text) { return dir.Write("table.txt", text); }
     welldata::TablePreview Preview(const std::string& text, welldata::TableKind kind) {
         return welldata::PreviewTable(Write(text), kind);
+    }
+    // The error and message of the last load, which must have failed.
+    template <typename Choices>
+    std::pair<LoadError, std::wstring> Failure(const std::string& text, const Choices& choices) {
+        EXPECT_FALSE(load.ReadFile(Write(text), choices));
+        return {load.GetLastFailure().error, load.GetLastFailure().message};
     }
     // A headless load shows nothing, whatever happens.
     void TearDown() override { EXPECT_EQ(messages.Count(), 0u); }
@@ -46,41 +53,8 @@ TEST_F(HeadlessLoad, WellHeadsFromRecognisedColumnsWithTheirUnits) {
               std::make_tuple(L"A1", L"oil", 2000.0, 100.0f));
     EXPECT_DOUBLE_EQ(first.dX, 304.8);
     EXPECT_EQ(load.GetData()->size(), 3u) << "a well head load leaves its rows";
-    EXPECT_FALSE(load.GetLastFailure().Failed());
-
     choices.yColumn = -1;
-    EXPECT_FALSE(load.ReadFile(Write(table), choices));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::MissingColumn);
-    EXPECT_EQ(load.GetLastFailure().message, L"请指定井的Y坐标。");
-}
-
-TEST_F(HeadlessLoad, WellPathsInEveryLayout) {
-    const std::string table = "MD INCL AZIM TVD X Y\n"
-                              "1000 1.5 300 999 20512345.25 4376210.5\n"
-                              "1010 2.5 301 1009 20512346.25 4376211.5\n";
-    // Layout, its columns (1-based, in PathColumn order), and the first point's
-    // values in the layout's own columns.
-    const std::tuple<int, std::array<std::uint16_t, 9>, std::vector<double>> cases[] = {
-        {PATH_MD_INCL_AZIM, {1, 2, 3}, {1000, 1.5, 390}}, // azimuth turned to true north
-        {PATH_TVD_DX_DY, {1, 0, 0, 4, 2, 3}, {1000, 999, 1.5, 300}},
-        {PATH_TVD_X_Y, {1, 0, 0, 4, 0, 0, 5, 6}, {1000, 999, 20512345.25, 4376210.5}},
-        {PATH_X_Y_Z, {1, 0, 0, 0, 0, 0, 5, 6, 4}, {1000, 20512345.25, 4376210.5, 999}},
-    };
-    for (const auto& [type, columns, values] : cases) {
-        welldata::PathColumnAssignment assignment;
-        assignment.dataType = type;
-        assignment.columns = columns;
-        assignment.hasMd = columns[0] > 0;
-        assignment.azimuthTrueNorth = true;
-        ASSERT_TRUE(load.ReadFile(Write(table), assignment)) << type;
-        const STRUCT_WELL_PATH& path = load.GetWellPath();
-        ASSERT_EQ(path.dqPoints.size(), 2u);
-        std::vector<double> first;
-        for (PathColumn column : welldata::PathPointColumns(type, assignment.hasMd))
-            first.push_back(welldata::PathPointValue(path.dqPoints.front(), type, column));
-        EXPECT_EQ(first, values) << type;
-    }
-    EXPECT_TRUE(load.GetData()->empty());
+    EXPECT_EQ(Failure(table, choices), std::pair(LoadError::MissingColumn, L"请指定井的Y坐标。"s));
 }
 
 TEST_F(HeadlessLoad, PathFailuresSayWhy) {
@@ -88,20 +62,15 @@ TEST_F(HeadlessLoad, PathFailuresSayWhy) {
     assignment.dataType = PATH_TVD_X_Y;
     assignment.Column(PathColumn::Tvd) = 1;
     assignment.Column(PathColumn::X) = 2;
-    EXPECT_FALSE(load.ReadFile(Write("TVD X Y\n1 2 3\n"), assignment));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::IncompletePath);
-    EXPECT_EQ(load.GetLastFailure().message, L"井轨迹数据不完整，请重新选择或校正数据文件。");
-
+    EXPECT_EQ(
+        Failure("TVD X Y\n1 2 3\n", assignment),
+        std::pair(LoadError::IncompletePath, L"井轨迹数据不完整，请重新选择或校正数据文件。"s));
     assignment.Column(PathColumn::Y) = 3;
     assignment.Column(PathColumn::Md) = 1;
-    EXPECT_FALSE(load.ReadFile(Write("TVD X Y\n1 2 3\n2 -999.25 3\n"), assignment));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::NullInPath);
-    EXPECT_EQ(load.GetLastFailure().message, L"轨迹数据中含有空值，请检查之后重试。");
+    EXPECT_EQ(Failure("TVD X Y\n1 2 3\n2 -999.25 3\n", assignment),
+              std::pair(LoadError::NullInPath, L"轨迹数据中含有空值，请检查之后重试。"s));
     EXPECT_EQ(load.GetWellPath().dqPoints.size(), 1u) << "the points before the null stay";
-
-    EXPECT_FALSE(load.ReadFile(Write("TVD X Y\n"), assignment));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::NoData);
-    EXPECT_TRUE(load.GetLastFailure().message.empty());
+    EXPECT_EQ(Failure("TVD X Y\n", assignment), std::pair(LoadError::NoData, L""s));
 }
 
 TEST_F(HeadlessLoad, LogTableWithTheSuggestedCurvesAndAPath) {
@@ -117,10 +86,7 @@ TEST_F(HeadlessLoad, LogTableWithTheSuggestedCurvesAndAPath) {
     choices.depthUnit = COOR_UNIT_FT;
     choices.withWellPath = true;
     choices.path.dataType = PATH_X_Y_Z;
-    choices.path.Column(PathColumn::Md) = 1;
-    choices.path.Column(PathColumn::X) = 4;
-    choices.path.Column(PathColumn::Y) = 5;
-    choices.path.Column(PathColumn::Z) = 2;
+    choices.path.columns = {1, 0, 0, 0, 0, 0, 4, 5, 2};
     ASSERT_TRUE(load.ReadFile(Write(table), choices));
     const auto& curves = load.GetWellLog().lstCurves;
     const STRUCT_CURVE_ITEM& depth = curves.front();
@@ -131,32 +97,25 @@ TEST_F(HeadlessLoad, LogTableWithTheSuggestedCurvesAndAPath) {
     const STRUCT_CURVE_ITEM& rt = *std::next(curves.begin());
     EXPECT_TRUE(rt.bLogarithmic && rt.strUnit == L"Ω·M");
     EXPECT_EQ(std::next(curves.begin(), 2)->vecValues.front(), welldata::kNullValue);
-    EXPECT_EQ(load.GetWellLog().nGroupMode, 1);
     ASSERT_EQ(load.GetWellPath().dqPoints.size(), 2u);
     EXPECT_EQ(load.GetWellPath().dqPoints.back().uAzimOrX.dValue, 5.5);
 
     // Both depth curve problems, and a path asked for without its columns.
     choices.curves.back().strType = L"Depth";
-    EXPECT_FALSE(load.ReadFile(Write(table), choices));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::DepthCurveCount);
-    EXPECT_EQ(load.GetLastFailure().message, L"添加井曲线时,有且仅有一个深度道,请确认之后重试。");
+    EXPECT_EQ(Failure(table, choices),
+              std::pair(LoadError::DepthCurveCount,
+                        L"添加井曲线时,有且仅有一个深度道,请确认之后重试。"s));
     choices.curves.clear();
-    EXPECT_FALSE(load.ReadFile(Write(table), choices));
-    EXPECT_EQ(load.GetLastFailure().message, L"添加井曲线时,必须有深度,请确认之后重试。");
+    EXPECT_EQ(Failure(table, choices).second, L"添加井曲线时,必须有深度,请确认之后重试。");
     choices = welldata::SuggestWellLogChoices(Preview(table, welldata::TableKind::WellLog));
     choices.withWellPath = true;
-    EXPECT_FALSE(load.ReadFile(Write(table), choices));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::IncompletePath);
+    EXPECT_EQ(Failure(table, choices).first, LoadError::IncompletePath);
 }
 
 TEST_F(HeadlessLoad, RockCoreTables) {
     const std::string table = "TOP BOTTOM LITHOLOGY\n1601 1603.5 sandstone\n1603.5 1604 shale\n";
     welldata::CoreDescriptionChoices description = welldata::SuggestCoreDescriptionChoices(
         Preview(table, welldata::TableKind::CoreDescription));
-    EXPECT_EQ(
-        std::tie(description.topColumn, description.bottomColumn, description.descriptionColumn),
-        std::make_tuple(0, 1, 2));
-    EXPECT_EQ(description.descriptionName, L"LITHOLOGY");
     ASSERT_TRUE(load.ReadFile(Write(table), description));
     const auto& intervals = load.GetRockCoreDescribe().lstItems;
     ASSERT_EQ(intervals.size(), 2u);
@@ -173,8 +132,7 @@ TEST_F(HeadlessLoad, RockCoreTables) {
     EXPECT_EQ(columns.back().strName, L"BOTTOM");
     EXPECT_EQ(columns.back().vecValues, (std::vector<float>{1603.5f, 1604}));
 
-    EXPECT_FALSE(load.ReadFile(Write(table), welldata::CoreAnalysisChoices()));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::NoData);
+    EXPECT_EQ(Failure(table, welldata::CoreAnalysisChoices()).first, LoadError::NoData);
 }
 
 TEST_F(HeadlessLoad, FileProblemsSayWhyWithoutABox) {
@@ -184,43 +142,14 @@ TEST_F(HeadlessLoad, FileProblemsSayWhyWithoutABox) {
     EXPECT_FALSE(load.ReadFile(dir.Write("missing/none.txt", ""), choices));
     EXPECT_EQ(load.GetLastFailure().error, LoadError::CannotOpen);
     EXPECT_EQ(load.GetLastFailure().message, L"打开文件失败。");
-    EXPECT_FALSE(load.ReadFile(Write("\n\n"), choices));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::NoText);
+    EXPECT_EQ(Failure("\n\n", choices).first, LoadError::NoText);
     welldata::WellLogChoices log;
     log.curves.resize(1);
     log.curves.front().strType = L"DEPTH";
-    EXPECT_FALSE(load.ReadFile(Write("NAME GR\n1 2\n"), log));
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::NoDepthHeader);
-    EXPECT_EQ(load.GetLastFailure().message,
-              L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。");
+    EXPECT_EQ(Failure("NAME GR\n1 2\n", log),
+              std::pair(LoadError::NoDepthHeader,
+                        L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。"s));
     EXPECT_TRUE(Preview("NAME GR\n", welldata::TableKind::WellLog).failure.Failed());
-}
-
-TEST(LasByName, KeepsTheHeaderAndSaysWhyABatchLoadFailed) {
-    testing_support::ScratchDir dir;
-    CLoadData load(LDT_WELL_DATA);
-    std::string las = testing_support::LasWithData("1 2 3\n");
-    las.insert(las.find(" NULL."), " COMP.   ANY OIL\tCO. : company\n");
-    ASSERT_TRUE(load.ReadFile(dir.Write("a.las", las)));
-    const std::vector<welldata::LasHeaderSection>& header = load.GetLasHeader();
-    ASSERT_EQ(header.size(), 3u);
-    EXPECT_EQ(header[1].name, L"~W");
-    EXPECT_EQ(header[1].items.at(0).value, L"ANY OIL\tCO."); // as written, only trimmed
-    const welldata::LasHeaderItem& null = header[1].items.at(1);
-    EXPECT_EQ(std::tie(null.mnemonic, null.value, null.description),
-              std::make_tuple(L"NULL", L"-999.25", L" null value"));
-    EXPECT_EQ(header[2].items.at(0).unit, L"M");
-
-    testing_support::MessageCapture messages;
-    load.SetIsBatchLoadFile(true);
-    EXPECT_FALSE(load.ReadFile(dir.Write("b.las", testing_support::LasWithData("1 2\n"))));
-    EXPECT_EQ(messages.Count(), 0u);
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::LasBadRows);
-    EXPECT_EQ(load.GetLastFailure().message.rfind(L"下列深度的数据有问题", 0), 0u);
-    load.SetIsBatchLoadFile(false); // shown, and recorded all the same
-    EXPECT_FALSE(load.ReadFile(dir.Write("c.las", "~V\n VERS. 2.0 :\n")));
-    EXPECT_EQ(messages.Single(), load.GetLastFailure().message);
-    EXPECT_EQ(load.GetLastFailure().error, LoadError::LasNoData);
 }
 
 } // namespace

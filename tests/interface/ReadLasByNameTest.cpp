@@ -1,4 +1,4 @@
-// Loading LAS by name: the unit question, its answer carried on, metres (bad files: robustness).
+// Loading LAS by name: the unit question and its answer carried on (bad files: robustness).
 #include "support/TestSupport.h"
 #include "welldata/CLoadData.h"
 #include "welldata/UnitQuestion.h"
@@ -55,20 +55,6 @@ TEST_F(ReadLasByName, FeetAskOnceAndTheAnswerCarriesToTheNextObject) {
     ASSERT_TRUE(second.ReadFile(other));
     EXPECT_EQ(questions.size(), 1u); // settled: not asked again, still converted from feet
     EXPECT_FLOAT_EQ(Curve(second, L"DEPTH").vecValues[0], 304.8f);
-}
-
-TEST_F(ReadLasByName, MetreFilesAskNothingAndConvertNothing) {
-    std::wstring metres = dir.Write("m.las", LasFile("M", ""));
-    CLoadData original(LDT_WELL_DATA);
-    CLoadData data(original); // a copy loads into its own records
-    ASSERT_TRUE(data.ReadFile(metres));
-    ASSERT_TRUE(data.ReadFile(metres)); // the section table is made anew for every read
-    EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(Curve(data, L"DEPTH").vecValues[0], 1000.0f);
-    EXPECT_EQ(data.GetWellLog().lstCurves.size(), 3u);
-    EXPECT_TRUE(original.GetWellLog().lstCurves.empty());
-    std::wstring noPath;
-    EXPECT_FALSE(data.ReadFile(noPath));
 }
 
 TEST_F(ReadLasByName, CancelKeepsTheFileUnitsAndMetreAnswersConvertNothing) {

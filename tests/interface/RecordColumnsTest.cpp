@@ -1,6 +1,6 @@
 // The records of a load as columns: the file column each came from, the unit
 // the file declares beside the recorded one and which of them the values are
-// in; and the names hosts show for units, path layouts and their columns.
+// in; and the names hosts give for units and columns.
 #include "welldata/RecordColumns.h"
 #include "settings/ScopedSettingsFile.h"
 #include "support/TestSupport.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace COMMON;
+using namespace std::string_literals;
 using welldata::PathColumn;
 using welldata::RecordColumn;
 
@@ -48,15 +49,14 @@ TEST_F(RecordColumnsTest, LogTablesKeepTheFileUnitsUnlessConverted) {
                                        {L"GR", 1, L"API", L"API", L"API"},
                                        {L"CALI", 2, L"m", L"cm", L"cm"}}));
     EXPECT_EQ(columns[1].displayName, L"自然伽马");
-    EXPECT_TRUE(columns[0].UnitsDiffer() && !columns[1].UnitsDiffer());
     EXPECT_EQ(welldata::DescribeUnitsNotHeld(columns),
               L"values are in the units the file declares, not the recorded: DEPTH ft (recorded "
               L"m), CALI cm (recorded m)");
-    // Converted from feet, the depth is in the recorded unit.
+    // Converted from feet, only the depth is in the recorded unit.
     const auto converted =
         welldata::LogColumns(load.GetWellLog(), load.GetLoadReport(), false, true);
-    EXPECT_EQ(converted[0].UnitUsed(), L"m");
-    EXPECT_EQ(converted[2].UnitUsed(), L"cm") << "only the depth curve is converted";
+    EXPECT_EQ(std::pair(converted[0].UnitUsed(), converted[2].UnitUsed()),
+              std::pair(L"m"s, L"cm"s));
 }
 
 TEST_F(RecordColumnsTest, LasCurvesGetDisplayNamesAndHoldTheirUnits) {
@@ -71,38 +71,6 @@ TEST_F(RecordColumnsTest, LasCurvesGetDisplayNamesAndHoldTheirUnits) {
     EXPECT_EQ(columns[2].displayName, L"") << "a curve the settings file does not know";
     EXPECT_EQ(columns[0].Number(0), 304.8f);
     EXPECT_TRUE(welldata::DescribeUnitsNotHeld(columns).empty());
-}
-
-TEST_F(RecordColumnsTest, PathsInTheirLayoutWithTheirPositions) {
-    const std::string table = "MD\tINCL\tAZIM\nft\tdeg\tdeg\n0\t0\t0\n100\t0\t0\n200\t10\t90\n";
-    welldata::PathColumnAssignment choices;
-    choices.dataType = PATH_MD_INCL_AZIM;
-    choices.columns = {1, 2, 3};
-    ASSERT_TRUE(load.ReadFile(Write(table), choices));
-    auto columns = welldata::PathColumns(load.GetWellPath(), load.GetLoadReport(), choices);
-    EXPECT_EQ(UnitsOf(columns), (Units{{L"MD", 0, L"m", L"ft", L"ft"},
-                                       {L"INCL", 1, L"deg", L"deg", L"deg"},
-                                       {L"AZIM", 2, L"deg", L"deg", L"deg"}}));
-    choices.convertUnits = true;
-    choices.depthUnit = COOR_UNIT_FT;
-    ASSERT_TRUE(load.ReadFile(Write(table), choices));
-    columns = welldata::PathColumns(load.GetWellPath(), load.GetLoadReport(), choices);
-    EXPECT_EQ(columns[0].UnitUsed(), L"m");
-    EXPECT_FLOAT_EQ(static_cast<float>(columns[0].Number(1)), 30.48f);
-
-    const welldata::WellPathPositions positions(load.GetWellPath(),
-                                                welldata::WellHeadLocation{500, 600, 10});
-    const auto stations = welldata::PositionColumns(positions, columns);
-    std::vector<std::wstring> names;
-    for (const RecordColumn& column : stations)
-        names.push_back(column.name);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"MD", L"TVD", L"TVDSS", L"NORTH", L"EAST", L"X",
-                                                L"Y", L"DLS"}));
-    EXPECT_EQ(std::tie(stations[1].unit, stations[1].declaredUnit), std::tuple(L"m", L"ft"));
-    EXPECT_NEAR(stations[2].Number(1), 30.48 - 10, 1e-5);
-    EXPECT_DOUBLE_EQ(stations[5].Number(0), 500);
-    EXPECT_EQ(stations[7].unit, L"deg/30m");
-    EXPECT_GT(stations[7].Number(2), 0.0);
 }
 
 TEST_F(RecordColumnsTest, WellHeadsAndRockCoreTables) {
@@ -128,54 +96,6 @@ TEST_F(RecordColumnsTest, WellHeadsAndRockCoreTables) {
                                          {L"BOTTOM", 1, L"m", L"ft", L"ft"},
                                          {L"DESCRIPTION", -1, L"", L"", L""}}));
     EXPECT_TRUE(intervals[2].IsText() && intervals[2].IsNull(0));
-    ASSERT_TRUE(
-        load.ReadFile(Write(cores), welldata::SuggestCoreAnalysisChoices(welldata::PreviewTable(
-                                        Write(cores), welldata::TableKind::CoreAnalysis))));
-    const auto analysis =
-        welldata::CoreAnalysisColumns(load.GetRockCoreAnalyse(), load.GetLoadReport());
-    EXPECT_EQ(std::get<4>(UnitsOf(analysis)[2]), L"%") << "no recorded unit: the file's is used";
-}
-
-TEST(RecordNames, UnitsLayoutsColumnsAndSkipReasons) {
-    COMMON::ENUM_COOR_UNIT unit = COOR_UNIT_M;
-    for (int code = COOR_UNIT_M; code <= COOR_UNIT_CM; ++code) {
-        const auto expected = static_cast<COMMON::ENUM_COOR_UNIT>(code);
-        EXPECT_TRUE(welldata::FindCoorUnit(welldata::CoorUnitName(expected), unit));
-        EXPECT_EQ(unit, expected);
-    }
-    EXPECT_TRUE(welldata::FindCoorUnit(L"FT", unit) && unit == COOR_UNIT_FT);
-    EXPECT_FALSE(welldata::FindCoorUnit(L"yd", unit));
-    EXPECT_STREQ(welldata::CoorUnitName(static_cast<COMMON::ENUM_COOR_UNIT>(9)), L"m");
-
-    EXPECT_STREQ(welldata::PathLayoutName(PATH_LOG_MD_INCL_AZIM), L"MD, INCL, AZIM");
-    EXPECT_STREQ(welldata::PathLayoutName(7), L"unknown");
-    welldata::PathColumnAssignment assignment;
-    assignment.dataType = PATH_TVD_X_Y;
-    assignment.Column(PathColumn::X) = 2;
-    EXPECT_EQ(welldata::MissingPathColumns(assignment),
-              (std::vector<PathColumn>{PathColumn::Md, PathColumn::Tvd, PathColumn::Y}));
-
-    const std::vector<std::wstring> names{L"DEPTH", L"#GR", L"岩性"};
-    EXPECT_EQ(welldata::FindColumnByName(names, L"depth"), 0);
-    EXPECT_EQ(welldata::FindColumnByName(names, L"gr"), 1);
-    EXPECT_EQ(welldata::FindColumnByName(names, L"#DEPTH"), 0);
-    EXPECT_EQ(welldata::FindColumnByName(names, L"RT"), -1);
-}
-
-TEST(RecordCells, NumbersReadBackAsTheValueStoredAndTextsAsTheyStand) {
-    // The type the record stores decides the digits: 0.1f is not 0.1.
-    EXPECT_EQ(welldata::NumberText(0.1F), "0.1");
-    EXPECT_EQ(welldata::NumberText(static_cast<double>(0.1F)), "0.10000000149011612");
-    EXPECT_EQ(welldata::NumberText(20512345.25), "20512345.25"); // no exponent from 1 to 1e15
-    EXPECT_EQ(welldata::NumberText(-999.25F), "-999.25");
-    EXPECT_EQ(welldata::NumberText(2.5e-7), "2.5e-07");
-    EXPECT_EQ(welldata::NumberText(1e20), "1e+20");
-    EXPECT_EQ(welldata::NumberText(0.0), "0");
-    RecordColumn column;
-    column.values = std::vector<std::wstring>{L"砂岩", L""};
-    EXPECT_EQ(welldata::CellText(column, 0), "砂岩");
-    column.values = std::vector<double>{4376210.5};
-    EXPECT_EQ(welldata::CellText(column, 0), "4376210.5");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "welldata/TablePreview.h"
 #include "settings/ScopedSettingsFile.h"
 #include "support/TestSupport.h"
-#include "welldata/CodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +19,6 @@ struct TablePreviewTest : testing::Test {
         "well_path", {"8=MD DEPTH", "15=INCL", "16=AZIM", "14=TVD", "9=X", "10=Y", "11=Z"})};
 };
 
-TEST_F(TablePreviewTest, NamesAreCleanedAndColumnsJudgedAsThePagesDo) {
-    const auto log =
-        Preview("a title\n#DEPTH  GR NAME\n1 2 x\n2 abc y\n3 4 z\n", TableKind::WellLog);
-    ASSERT_FALSE(log.failure.Failed());
-    EXPECT_EQ(log.names, (std::vector<std::wstring>{L"DEPTH", L"GR", L"NAME"}));
-    EXPECT_EQ(log.rows.size(), 3u);
-    EXPECT_EQ(log.numericFirstCell, (std::vector<bool>{true, true, false}));
-    EXPECT_EQ(log.numericColumn, (std::vector<bool>{true, false, false}));
-    // Only the log pages list numeric columns; "#" stays in other tables.
-    EXPECT_EQ(welldata::ListTableCurves(log, welldata::LogImport::SingleWell).size(), 1u);
-    EXPECT_EQ(welldata::ListTableCurves(log, welldata::LogImport::MultiWell).size(), 3u);
-    // A UTF-8 byte order mark does not stick to the first name.
-    welldata::SetDataCodePage("UTF-8");
-    const auto path = Preview("\xEF\xBB\xBF#MD X\n1 2\n", TableKind::WellPath);
-    welldata::SetDataCodePage("GB18030");
-    EXPECT_EQ(path.names, (std::vector<std::wstring>{L"#MD", L"X"}));
-    EXPECT_EQ(welldata::SuggestCoreAnalysisChoices(path).columns.back().nColumn, 1);
-}
-
 TEST_F(TablePreviewTest, PathLayoutsAreTriedInOrderOnNumericColumns) {
     welldata::PathColumnAssignment found;
     // MD, INCL, AZIM comes first when its columns are all there.
@@ -53,17 +33,7 @@ TEST_F(TablePreviewTest, PathLayoutsAreTriedInOrderOnNumericColumns) {
     EXPECT_EQ(found.dataType, PATH_X_Y_Z);
     EXPECT_FALSE(found.hasMd);
     EXPECT_EQ(found.Column(PathColumn::Z), 4);
-    const auto tvd = welldata::SuggestPathAssignment(text, PATH_TVD_X_Y);
-    EXPECT_FALSE(welldata::IsAssignmentComplete(tvd));
-    EXPECT_NE(welldata::PathAssignmentProblem(tvd), nullptr);
     EXPECT_FALSE(welldata::DetectPathLayout(Preview("A B\n1 2\n", TableKind::WellPath), found));
-}
-
-TEST_F(TablePreviewTest, AFileThatCannotBeReadSaysWhy) {
-    const auto missing = welldata::PreviewTable(dir.Write("none/x.txt", ""), TableKind::WellHead);
-    EXPECT_EQ(missing.failure.error, welldata::LoadError::CannotOpen);
-    EXPECT_TRUE(missing.names.empty());
-    EXPECT_EQ(Preview(" , ;\n", TableKind::WellHead).failure.error, welldata::LoadError::NoData);
 }
 
 } // namespace

@@ -20,42 +20,6 @@ struct ChoiceHandover : testing::Test {
     CWellLog log{&file.reader, &path, &curves};
 };
 
-TEST_F(ChoiceHandover, PathColumnsLessOneAndUnitsEvenWithoutConversion) {
-    file.Write("MD INCL AZIM\n100 1 300\n");
-    welldata::PathColumnAssignment assignment;
-    assignment.columns = {1, 2, 3}; // MD, INCL, AZIM; MD goes over whatever hasMd says
-    assignment.depthUnit = COOR_UNIT_FT;
-    log.TakeChoices(assignment);
-    ASSERT_TRUE(log.LoadPath());
-    const STRUCT_WELL_PATH_POINT& point = path.dqPoints.front();
-    EXPECT_EQ(std::make_tuple(point.fMD, point.fInclOrDepth, point.uAzimOrX.fValue),
-              std::make_tuple(100.0f, 1.0f, 300.0f))
-        << "handed over, not applied";
-    assignment.convertUnits = 1;
-    log.TakeChoices(assignment);
-    ASSERT_TRUE(log.LoadPath());
-    EXPECT_FLOAT_EQ(path.dqPoints.front().fMD, 30.48f);
-}
-
-// A layout without MD leaves the loader's MD column alone; with MD, a column
-// left at 0 arrives as 65535 and is never found.
-TEST_F(ChoiceHandover, PathWithoutMdKeepsTheMdColumnAndAnUnchosenOneIsNeverFound) {
-    struct InspectedPath : CWellPath {
-        using CWellPath::CWellPath;
-        using CWellPath::MDColumn;
-    } loader{&file.reader, &path};
-    loader.SetMDColumn(7);
-    welldata::PathColumnAssignment assignment;
-    assignment.dataType = PATH_X_Y_Z;
-    assignment.columns = {0, 0, 0, 0, 0, 0, 1, 2, 3};
-    loader.TakeChoices(assignment);
-    EXPECT_EQ(loader.MDColumn(), 7);
-    EXPECT_EQ(loader.GetDataType(), PATH_X_Y_Z);
-    assignment.hasMd = true;
-    loader.TakeChoices(assignment);
-    EXPECT_EQ(loader.MDColumn(), 65535);
-}
-
 TEST_F(ChoiceHandover, ALogPathOnlyWhenCompleteAndThenWithItsMd) {
     file.reader.SetHeaderSearch(true);
     file.Write("DEPTH INCL AZIM\n100 1 300\n");
@@ -87,8 +51,6 @@ TEST_F(ChoiceHandover, GroupNameOnlyWhenGivenAndSettingsPageDefaults) {
     ASSERT_TRUE(log.TakeChoices(choices));
     EXPECT_EQ(curves.lstCurves.front().strUnit, L"英尺");
     EXPECT_EQ(curves.strGroupName, L"earlier");
-    EXPECT_EQ(curves.nGroupMode, 1);
-    EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
     EXPECT_TRUE(log.HasUserCurveList());
     choices.groupName = L"新组";
     choices.groupMode = 0;
@@ -113,7 +75,6 @@ TEST_F(ChoiceHandover, WithoutExactlyOneDepthCurveOnlyTheSkipFlagIsHandedOver) {
         const bool taken = multiWell ? log.TakeMultiWellChoices(choices) : log.TakeChoices(choices);
         EXPECT_FALSE(taken);
         EXPECT_TRUE(curves.lstCurves.empty());
-        EXPECT_FALSE(log.HasUserCurveList());
         EXPECT_EQ(curves.vecNullValues, std::vector<float>{welldata::kNullValue});
     }
     EXPECT_TRUE(curves.bSkipNullValues) << "the single well dialog hands it before its check";
@@ -128,11 +89,8 @@ TEST(WellHeadHandover, OptionalColumnsWhenUsedUnitsWhenChosen) {
     std::list<STRUCT_WELL_HEAD> heads;
     CWellHead loader(&file.reader, &heads);
     welldata::WellHeadChoices choices;
-    choices.nameColumn = 0;
-    choices.xColumn = 1;
-    choices.yColumn = 2;
-    choices.kbColumn = 3; // chosen but not used
-    choices.topDepthColumn = 4;
+    std::tie(choices.nameColumn, choices.xColumn, choices.yColumn) = std::tuple(0, 1, 2);
+    std::tie(choices.kbColumn, choices.topDepthColumn) = std::tuple(3, 4); // KB not used
     choices.topDepthUsed = true;
     choices.xUnit = choices.topDepthUnit = COOR_UNIT_FT; // not handed without unitsChosen
     loader.TakeChoices(choices);
@@ -145,7 +103,6 @@ TEST(WellHeadHandover, OptionalColumnsWhenUsedUnitsWhenChosen) {
     ASSERT_TRUE(loader.Load());
     EXPECT_DOUBLE_EQ(heads.front().dX, 30.48);
     EXPECT_FLOAT_EQ(heads.front().fTopDepth, 1.524f);
-    EXPECT_EQ(welldata::WellHeadChoicesProblem(choices), nullptr);
     choices.xColumn = -1;
     EXPECT_EQ(std::wstring(welldata::WellHeadChoicesProblem(choices)), L"请指定井的X坐标。");
 }
@@ -164,33 +121,6 @@ TEST(CoreDescriptionHandover, UnchosenColumnsAndAnEmptyNameAreNotHandedOver) {
     EXPECT_EQ(std::make_tuple(interval.fTop, interval.fBottom, interval.strDescribe),
               std::make_tuple(0.0f, 2.0f, std::wstring()));
     EXPECT_EQ(record.strColumnName, L"kept");
-}
-
-TEST(PathRules, RequiredColumnsAndThePointSlotsOfEachLayout) {
-    using C = PathColumn;
-    const std::tuple<int, std::vector<C>, std::vector<C>> cases[] = {
-        {PATH_MD_INCL_AZIM, {C::Md, C::Incl, C::Azim}, {C::Md, C::Incl, C::Azim}},
-        {PATH_TVD_DX_DY, {C::Md, C::Tvd, C::Dx, C::Dy}, {C::Tvd, C::Dx, C::Dy}},
-        {PATH_TVD_X_Y, {C::Md, C::Tvd, C::X, C::Y}, {C::Tvd, C::X, C::Y}},
-        {PATH_X_Y_Z, {C::X, C::Y, C::Z}, {C::X, C::Y, C::Z}},
-        {PATH_LOG_MD_INCL_AZIM, {C::Md, C::Incl, C::Azim}, {C::Md, C::Incl, C::Azim}},
-        {7, {}, {}},
-    };
-    for (const auto& [type, required, heldWithoutMd] : cases) {
-        EXPECT_EQ(welldata::RequiredPathColumns(type), required) << type;
-        EXPECT_EQ(welldata::PathPointColumns(type, false), heldWithoutMd) << type;
-    }
-    STRUCT_WELL_PATH_POINT point;
-    point.fMD = 1;
-    point.fInclOrDepth = 2;
-    point.uAzimOrX.dValue = 3.25;
-    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::X), 3.25);
-    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::Z), 2);
-    EXPECT_EQ(welldata::PathPointValue(point, PATH_X_Y_Z, C::Tvd), 0) << "not in the layout";
-    EXPECT_TRUE(welldata::IsDoublePathColumn(PATH_TVD_X_Y, C::Y));
-    EXPECT_FALSE(welldata::IsDoublePathColumn(PATH_TVD_DX_DY, C::Dx));
-    point.uAzimOrX.fValue = 7;
-    EXPECT_EQ(welldata::PathPointValue(point, PATH_TVD_DX_DY, C::Dx), 7);
 }
 
 } // namespace

@@ -40,10 +40,11 @@ TEST(LoaderProgress, EachLoaderStepsItsItemsItsOwnWay) {
     // The bar runs from 0 to `upper` and a loader's share is 30 percent of it. Heads and
     // path step share / rows + 1 per row, descriptions share / rows per row, their strides
     // counting rows from 1; the analysis steps share / columns per column, from 0.
-    const std::tuple<Loader, int, int, int, int> cases[] = {
-        {Heads, 200, 3, 0, 3 * (20 + 1)}, {Heads, 200, 125, 0, 62}, {Path, 200, 3, 0, 3 * (20 + 1)},
-        {Analysis, 200, 2, 7, 7 * 8},     {Analysis, 10, 2, 7, 4},  {Description, 200, 7, 0, 7 * 8},
-        {Description, 200, 125, 0, 62}};
+    const std::tuple<Loader, int, int, int, int> cases[] = {{Heads, 200, 3, 0, 3 * (20 + 1)},
+                                                            {Path, 200, 125, 0, 62},
+                                                            {Analysis, 200, 2, 7, 7 * 8},
+                                                            {Analysis, 10, 2, 7, 4},
+                                                            {Description, 200, 7, 0, 7 * 8}};
     for (const auto& [kind, upper, rows, items, expected] : cases) {
         FixedRangeProgress bar(upper);
         testing_support::ScratchFile file;

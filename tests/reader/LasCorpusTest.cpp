@@ -162,48 +162,4 @@ TEST(LasCorpus, EveryFileLoadsAsExpected) {
     }
 }
 
-// The curves of a corpus file read in the code page DetectCodePage chooses:
-// each curve's name, unit and every value.
-std::vector<std::wstring> DetectedCurves(const std::string& path, std::string& codePage) {
-    codePage = welldata::DetectCodePage(testing_support::Widen(path));
-    EXPECT_TRUE(welldata::SetDataCodePage(codePage));
-    testing_support::ScratchFile las;
-    COMMON::STRUCT_WELL_PATH wellPath;
-    COMMON::STRUCT_WELL_CURVE curves;
-    CWellLog log(&las.reader, &wellPath, &curves);
-    EXPECT_TRUE(las.ReadLas(testing_support::FileBytes(testing_support::Widen(path)),
-                            CDataFileReader::kReadAll, true) &&
-                log.LoadLas());
-    welldata::SetDataCodePage("GB18030");
-    std::vector<std::wstring> texts;
-    for (const COMMON::STRUCT_CURVE_ITEM& curve : curves.lstCurves) {
-        std::wstring text = curve.strName + L" " + curve.strUnit + L":";
-        for (float value : curve.vecValues)
-            text += L" " + testing_support::Widen(FloatText(value));
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-TEST(LasCorpus, Utf16FilesGiveTheValuesOfTheirUtf8Sibling) {
-    const std::string corpus = testing_support::LasCorpusDir() + "/lasio/";
-    if (!fs::is_directory(corpus))
-        GTEST_SKIP() << "LAS corpus folder " << corpus << " not found: real-world check skipped";
-    std::string codePage;
-    const std::vector<std::wstring> sibling =
-        DetectedCurves(corpus + "encodings_utf8.las", codePage);
-    ASSERT_EQ(codePage, "UTF-8");
-    ASSERT_EQ(sibling.size(), 8u);
-    EXPECT_EQ(sibling[2], L"ºᶟᵌᴬŃ K/M3: 2550 2550 2550");
-    const std::pair<const char*, const char*> files[] = {{"encodings_utf16le.las", "UTF-16LE"},
-                                                         {"encodings_utf16lebom.las", "UTF-16LE"},
-                                                         {"encodings_utf16be.las", "UTF-16BE"},
-                                                         {"encodings_utf16bebom.las", "UTF-16BE"}};
-    for (const auto& [file, expected] : files) {
-        SCOPED_TRACE(file);
-        EXPECT_EQ(DetectedCurves(corpus + file, codePage), sibling);
-        EXPECT_EQ(codePage, expected);
-    }
-}
-
 } // namespace

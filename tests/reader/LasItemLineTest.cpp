@@ -7,9 +7,7 @@ TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
     const std::array<const wchar_t*, 5> cases[] = {
         {L" DEPT.M      : Depth", L"DEPT", L"M", L"", L" Depth"},
         {L" NULL.   -999.25 : null value", L"NULL", L"", L"-999.25", L" null value"},
-        {L" STRT.M  1670.0000 :start", L"STRT", L"M", L"1670.0000", L"start"},
         {L" GR .unknown  45 310 : gamma", L"GR", L"", L"45310", L" gamma"},
-        {L" UWI .  05001095820000 : id", L"UWI", L"", L"05001095820000", L" id"},
         // Without a "." the mnemonic ends at the first blank and there is no unit.
         {L"MNEM UNIT VALUE : d", L"MNEM", L"", L"UNITVALUE", L" d"},
         // Neither blank nor tab after the ".": the value is read from the line start.

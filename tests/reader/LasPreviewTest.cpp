@@ -27,10 +27,6 @@ TEST(LasPreview, StopsAfterTheHeaderAndTenPlainDataLines) {
     EXPECT_EQ(std::ranges::count(preview, L'\n'), kHeaderLines + 10);
     EXPECT_EQ(preview.substr(preview.size() - 17), L"1009 45.5 -2.25\r\n");
     EXPECT_TRUE(las.reader.TakePreviewText().empty());
-    // A batch preview collects no lines.
-    ASSERT_TRUE(las.ReadLas(LasWithData(DataLines(30)), kPreview, true));
-    EXPECT_EQ(las.reader.GetRowCount(), 10);
-    EXPECT_TRUE(las.reader.TakePreviewText().empty());
     // Only lines of digits, points, minus signs and blanks count as data.
     ASSERT_TRUE(las.ReadLas(
         LasWithData("# depth gr rt\n1.0E+03 1 2\n1000.5 GR 3\n" + DataLines(20)), kPreview));

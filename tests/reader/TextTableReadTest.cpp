@@ -20,7 +20,7 @@ std::string Lines(int count, const char* end = "\r\n") {
 
 } // namespace
 
-TEST_F(TextTableRead, HeaderUnitsLinePaddingBlankLinesAndHeaderSearch) {
+TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
     const std::pair<std::string, RowTable> cases[] = {
         // A second line without numbers is a units line; with one it is data.
         {"DEPTH  GR   RT\r\nm  API  ohm.m\r\n2150.0 45.1 12\r\n2150.125 46.0 13\r\n",
@@ -36,7 +36,6 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingBlankLinesAndHeaderSearch) {
          {{L"A", L"B"}, {std::wstring(2041, L'0'), L"\u4E95"}}},
         {"A B\n" + std::string(2042, '0') + " \xBE\xAE\n",
          {{L"A", L"B"}, {std::wstring(2042, L'0'), L"\u4E95"}}},
-        {"A B\n1 \x80\xFF\n2 3\n", {{L"A", L"B"}, {L"1", L"\uFFFD\uFFFD"}, {L"2", L"3"}}},
         // A NUL byte ends the usable part of its chunk; the next chunk is read again.
         {std::string("A B\n1 2\n\0003 4\n", 13) + std::string(2048, ' ') + "\n5 6\n",
          {{L"A", L"B"}, {L"1", L"2"}, {L"5", L"6"}}},
@@ -48,9 +47,6 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingBlankLinesAndHeaderSearch) {
     EXPECT_EQ(reader.GetRowCount(), 2);
     EXPECT_EQ(reader.GetColumnCount(), 2);
     EXPECT_EQ(messages.Count(), 0u);
-    reader.SetHeaderSearch(true); // title lines before the header are skipped
-    ASSERT_TRUE(file.Read("Well A1 logs\nexported 2024\n#Depth GR\n1 2\n"));
-    EXPECT_EQ(reader.GetRows(), (RowTable{{L"#Depth", L"GR"}, {L"1", L"2"}}));
 }
 
 TEST_F(TextTableRead, EveryLineEndAndLineLengthAcrossChunks) {
@@ -82,19 +78,4 @@ TEST_F(TextTableRead, PreviewModesStopEarly) {
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
     ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
-}
-
-// Empty, missing and binary files are in the bad-input catalogue.
-TEST_F(TextTableRead, FailuresAndANewReadReplacingTheLast) {
-    EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll)); // no path
-    EXPECT_EQ(messages.Count(), 0u);
-    reader.SetFilePath(testing_support::Widen(file.dir.Path() + "/missing.txt"));
-    EXPECT_FALSE(reader.Read(CDataFileReader::kReadAll));
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Messages()[0].owner, welldata::MessageOwner::ApplicationBox);
-    ASSERT_TRUE(file.Read(Lines(5)));
-    ASSERT_TRUE(file.Read(Lines(2)));
-    EXPECT_EQ(reader.GetRowCount(), 2);
-    reader.SetDataFormat(static_cast<COMMON::WELL_LOG_DATA_FORMAT>(7));
-    EXPECT_FALSE(file.Read("A B\n1 2\n"));
 }

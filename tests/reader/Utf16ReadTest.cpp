@@ -1,5 +1,5 @@
 // A UTF-16 file read in its code page gives what its UTF-8 twin gives: rows,
-// LAS sections, previews, progress and the load report's verdict.
+// previews (of LAS headers too) and the load report's verdict.
 #include "support/TestSupport.h"
 #include "welldata/CodePage.h"
 
@@ -13,27 +13,18 @@ using testing_support::Narrow;
 using testing_support::ScratchFile;
 using testing_support::Utf16;
 
-// Reads in one code page while it lives, GB18030 again afterwards.
-class CodePageScope {
-public:
-    explicit CodePageScope(const std::string& codePage) {
-        EXPECT_TRUE(welldata::SetDataCodePage(codePage));
-    }
-    ~CodePageScope() { welldata::SetDataCodePage("GB18030"); }
-};
-
 // What a read gives, written out so that two reads compare at once.
 struct ReadResult {
     bool read = false;
     RowTable rows;
-    std::wstring preview, sections;
+    std::wstring preview; // in the LAS preview mode, every header line
     bool text = false;
 
     bool operator==(const ReadResult&) const = default;
 };
 
 ReadResult Read(const std::string& bytes, const std::string& codePage, bool las, int mode) {
-    const CodePageScope scope(codePage);
+    EXPECT_TRUE(welldata::SetDataCodePage(codePage));
     testing_support::MessageCapture messages;
     ScratchFile file;
     ReadResult result;
@@ -41,14 +32,7 @@ ReadResult Read(const std::string& bytes, const std::string& codePage, bool las,
     result.rows = file.reader.GetRows();
     result.preview = file.reader.TakePreviewText();
     result.text = file.reader.GetReport().IsText();
-    if (const CLasSectionTable* sections = file.reader.GetLasSections()) {
-        for (const CLasSection& section : sections->Sections()) {
-            result.sections += section.strName + L":";
-            for (const CLasItem& item : section.items)
-                result.sections += item.strMnemonic + L"|" + item.strUnit + L"|" + item.strValue +
-                                   L"|" + item.strDescription + L";";
-        }
-    }
+    welldata::SetDataCodePage("GB18030");
     return result;
 }
 
@@ -91,48 +75,4 @@ TEST(Utf16Read, TablesAndLasFilesGiveWhatTheirUtf8TwinGives) {
             }
         }
     }
-}
-
-TEST(Utf16Read, ChunksThatEndInsideASurrogatePairOrACrLfPair) {
-    // Each line is 30 bytes in UTF-16 and 18 once read as UTF-8 (CR LF to LF):
-    // over 30 shifts both the disk blocks (every 65536 bytes of UTF-16) and the
-    // 2048-byte chunks fall at every position of a line, inside the pair of
-    // U+20BB7 and between CR and LF too.
-    const std::wstring line = L"1000.5 井\U00020BB7 12\r\n";
-    const Row cells = {L"1000.5", L"井\U00020BB7", L"12"};
-    std::wstring lines;
-    for (int i = 0; i < 2300; ++i)
-        lines += line;
-    for (int shift = 1; shift <= 30; ++shift) {
-        SCOPED_TRACE(shift);
-        const std::wstring text = std::wstring(static_cast<size_t>(shift), L'x') + L"\r\n" + lines;
-        const ReadResult got = Read(Utf16(text), "UTF-16LE", false, CDataFileReader::kReadAll);
-        ASSERT_EQ(got.rows.size(), 2301u);
-        EXPECT_EQ(std::count(got.rows.begin() + 1, got.rows.end(), cells), 2300);
-        EXPECT_EQ(got, Read(Narrow(text), "UTF-8", false, CDataFileReader::kReadAll));
-    }
-}
-
-TEST(Utf16Read, ProgressEndsWhereTheUtf8TwinsDoes) {
-    std::wstring table = L"DEPTH 岩性\n";
-    for (int i = 0; i < 5000; ++i)
-        table += std::to_wstring(2000 + i) + L".125 泥岩\n";
-    const auto steps = [](const std::string& bytes, const std::string& codePage) {
-        const CodePageScope scope(codePage);
-        testing_support::FakeProgressCtrl bar;
-        ScratchFile file;
-        file.reader.SetProgressCtrl(&bar);
-        EXPECT_TRUE(file.Read(bytes));
-        return bar.position;
-    };
-    // 20 steps reading whatever the size of the characters, 61 parsing.
-    EXPECT_EQ(steps(Utf16(table), "UTF-16LE"), 81);
-    EXPECT_EQ(steps(Utf16(WithLineEnds(table, L"\r\n"), true, true), "UTF-16BE"), 81);
-}
-
-TEST(Utf16Read, IsTextReadAsUtf16AndNotReadAsGb18030) {
-    const std::string bytes = Utf16(kTable, false, true);
-    const ReadResult asUtf16 = Read(bytes, "UTF-16LE", false, CDataFileReader::kReadAll);
-    EXPECT_TRUE(asUtf16.read && asUtf16.text);
-    EXPECT_FALSE(Read(bytes, "GB18030", false, CDataFileReader::kReadAll).text);
 }
