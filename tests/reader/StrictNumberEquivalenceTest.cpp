@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
+#include <locale>
 #include <random>
 
 namespace {
@@ -67,6 +68,10 @@ std::wstring RandomPrintedDouble(std::mt19937_64& random) {
     return buffer;
 }
 
+struct CommaPoint : std::numpunct<wchar_t> {
+    wchar_t do_decimal_point() const override { return L','; }
+};
+
 } // namespace
 
 TEST(StrictNumberEquivalence, BorderlineAndGeneratedTextsAgreeWithLexicalCast) {
@@ -76,4 +81,14 @@ TEST(StrictNumberEquivalence, BorderlineAndGeneratedTextsAgreeWithLexicalCast) {
     for (int i = 0; i < 200000; ++i)
         texts.push_back(RandomPrintedDouble(random));
     EXPECT_EQ(CountDisagreements(texts), 0u);
+}
+
+// A host (any Qt application) may set a global locale with a comma for a point:
+// the numbers of the files must read as they do under the classic locale.
+TEST(StrictNumberEquivalence, AgreesUnderAnotherGlobalLocale) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+    const size_t failures = CountDisagreements({L"1,5", L"1.5", L"-999,25", L"2150", L"nan"});
+    std::locale::global(previous);
+    EXPECT_EQ(failures, 0u);
 }
