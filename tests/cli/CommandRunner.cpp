@@ -42,13 +42,6 @@ testing::AssertionResult Holds(const std::string& text, const std::string& piece
                                                        << text;
 }
 
-size_t Count(const std::string& text, const std::string& piece) {
-    size_t count = 0;
-    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
-}
-
 CommandResult Check(const Texts& arguments, int status, const Texts& out, const Texts& err,
                     const std::string& input) {
     SCOPED_TRACE(testing::PrintToString(arguments));
@@ -88,10 +81,6 @@ QJsonObject ParseJson(const std::string& text) {
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
     return document.object();
-}
-
-QJsonObject Json(const Texts& arguments) {
-    return ParseJson(Check(arguments, 0, {}).out);
 }
 
 QJsonObject JsonFile(Texts arguments, bool withWarnings) {

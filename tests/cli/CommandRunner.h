@@ -25,15 +25,12 @@ std::string ReadFile(const std::string& path);
 CommandResult RunWelldata(const Texts& arguments, const std::string& input = std::string(),
                           const std::string& environment = std::string());
 testing::AssertionResult Holds(const std::string& text, const std::string& piece);
-size_t Count(const std::string& text, const std::string& piece);
 // Standard error stays empty unless text is expected; usage errors print no output.
 CommandResult Check(const Texts& arguments, int status, const Texts& out, const Texts& err = {},
                     const std::string& input = std::string());
 // Rows of cells: "" quotes and doubled quotes inside them, one row per line.
 Csv ParseCsv(const std::string& text);
 QJsonObject ParseJson(const std::string& text);
-// The JSON of a run that succeeds without a word on standard error.
-QJsonObject Json(const Texts& arguments);
 // The first file of a run with --json that succeeds; standard error may hold
 // text only `withWarnings`.
 QJsonObject JsonFile(Texts arguments, bool withWarnings = false);

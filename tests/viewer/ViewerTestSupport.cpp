@@ -2,8 +2,6 @@
 
 #include "welldata/Settings.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QTabWidget>
 
@@ -35,16 +33,6 @@ int Viewer::Tabs() const {
 
 const DataPage* Viewer::Page(int index) const {
     return dynamic_cast<const DataPage*>(window.Views()->widget(index));
-}
-
-CancelEveryModal::CancelEveryModal() {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            m_titles << dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    m_timer.start(20);
 }
 
 } // namespace viewertest

@@ -1,6 +1,5 @@
 // What the viewer's tests share: a window with its own settings file and
-// scratch folder, the samples' paths, the data page of a tab, and a watcher
-// that cancels whatever modal window opens.
+// scratch folder, the samples' paths, and the data page of a tab.
 #pragma once
 
 #include "DataPage.h"
@@ -8,9 +7,7 @@
 
 #include <QSettings>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace viewertest {
 
@@ -28,17 +25,6 @@ struct Viewer {
     int Tabs() const;
     const DataPage* Page(int index) const;
     const DataPage* LastPage() const { return Page(Tabs() - 1); }
-};
-
-// Cancels every modal dialog that opens while it lives, noting their titles.
-class CancelEveryModal {
-public:
-    CancelEveryModal();
-    QStringList Titles() const { return m_titles; }
-
-private:
-    QTimer m_timer;
-    QStringList m_titles;
 };
 
 } // namespace viewertest
