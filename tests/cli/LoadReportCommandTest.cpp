@@ -1,6 +1,6 @@
 // The command tells what a load did to a file: one case per way a file used to
 // load silently changed, checked in the parsed CSV and JSON and the exit
-// status; then the output details.
+// status; then the output details and the positions of a well path.
 #include "CommandRunner.h"
 #include "support/TestSupport.h"
 
@@ -125,6 +125,27 @@ TEST_F(LoadReportCommand, OutputDetails) {
         Check({"heads", Write("heads.txt", "NAME X Y\nA1 4000000 20000000\n")}, 0, {}).out;
     const size_t x = summary.find("\n  X ");
     EXPECT_TRUE(Holds(summary.substr(x, summary.find('\n', x + 1) - x), " 4000000"));
+}
+
+TEST_F(LoadReportCommand, PathPositionsInEveryForm) {
+    const std::string file =
+        Write("s.txt", "MD\tINCL\tAZIM\n0\t0\t0\n100\t0\t0\n200\t10\t90\n200\t11\t91\n");
+    const Texts arguments{"path", file, "--positions", "--head", "500,600,10"};
+    const QJsonObject stations = JsonFile(arguments, true);
+    EXPECT_EQ(stations["kind"], "well path positions");
+    EXPECT_EQ(stations["rows"], 3);
+    EXPECT_EQ(stations["properties"]["skipped_points"], 1);
+    EXPECT_EQ(Column(stations, "X")["values"][1], 500);
+    EXPECT_EQ(Column(stations, "TVDSS")["values"][1], 90);
+    EXPECT_EQ(Column(stations, "DLS")["unit"], "deg/30m");
+    EXPECT_GT(Column(stations, "EAST")["values"][2].toDouble(), 0.0);
+    Texts csv = arguments;
+    csv.push_back("--csv");
+    const Csv rows = ParseCsv(RunWelldata(csv).out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], (Texts{"FILE", "MD", "TVD", "TVDSS", "NORTH", "EAST", "X", "Y", "DLS"}));
+    EXPECT_EQ(rows[2][3], "90");
+    EXPECT_TRUE(Holds(RunWelldata(arguments).out, "well path positions, 8 columns, 3 stations"));
 }
 
 } // namespace

@@ -56,3 +56,47 @@ TEST(CurveEnvelope, EverySampleIsInOneRowAndAOneSampleSpikeSurvivesAtAnyZoom) {
         }
     }
 }
+
+TEST(CurveEnvelope, NullsBreakTheLineAndSamplesBeyondTheWindowLeadIntoIt) {
+    const float null = welldata::kNullValue;
+    const auto rowsAndJoins = [](const std::vector<float>& depths, const std::vector<float>& values,
+                                 const DepthWindow& window) {
+        std::vector<std::pair<int, bool>> seen;
+        for (const EnvelopeRow& row :
+             CurveEnvelope::Build(depths, values, window, 0, depths.size()))
+            seen.emplace_back(row.row, row.joined);
+        return seen;
+    };
+    // One metre a row; 105 and 106 lie both below the window, in one row.
+    EXPECT_EQ(rowsAndJoins({100, 101, 102, 103, 104, 105, 106}, {1, 2, null, 4, 5, 6, 7},
+                           DepthWindow{101.0, 105.0, 4}),
+              (std::vector<std::pair<int, bool>>{
+                  {-1, false}, {0, true}, {2, false}, {3, true}, {4, true}}));
+    // A null depth breaks the line too.
+    EXPECT_EQ(rowsAndJoins({100, null, 102}, {1, 2, 3}, DepthWindow{100.0, 103.0, 3}),
+              (std::vector<std::pair<int, bool>>{{0, false}, {2, false}}));
+}
+
+TEST(DepthIndex, FindsTheWindowAndOneSampleBeyondEachEnd) {
+    const float null = welldata::kNullValue;
+    struct Case {
+        const char* name;
+        std::vector<float> depths;
+        double top, bottom;
+        size_t begin, end;
+    };
+    const Case cases[] = {
+        {"down the hole", {10, 11, 12, 13, 14, 15}, 11.5, 13.5, 1, 5},
+        {"up the hole", {15, 14, 13, 12, 11, 10}, 11.5, 13.5, 1, 5},
+        {"repeated depths", {10, 11, 11, 12, 12, 13}, 11.5, 12.0, 2, 6},
+        {"below the log", {10, 11, 12}, 20.0, 25.0, 2, 3},
+        {"back and forth", {10, 12, 11, 13}, 11.5, 12.5, 0, 4},
+        {"a null depth", {10, null, 12, 13}, 12.5, 13.0, 0, 4},
+    };
+    for (const Case& c : cases) {
+        size_t begin = 99;
+        size_t end = 99;
+        DepthIndex(c.depths).Range(c.top, c.bottom, begin, end);
+        EXPECT_EQ(std::pair(begin, end), std::pair(c.begin, c.end)) << c.name;
+    }
+}
