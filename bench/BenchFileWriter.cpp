@@ -265,6 +265,8 @@ void BenchFileWriter::WriteCoreAnalysisRow(std::FILE* file, std::uint64_t row) {
 
 void BenchFileWriter::WriteCoreDescriptionRow(std::FILE* file, std::uint64_t row) {
     const double top = Depth(row);
-    std::fprintf(file, "%-10.2f%-10.2f%s\r\n", top, top + kDepthStep,
+    // A space after each padded depth: below 1,000,000 m the bytes are those of a
+    // 10-wide column, and the deeper rows of a 1 GB file still split into cells.
+    std::fprintf(file, "%-9.2f %-9.2f %s\r\n", top, top + kDepthStep,
                  kLithologies[Next() % (sizeof kLithologies / sizeof kLithologies[0])]);
 }
