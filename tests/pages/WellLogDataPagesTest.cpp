@@ -1,5 +1,6 @@
-// The single well log data page: the depth curve as the path's MD, long
-// names, 200 curves, and what it collects from the rows as edited.
+// The single well log data page: long names, 200 curves, and what it collects
+// from the rows as edited. (The depth curve as the path's MD is held against
+// the headless load on the interactive road.)
 #include "controls/CEditListCtrl.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
 #include "pages/CDlgSingleWellLogInputData.h"
@@ -41,26 +42,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(WellLogDataPages, TheDepthCurveGivesTheWellPathItsMdColumn) {
-    // MD, INCL, AZIM in a log file: the depth curve is the MD; the row 3
-    // choice of MD does not survive the collection. NAME holds text and is
-    // not listed: DEPTH is the third row but the fourth column of the file.
-    OpenLog("NAME INCL AZIM DEPTH GR\nA1 2 3 1000 7\nA1 2 3 1001 8\n");
-    uitest::PressButton(page, Single::IDC_LOAD_PATH);
-    uitest::PressButton(page, Single::IDC_MD_INCL_AZIM);
-    ASSERT_TRUE(
-        uitest::ChooseComboIndex(uitest::Control<QComboBox>(page, Single::IDC_ROW3_COLUMN), 4));
-    EXPECT_EQ(page->GetColumns()[0], 5);
-    Collected();
-    welldata::PathColumnAssignment assignment;
-    page->GetColumnAssignment(assignment);
-    using welldata::PathColumn;
-    EXPECT_EQ(std::tuple(assignment.Column(PathColumn::Md), assignment.Column(PathColumn::Incl),
-                         assignment.Column(PathColumn::Azim)),
-              std::tuple(4, 2, 3));
-    EXPECT_TRUE(page->IsAssignmentComplete());
-}
 
 TEST_F(WellLogDataPages, WhatTheUserTicksAndEditsIsWhatIsCollected) {
     OpenLog("DEPTH GR RT CURVE9\n1000 50 10 1\n1001 51 11 2\n");
