@@ -93,14 +93,11 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
             if (c.screenshot != nullptr)
                 uitest::SaveScreenshot(&dialog, c.screenshot);
         });
-        if (c.whole)
-            EXPECT_EQ(dialog.Preview(), c.preview) << name;
-        else
-            EXPECT_TRUE(dialog.Preview().startsWith(c.preview)) << name;
+        EXPECT_EQ(c.whole ? dialog.Preview() : dialog.Preview().left(c.preview.size()), c.preview);
         EXPECT_TRUE(dialog.Preview().endsWith("\n......")) << name;
         EXPECT_EQ(dialog.headerRows, c.bytes.starts_with("~V") ? 0u : 1u) << name; // offered once
-        EXPECT_TRUE(file.reader.GetRows().empty()) << name; // cleared when it ended
-        EXPECT_TRUE(file.reader.TakePreviewText().empty()) << name;
+        // The reader is cleared when the dialog ends.
+        EXPECT_TRUE(file.reader.GetRows().empty() && file.reader.TakePreviewText().empty());
     }
 }
 
@@ -109,9 +106,8 @@ TEST(ImportBase, SelectingATabShowsItsPage) {
     file.Write("NAME MD\nA1 1000\n");
     TestImportDialog dialog(&file.reader);
     OpenAndLook(dialog, [&] {
-        CTabCtrlExt* tabs = dialog.GetTabCtrl();
-        uitest::ClickTab(tabs, 2);
-        EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[2]);
+        uitest::ClickTab(dialog.GetTabCtrl(), 2);
+        EXPECT_EQ(dialog.GetTabCtrl()->GetCurrentPage(), dialog.pages[2]);
         EXPECT_TRUE(dialog.pages[2]->isVisible() && !dialog.pages[0]->isVisible());
         // Opening made the dialog's lists taller when dropped down.
         auto* units = uitest::Control<QComboBox>(&dialog, 30032);
