@@ -14,12 +14,8 @@ using Dialog = CDlgAddWellHead;
 
 namespace {
 
-QLineEdit* Edit(const QWidget* dialog, int id) {
-    return uitest::Control<QLineEdit>(dialog, id);
-}
-
 void Type(const QWidget* dialog, int id, const char* text) {
-    uitest::RetypeText(Edit(dialog, id), QString::fromUtf8(text));
+    uitest::RetypeText(uitest::Control<QLineEdit>(dialog, id), QString::fromUtf8(text));
 }
 
 // The well head OK gave: name, type, X, X2, Y, Y2, KB, top and bottom.
@@ -87,7 +83,7 @@ TEST(AddWellHeadDialog, OkReadsNumbersAsTypedAndConvertsOnlyTheCoordinates) {
             Type(&d, Dialog::IDC_TOP_DEPTH, typed[2]);
             Type(&d, Dialog::IDC_BOTTOM_DEPTH, typed[3]);
             uitest::PressButton(&d, Dialog::IDC_MEASURED_INTERVAL);
-            EXPECT_FALSE(Edit(&d, Dialog::IDC_TOP_DEPTH)->isReadOnly());
+            EXPECT_FALSE(uitest::Control<QLineEdit>(&d, Dialog::IDC_TOP_DEPTH)->isReadOnly());
             if (*typed[4] != '\0') {
                 uitest::PressButton(&d, Dialog::IDC_CONVERT);
                 EXPECT_TRUE(uitest::ChooseComboText(

@@ -42,9 +42,8 @@ protected:
 } // namespace
 
 TEST_F(ImportSingleWellPath, WithoutALoaderOkSaysSoAndEndsAsCancelled) {
-    EXPECT_EQ(Run(
-                  kTvdXYFile, [](Dlg& d) { uitest::PressOk(&d); }, false),
-              QDialog::Rejected);
+    const auto ok = [](Dlg& d) { uitest::PressOk(&d); };
+    EXPECT_EQ(Run(kTvdXYFile, ok, false), QDialog::Rejected);
     EXPECT_EQ(messages.Single(), L"在设置用户数据时，出现异常。");
     EXPECT_FALSE(dialog->GetHandedOver().has_value());
 }

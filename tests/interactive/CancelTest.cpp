@@ -24,10 +24,9 @@ TEST(Cancel, AtEachStepOfEveryRoadHandsNothingOver) {
         load.DeleteWellPath();
         load.DeleteWellLog();
     };
-    // The type, the host's default filter type, the dialog's title, its filter
-    // count and preselected file type (the file type answered), the sample,
-    // the import dialog and what the road empties before it opens. The well
-    // data types count from 3 in the host's numbering, never below the first.
+    // The type, the host's default filter type, the title, filter count and
+    // preselected (and answered) file type, the sample, the import dialog and
+    // what the road empties. Well data types count from 3 for the host.
     const std::tuple<COMMON::LOAD_DATA_TYPE, int, const char*, int, int, const char*, const char*,
                      Empty>
         cases[] = {

@@ -23,51 +23,32 @@ struct RecordingSink : COMMON::ILoadDataInterface<COMMON::STRUCT_WELL_PATH> {
     std::function<bool(int index)> refuses = [](int) { return false; };
 };
 
-class ManyWellPaths : public testing::Test {
-protected:
-    // Writes `count` path files, the file `broken` (1-based) with a null marker
-    // in its second point.
-    void WriteFiles(int count, int broken = 0) {
-        for (int i = 1; i <= count; ++i) {
-            std::string text = "MD X Y TVD\n";
-            for (int point = 0; point < 3; ++point)
-                text += std::to_string(1000 + 10 * point) + " " +
-                        (i == broken && point == 1 ? "-9999" : std::to_string(i + point)) + " " +
-                        std::to_string(2 * i + point) + " " + std::to_string(999.5 + 10 * point) +
-                        "\n";
-            paths << QString::fromStdWString(dir.Write("w" + std::to_string(i) + ".txt", text));
-        }
-    }
-
-    // ReadFile(sink) with the file dialog answered with every file and the
-    // import dialog confirmed on TVD, X, Y.
-    bool LoadAll() {
-        auto files = uitest::AnswerFileDialog(paths);
-        auto import = uitest::WhenModal<Dlg>([](Dlg* dialog) {
-            uitest::ClickTab(dialog->GetTabCtrl(), 1);
-            uitest::PressButton(dialog, CDlgSingleWellPathInputData::IDC_TVD_X_Y);
-            uitest::PressOk(dialog);
-        });
-        const bool result = load.ReadFile(&sink);
-        EXPECT_TRUE(files->Fired() && import->Fired());
-        return result;
-    }
-
-    settings_test::ScopedSettingsFile settings{
-        settings_test::SectionText("well_path", {"8=MD", "9=X", "10=Y", "14=TVD"})};
-    testing_support::ScratchDir dir;
-    QStringList paths;
-    CLoadData load{COMMON::LDT_WELL_PATH};
-    RecordingSink sink;
-    testing_support::MessageCapture messages;
-};
-
 } // namespace
 
-TEST_F(ManyWellPaths, EachFileReachesTheSinkInTurnAndTheRefusedOnesAreListed) {
-    WriteFiles(3, 3);
+TEST(ManyWellPaths, EachFileReachesTheSinkInTurnAndTheRefusedOnesAreListed) {
+    const settings_test::ScopedSettingsFile settings(
+        settings_test::SectionText("well_path", {"8=MD", "9=X", "10=Y", "14=TVD"}));
+    testing_support::ScratchDir dir;
+    QStringList paths; // the third with a null marker in its second point
+    for (int i = 1; i <= 3; ++i) {
+        std::string text = "MD X Y TVD\n";
+        for (int point = 0; point < 3; ++point)
+            text += std::to_string(1000 + 10 * point) + " " +
+                    (i == 3 && point == 1 ? "-9999" : std::to_string(i + point)) + " " +
+                    std::to_string(2 * i + point) + " " + std::to_string(999.5 + 10 * point) + "\n";
+        paths << QString::fromStdWString(dir.Write("w" + std::to_string(i) + ".txt", text));
+    }
+    CLoadData load{COMMON::LDT_WELL_PATH};
+    RecordingSink sink;
     sink.refuses = [](int index) { return index > 1; };
-    ASSERT_TRUE(LoadAll());
+    testing_support::MessageCapture messages;
+    auto files = uitest::AnswerFileDialog(paths);
+    auto import = uitest::WhenModal<Dlg>([](Dlg* dialog) {
+        uitest::ClickTab(dialog->GetTabCtrl(), 1);
+        uitest::PressButton(dialog, CDlgSingleWellPathInputData::IDC_TVD_X_Y);
+        uitest::PressOk(dialog);
+    });
+    ASSERT_TRUE(load.ReadFile(&sink) && files->Fired() && import->Fired());
     using welldata::PathColumn;
     const auto tvdXy = road_test::PathLayout(
         PATH_TVD_X_Y,

@@ -71,7 +71,6 @@ TEST(NewWellHeadRoad, TheTypedWellBecomesTheSingleWellHeadAndCancelLeavesItAlone
                            Dialog::IDC_TOP_DEPTH, Dialog::IDC_BOTTOM_DEPTH})
                 shown << uitest::Control<QLineEdit>(d, id)->text();
             EXPECT_EQ(shown, (QStringList{"井A1", "513", "4376210", "1194", "", "2010"}));
-            EXPECT_EQ(d->focusWidget(), uitest::Control<QLineEdit>(d, Dialog::IDC_NAME));
             auto* symbols = uitest::Control<CPictureComboBox>(d, Dialog::IDC_SYMBOL);
             EXPECT_EQ(std::tuple(symbols->currentIndex(), symbols->GetItemHeight(),
                                  symbols->GetPictureWidth(), symbols->currentText()),

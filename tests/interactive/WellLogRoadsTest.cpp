@@ -83,12 +83,10 @@ TEST_F(WellLogRoads, ATableLoadsWhatTheHeadlessLoadOfTheSameChoicesLoads) {
     std::next(choices.curves.begin())->strName = L"伽马";
     choices.skipNullValues = choices.withWellPath = true;
     choices.nullValues = {-999.25f, -9999.0f};
-    choices.path.dataType = PATH_TVD_X_Y;
-    for (auto [column, number] : {std::pair{PathColumn::Md, 1}, // the depth curve's column
-                                  {PathColumn::Tvd, 5},
-                                  {PathColumn::X, 6},
-                                  {PathColumn::Y, 7}})
-        choices.path.Column(column) = static_cast<std::uint16_t>(number);
+    choices.path = road_test::PathLayout(PATH_TVD_X_Y, {{PathColumn::Md, 1}, // the depth curve's
+                                                        {PathColumn::Tvd, 5},
+                                                        {PathColumn::X, 6},
+                                                        {PathColumn::Y, 7}});
     road_test::ExpectLikeHeadless(interactive, choices);
     EXPECT_EQ(interactive.GetWellPath().dqPoints.size(), 3u);
     EXPECT_EQ(messages.Count(), 0u);

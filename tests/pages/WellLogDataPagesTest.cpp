@@ -23,20 +23,8 @@ protected:
         list = page->GetCurveList();
     }
 
-    // The curves collected, each as "name|column|type|unit".
-    QStringList Collected() {
-        std::list<COMMON::STRUCT_CURVE_ITEM> curves;
-        page->CollectCurves(curves);
-        QStringList texts;
-        for (const COMMON::STRUCT_CURVE_ITEM& curve : curves)
-            texts << QString::fromStdWString(curve.strName + L"|" + std::to_wstring(curve.nColumn) +
-                                             L"|" + curve.strType + L"|" + curve.strUnit);
-        return texts;
-    }
-
     settings_test::ScopedSettingsFile settings{
-        settings_test::SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR", "30=RT"}) +
-        settings_test::SectionText("well_path", {"8=MD DEPTH", "15=INCL", "16=AZIM"})};
+        settings_test::SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR", "30=RT"})};
     Single* page = nullptr;
     CEditListCtrl* list = nullptr;
 };
@@ -54,7 +42,13 @@ TEST_F(WellLogDataPages, WhatTheUserTicksAndEditsIsWhatIsCollected) {
     const QString longName = QString(126, QChar(0x4E95)) + QString::fromUcs4(U"\U00020000") + "x";
     ASSERT_TRUE(uitest::TypeIntoCell(list, 2, CEditListCtrl::kCurveNameColumn, longName));
     EXPECT_EQ(list->item(2, 0)->toolTip(), longName);
-    EXPECT_EQ(Collected(),
+    std::list<COMMON::STRUCT_CURVE_ITEM> curves;
+    page->CollectCurves(curves);
+    QStringList collected; // each as "name|column|type|unit"
+    for (const COMMON::STRUCT_CURVE_ITEM& curve : curves)
+        collected << QString::fromStdWString(curve.strName + L"|" + std::to_wstring(curve.nColumn) +
+                                             L"|" + curve.strType + L"|" + curve.strUnit);
+    EXPECT_EQ(collected,
               (QStringList{"DEPTH|1|DEPTH|m", "GR|3|GR|API",
                            QString(126, QChar(0x4E95)) + "|3|RT|Ω·M", "CURVE9|4|CAL|厘米"}));
 }

@@ -43,19 +43,16 @@ protected:
         return texts.join(' ');
     }
 
-    // What the page reports: the data type, the chosen columns by name, "md"
-    // and "null" for its flags, and the null value when not 0.
+    // What the page reports: the data type, the chosen columns by name, "md".
     QString Reported() const {
         welldata::PathColumnAssignment out;
         page->GetColumnAssignment(out);
         const char* names[] = {"MD", "INCL", "AZIM", "TVD", "DX", "DY", "X", "Y", "Z"};
         QString text = QString::number(out.dataType) + ":";
-        for (size_t column = 0; column < out.columns.size(); ++column) {
+        for (size_t column = 0; column < out.columns.size(); ++column)
             if (out.columns[column] != 0)
                 text += QStringLiteral(" %1=%2").arg(names[column]).arg(out.columns[column]);
-        }
-        text += QString(out.hasMd ? " md" : "") + (out.hasNullValue ? " null" : "");
-        return out.nullValue != 0.0f ? text + " " + QString::number(out.nullValue) : text;
+        return text + (out.hasMd ? " md" : "");
     }
 
     settings_test::ScopedSettingsFile settings{settings_test::SectionText(
