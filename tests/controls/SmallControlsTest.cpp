@@ -43,7 +43,7 @@ TEST(TabCtrlExt, PagesAreAddedOnceAndShownAtTheInsets) {
     EXPECT_FALSE(tabs->ShowTabPage(&stranger));
     // A bigger control keeps the insets.
     dialog.resize(520, 320);
-    tabs->resize(500, 300);
+    tabs->setGeometry(10, 10, 500, 300);
     ASSERT_TRUE(tabs->ShowTabPage(first));
     EXPECT_EQ(QRect(first->mapTo(tabs, QPoint(0, 0)), first->size()),
               tabs->rect().marginsRemoved(CTabCtrlExt::kPageInsets));
