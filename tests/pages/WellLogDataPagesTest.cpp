@@ -1,8 +1,11 @@
-// The single well log data page: long names, 200 curves, and what it collects
-// from the rows as edited. (The depth curve as the path's MD is held against
-// the headless load on the interactive road.)
+// The single well log data page: long names, 200 curves, what it collects from
+// the rows as edited, and every corpus LAS file it lists loading as by name.
+// (The depth curve as the path's MD is held against the headless load on the
+// interactive road.)
 #include "controls/CEditListCtrl.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
+#include "loaders/CWellLog.h"
+#include "loaders/TableCurveList.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/ShownDialog.h"
 #include "settings/ScopedSettingsFile.h"
@@ -10,6 +13,8 @@
 
 #include <QComboBox>
 #include <QScrollBar>
+#include <bit>
+#include <filesystem>
 
 using Single = CDlgSingleWellLogInputData;
 
@@ -69,4 +74,58 @@ TEST_F(WellLogDataPages, TwoHundredLasCurvesAreListedAndScroll) {
     EXPECT_EQ(list->item(200, 0)->toolTip(), QString(300, 'L'));
     list->scrollToBottom();
     uitest::SaveScreenshot(dialog.get(), "page-well-log-data-200-las-curves.png");
+}
+
+// Real-world check: every public corpus file the LAS page can list, with all
+// its curves ticked as the page collects them, loads through the dialog's
+// hand-over the names and values the load by name gives.
+TEST(WellLogPageOnTheCorpus, EveryListedFileLoadsThroughTheHandOverAsByName) {
+    namespace fs = std::filesystem;
+    if (!fs::is_directory(testing_support::LasCorpusDir()))
+        GTEST_SKIP() << "no LAS corpus: real-world check skipped";
+    settings_test::ScopedSettingsFile settings(
+        testing_support::FileBytes(testing_support::SamplePath("welldata.well_attri.ini")));
+    testing_support::MessageCapture quiet;
+    // A log's curves as text: names and the bits of every value.
+    const auto text = [](const COMMON::STRUCT_WELL_CURVE& log) {
+        std::string out;
+        for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves) {
+            out += "\n" + testing_support::Narrow(curve.strName) + ":";
+            for (float value : curve.vecValues)
+                out += std::to_string(std::bit_cast<std::uint32_t>(value)) + " ";
+        }
+        return out;
+    };
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(testing_support::LasCorpusDir())) {
+        const std::string bytes =
+            testing_support::FileBytes(testing_support::Widen(entry.path().string()));
+        testing_support::ScratchFile file;
+        if (!entry.is_regular_file() || entry.path().extension() == ".tsv" ||
+            !file.ReadLas(bytes, CDataFileReader::kReadLasPreview, true) ||
+            file.Section(L"~C") == nullptr)
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        welldata::WellLogChoices choices;
+        for (const auto& row : TableCurveList::ListLas(*file.Section(L"~C")))
+            choices.curves.push_back(
+                TableCurveList::ToCurve(row, TableCurveList::Page::SingleWell));
+        COMMON::STRUCT_WELL_PATH path;
+        COMMON::STRUCT_WELL_CURVE picked, byName;
+        CWellLog dialogRoad(&file.reader, &path, &picked);
+        if (!dialogRoad.TakeChoices(choices)) // no single depth curve: the dialog says so
+            continue;
+        file.reader.Clear(); // as the dialog leaves it when it ends
+        file.reader.EnsureSections();
+        testing_support::ScratchFile again;
+        CWellLog nameRoad(&again.reader, &path, &byName);
+        const bool loaded = dialogRoad.LoadLas();
+        ASSERT_EQ(loaded,
+                  again.ReadLas(bytes, CDataFileReader::kReadAll, true) && nameRoad.LoadLas());
+        if (!loaded)
+            continue;
+        EXPECT_EQ(text(picked), text(byName));
+        ++compared;
+    }
+    EXPECT_GT(compared, 50);
 }
