@@ -1,6 +1,6 @@
-// The library's file dialog: the sample that follows the data kind and file
-// type. (Its filters, and the dialog answered from a timer with the file type
-// reported, are shown on every interactive road.)
+// The library's file dialog: filter text conversion and the sample that follows
+// the data kind and file type. (The dialog answered from a timer with the file
+// type reported is shown on every interactive road.)
 #include "controls/CFileDialogExt.h"
 #include "support/TestSupport.h"
 #include "uisupport/WidgetDriver.h"
@@ -19,6 +19,11 @@ const QString kWellDataFilter = QString::fromWCharArray(
     L"井曲线 las ver 2.0格式(*.las)|*.las||");
 
 } // namespace
+
+TEST(FileDialogExt, FilterTextBecomesOneNameFilterPerPair) {
+    EXPECT_EQ(CFileDialogExt::ParseFilterText("Tables|*.txt;*.csv|All (*.*)|*.*||"),
+              (QStringList{"Tables (*.txt *.csv)", "All (*.*)"}));
+}
 
 TEST(FileDialogExt, TheSampleFollowsTheDataKindAndFileType) {
     const std::tuple<int, int, Sample> cases[] = {

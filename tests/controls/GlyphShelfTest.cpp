@@ -1,6 +1,6 @@
-// The picture of every well symbol, large and small, kept with the
-// documentation. (The names and the drawing of each entry are checked with the
-// symbol box.)
+// The well-symbol shelf: symbols found by name or key, and the picture of
+// every symbol, large and small, kept with the documentation. (The names and
+// the drawing of each entry are checked with the symbol box.)
 #include "uisupport/WidgetDriver.h"
 #include "wellsymbol/IGlyphShelf.h"
 
@@ -8,6 +8,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+TEST(GlyphShelf, FindsSymbolsByNameOrKeyInAnyCaseAndSpacing) {
+    IGlyphShelf shelf;
+    EXPECT_EQ(std::vector<int>(
+                  {shelf.FindSymbol(L"油井"), shelf.FindSymbol(L" GAS "), shelf.FindSymbol(L"井")}),
+              (std::vector<int>{1, 2, 0}));
+}
 
 TEST(GlyphShelf, PictureOfEverySymbolLargeAndSmall) {
     IGlyphShelf shelf;
