@@ -1,6 +1,5 @@
 // An import dialog run modally on a file the test writes, with the test's
-// settings file and every message captured. The fixture of each dialog binds
-// the dialog's loader to records the test reads.
+// settings file, every message captured, its loader bound to test records.
 #pragma once
 
 #include "dialogs/DataFile.h"

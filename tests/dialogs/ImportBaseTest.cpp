@@ -70,37 +70,30 @@ TEST(ImportBase, PreviewShowsTheFileAsItCame) {
     const auto sample = [](const char* name) {
         return testing_support::FileBytes(testing_support::SamplePath(name));
     };
-    const struct {
-        std::string bytes;
-        QString preview; // the whole preview, or its start when `whole` is false
-        bool whole = false;
-        const char* screenshot = nullptr;
-    } cases[] = {
+    // The file, the start of its preview (all of it but the closing "......"
+    // for the first two) and the screenshot taken of it.
+    const std::tuple<std::string, QString, const char*> cases[] = {
         {"NAME MD_MEASURED_DEPTH_LONG X\nA1 1000 20\nA1 1001 20\n\nA1 1002 20\n",
-         table + QString(7, '\n') + "......", true},
+         table + QString(7, '\n') + "......", nullptr},
         // The raw text of a LAS file: every line the reader kept, not only ten.
-        {las, QString::fromStdString(las) + "......", true},
-        {sample("well_path.txt"), "1:NAME", false, "import-dialog-well-path.png"},
-        {sample("rock_core_describe.txt"), "1:", false, "import-dialog-core-describe.png"},
-        {sample("well_log.las"), "~VERSION", false, "import-dialog-las.png"},
+        {las, QString::fromStdString(las) + "......", nullptr},
+        {sample("well_path.txt"), "1:NAME", "import-dialog-well-path.png"},
+        {sample("rock_core_describe.txt"), "1:", "import-dialog-core-describe.png"},
+        {sample("well_log.las"), "~VERSION", "import-dialog-las.png"},
     };
-    for (const auto& c : cases) {
-        const std::string name = c.bytes.substr(0, 20);
+    for (const auto& [bytes, preview, screenshot] : cases) {
         ScratchFile file;
-        TestImportDialog dialog(&uitest::WriteDataFile(file, c.bytes));
+        TestImportDialog dialog(&uitest::WriteDataFile(file, bytes));
         OpenAndLook(dialog, [&] {
             dialog.GetPreviewBox()->moveCursor(QTextCursor::Start);
-            if (c.screenshot != nullptr)
-                uitest::SaveScreenshot(&dialog, c.screenshot);
+            if (screenshot != nullptr)
+                uitest::SaveScreenshot(&dialog, screenshot);
         });
-        if (c.whole)
-            EXPECT_EQ(dialog.Preview(), c.preview) << name;
-        else
-            EXPECT_TRUE(dialog.Preview().startsWith(c.preview)) << name;
-        EXPECT_TRUE(dialog.Preview().endsWith("\n......")) << name;
-        EXPECT_EQ(dialog.headerRows, c.bytes.starts_with("~V") ? 0u : 1u) << name; // offered once
-        EXPECT_TRUE(file.reader.GetRows().empty()) << name; // cleared when it ended
-        EXPECT_TRUE(file.reader.TakePreviewText().empty()) << name;
+        EXPECT_TRUE(dialog.Preview().startsWith(preview) && dialog.Preview().endsWith("\n......"))
+            << bytes;
+        EXPECT_EQ(dialog.headerRows, bytes.starts_with("~V") ? 0u : 1u) << bytes; // offered once
+        // The reader is cleared when the dialog ends.
+        EXPECT_TRUE(file.reader.GetRows().empty() && file.reader.TakePreviewText().empty());
     }
 }
 
@@ -109,12 +102,10 @@ TEST(ImportBase, SelectingATabShowsItsPage) {
     file.Write("NAME MD\nA1 1000\n");
     TestImportDialog dialog(&file.reader);
     OpenAndLook(dialog, [&] {
-        CTabCtrlExt* tabs = dialog.GetTabCtrl();
-        uitest::ClickTab(tabs, 2);
-        EXPECT_EQ(tabs->GetCurrentPage(), dialog.pages[2]);
+        uitest::ClickTab(dialog.GetTabCtrl(), 2);
+        EXPECT_EQ(dialog.GetTabCtrl()->GetCurrentPage(), dialog.pages[2]);
         EXPECT_TRUE(dialog.pages[2]->isVisible() && !dialog.pages[0]->isVisible());
         // Opening made the dialog's lists taller when dropped down.
-        auto* units = uitest::Control<QComboBox>(&dialog, 30032);
-        EXPECT_EQ(units->property("dropHeightExtension").toInt(), 80);
+        EXPECT_EQ(uitest::Control<QComboBox>(&dialog, 30032)->property("dropHeightExtension"), 80);
     });
 }

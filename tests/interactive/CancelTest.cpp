@@ -24,54 +24,46 @@ TEST(Cancel, AtEachStepOfEveryRoadHandsNothingOver) {
         load.DeleteWellPath();
         load.DeleteWellLog();
     };
-    const struct {
-        COMMON::LOAD_DATA_TYPE type;
-        int defaultFilterType;
-        const char* title;
-        int filterCount;
-        int preselected;
-        const char* sample;
-        int fileType;
-        const char* dialog;
-        Empty emptied;
-    } cases[] = {
-        {COMMON::LDT_WELL_HEAD, 1, "加载井位", 1, 1, "well_heads.txt", 1, "CDlgImportWellHeads",
-         [](CLoadData& load) { load.DeleteWellHead(); }},
-        {COMMON::LDT_WELL_PATH, 1, "加载井数据", 1, 1, "well_path.txt", 1,
-         "CDlgImportSingleWellPath", [](CLoadData& load) { load.DeleteWellPath(); }},
-        // The well data types count from 3 in the host's numbering, never below the first.
-        {COMMON::LDT_WELL_DATA, 2, "加载井数据", 4, 1, "well_log.txt", 1, "CDlgImportSingleWellLog",
-         logAndPath},
-        {COMMON::LDT_WELL_DATA, 4, "加载井数据", 4, 2, "rock_core_analysis.txt", 2,
-         "CDlgRockCoreAnalyse", [](CLoadData& load) { load.DeleteRockCoreAnalyse(); }},
-        {COMMON::LDT_WELL_DATA, 5, "加载井数据", 4, 3, "rock_core_describe.txt", 3,
-         "CDlgRockCoreDescribe", [](CLoadData& load) { load.DeleteRockCoreDescribe(); }},
-        {COMMON::LDT_WELL_DATA, 6, "加载井数据", 4, 4, "well_log.las", 4, "CDlgImportSingleWellLog",
-         logAndPath},
-    };
+    // The type, the host's default filter type, the title, filter count and
+    // preselected (and answered) file type, the sample, the import dialog and
+    // what the road empties. Well data types count from 3 for the host.
+    const std::tuple<COMMON::LOAD_DATA_TYPE, int, const char*, int, int, const char*, const char*,
+                     Empty>
+        cases[] = {
+            {COMMON::LDT_WELL_HEAD, 1, "加载井位", 1, 1, "well_heads.txt", "CDlgImportWellHeads",
+             [](CLoadData& load) { load.DeleteWellHead(); }},
+            {COMMON::LDT_WELL_PATH, 1, "加载井数据", 1, 1, "well_path.txt",
+             "CDlgImportSingleWellPath", [](CLoadData& load) { load.DeleteWellPath(); }},
+            {COMMON::LDT_WELL_DATA, 2, "加载井数据", 4, 1, "well_log.txt",
+             "CDlgImportSingleWellLog", logAndPath},
+            {COMMON::LDT_WELL_DATA, 4, "加载井数据", 4, 2, "rock_core_analysis.txt",
+             "CDlgRockCoreAnalyse", [](CLoadData& load) { load.DeleteRockCoreAnalyse(); }},
+            {COMMON::LDT_WELL_DATA, 5, "加载井数据", 4, 3, "rock_core_describe.txt",
+             "CDlgRockCoreDescribe", [](CLoadData& load) { load.DeleteRockCoreDescribe(); }},
+            {COMMON::LDT_WELL_DATA, 6, "加载井数据", 4, 4, "well_log.las",
+             "CDlgImportSingleWellLog", logAndPath},
+        };
     testing_support::MessageCapture messages;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.sample);
-        CLoadData load(c.type);
-        load.SetDefaultFilterFileType(c.defaultFilterType);
+    for (const auto& [type, defaultType, title, filters, preselected, sample, dialog, emptied] :
+         cases) {
+        SCOPED_TRACE(sample);
+        CLoadData load(type);
+        load.SetDefaultFilterFileType(defaultType);
         FillEveryRecord(load);
         const std::string filled = road_test::Records(load);
         CLoadData expected(load);
-        c.emptied(expected);
-
-        auto cancelFile = uitest::WhenModal<CFileDialogExt>([&c](CFileDialogExt* dialog) {
-            EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.title));
-            EXPECT_EQ(dialog->GetNameFilters().size(), c.filterCount);
-            EXPECT_EQ(dialog->GetFilterIndex(), c.preselected);
-            dialog->reject();
+        emptied(expected);
+        auto cancelFile = uitest::WhenModal<CFileDialogExt>([&](CFileDialogExt* fileDialog) {
+            EXPECT_EQ(fileDialog->windowTitle(), QString::fromUtf8(title));
+            EXPECT_EQ(fileDialog->GetNameFilters().size(), filters);
+            EXPECT_EQ(fileDialog->GetFilterIndex(), preselected);
+            fileDialog->reject();
         });
         EXPECT_FALSE(load.ReadFile());
-        EXPECT_TRUE(cancelFile->Fired());
-        EXPECT_TRUE(load.GetLoadFileName().empty());
+        EXPECT_TRUE(cancelFile->Fired() && load.GetLoadFileName().empty());
         EXPECT_EQ(road_test::Records(load), filled);
-
-        EXPECT_FALSE(road_test::LoadThroughDialogs(load, testing_support::SamplePath(c.sample),
-                                                   c.fileType, c.dialog,
+        EXPECT_FALSE(road_test::LoadThroughDialogs(load, testing_support::SamplePath(sample),
+                                                   preselected, dialog,
                                                    [](QDialog& d) { uitest::PressCancel(&d); }));
         EXPECT_EQ(road_test::Records(load), road_test::Records(expected));
     }

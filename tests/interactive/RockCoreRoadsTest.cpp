@@ -11,6 +11,7 @@
 #include "welldata/TablePreview.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 TEST(RockCoreRoads, EachTableLoadsWhatTheHeadlessLoadOfTheSameChoicesLoads) {
     welldata::SetSettingsFilePath(testing_support::SamplePath("welldata.well_attri.ini"));
@@ -22,9 +23,12 @@ TEST(RockCoreRoads, EachTableLoadsWhatTheHeadlessLoadOfTheSameChoicesLoads) {
     const std::wstring analysis = testing_support::SamplePath("rock_core_analysis.txt");
     ASSERT_TRUE(
         road_test::LoadThroughDialogs(load, analysis, 2, "CDlgRockCoreAnalyse", [](QDialog& d) {
-            EXPECT_TRUE(uitest::TypeHeaderTitle(
-                uitest::Control<CEditListCtrl>(&d, CDlgRockCoreAnalyse::IDC_DATA_LIST), 2,
-                "渗透率"));
+            auto* table = uitest::Control<CEditListCtrl>(&d, CDlgRockCoreAnalyse::IDC_DATA_LIST);
+            EXPECT_EQ(table->GetHeaderTitles(),
+                      QStringList({"DEPTH", "POR", "PERM", "SW", "VCAL"}));
+            EXPECT_EQ(table->GetItemText(29, 4), "5.3"); // the thirtieth data row
+            EXPECT_TRUE(uitest::TypeHeaderTitle(table, 2, "渗透率"));
+            uitest::SaveScreenshot(&d, "rock-core-analysis.png");
             road_test::PressOk(d);
         }));
     EXPECT_TRUE(load.GetData()->empty()); // the reader is cleared
@@ -37,8 +41,17 @@ TEST(RockCoreRoads, EachTableLoadsWhatTheHeadlessLoadOfTheSameChoicesLoads) {
     const std::wstring description = testing_support::SamplePath("rock_core_describe.txt");
     ASSERT_TRUE(
         road_test::LoadThroughDialogs(load, description, 3, "CDlgRockCoreDescribe", [](QDialog& d) {
+            using Describe = CDlgRockCoreDescribe;
+            // The columns found by name: top, bottom, the description and its name.
+            EXPECT_EQ(
+                uitest::Control<QComboBox>(&d, Describe::IDC_DESCRIPTION_COLUMN)->currentText() +
+                    uitest::Control<QLineEdit>(&d, Describe::IDC_DESCRIPTION_NAME)->text(),
+                "3:岩性岩性");
+            auto* table = uitest::Control<CEditListCtrl>(&d, Describe::IDC_DATA_LIST);
+            EXPECT_FALSE(table->EditCell(0, 2)); // the table is only shown
+            uitest::SaveScreenshot(&d, "rock-core-describe.png");
             EXPECT_TRUE(uitest::ChooseComboIndex(
-                uitest::Control<QComboBox>(&d, CDlgRockCoreDescribe::IDC_DESCRIPTION_COLUMN), 1));
+                uitest::Control<QComboBox>(&d, Describe::IDC_DESCRIPTION_COLUMN), 1));
             road_test::PressOk(d);
         }));
     EXPECT_TRUE(load.GetData()->empty());

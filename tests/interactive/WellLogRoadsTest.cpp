@@ -6,6 +6,7 @@
 #include "Roads.h"
 #include "controls/CEditListCtrl.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
+#include "pages/CDlgSingleWellLogHints.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/CDlgSingleWellLogSetting.h"
 #include "pages/CDlgWellDataUnit.h"
@@ -17,10 +18,7 @@
 
 using Dlg = CDlgImportSingleWellLog;
 using DataPage = CDlgSingleWellLogInputData;
-using road_test::Drive;
-using road_test::PressOk;
 using welldata::PathColumn;
-using welldata::WellLogChoices;
 
 namespace {
 
@@ -38,6 +36,11 @@ CEditListCtrl* CurveList(QDialog& dialog) {
     return static_cast<Dlg&>(dialog).GetDataPage()->GetCurveList();
 }
 
+welldata::WellLogChoices Suggested(const std::wstring& path) {
+    return welldata::SuggestWellLogChoices(
+        welldata::PreviewTable(path, welldata::TableKind::WellLog));
+}
+
 class WellLogRoads : public testing::Test {
 protected:
     void SetUp() override {
@@ -45,7 +48,7 @@ protected:
     }
     void TearDown() override { welldata::SetSettingsFilePath(L""); }
 
-    bool Load(const std::wstring& path, int fileType, const Drive& drive) {
+    bool Load(const std::wstring& path, int fileType, const road_test::Drive& drive) {
         const bool loaded = road_test::LoadThroughDialogs(interactive, path, fileType,
                                                           "CDlgImportSingleWellLog", drive);
         EXPECT_TRUE(interactive.GetData()->empty()); // the reader is cleared
@@ -73,95 +76,72 @@ TEST_F(WellLogRoads, ATableLoadsWhatTheHeadlessLoadOfTheSameChoicesLoads) {
                                                  CEditListCtrl::ID_ADD_RECORD));
         EXPECT_TRUE(
             uitest::TypeIntoCell(nulls, 1, CDlgSingleWellLogSetting::kValueColumn, "-999.25"));
-        road_test::ShowTab(d, Dlg::kUnitTab);
-        uitest::PressButton(&d, CDlgWellDataUnit::IDC_UNITS_DIFFER);
-        EXPECT_TRUE(uitest::ChooseComboText(
-            uitest::Control<QComboBox>(&d, CDlgWellDataUnit::IDC_DEPTH_UNIT), "ft"));
-        PressOk(d);
+        road_test::PressOk(d);
     }));
-    WellLogChoices choices = welldata::SuggestWellLogChoices(
-        welldata::PreviewTable(interactive.GetLoadFileName(), welldata::TableKind::WellLog));
+    welldata::WellLogChoices choices = Suggested(interactive.GetLoadFileName());
     choices.curves.erase(std::next(choices.curves.begin(), 2));
     std::next(choices.curves.begin())->strName = L"伽马";
-    choices.skipNullValues = true;
+    choices.skipNullValues = choices.withWellPath = true;
     choices.nullValues = {-999.25f, -9999.0f};
-    choices.convertUnits = true;
-    choices.depthUnit = COMMON::COOR_UNIT_FT;
-    choices.withWellPath = true;
-    choices.path.dataType = PATH_TVD_X_Y;
-    choices.path.Column(PathColumn::Md) = 1; // the depth curve's column
-    choices.path.Column(PathColumn::Tvd) = 5;
-    choices.path.Column(PathColumn::X) = 6;
-    choices.path.Column(PathColumn::Y) = 7;
+    choices.path = road_test::PathLayout(PATH_TVD_X_Y, {{PathColumn::Md, 1}, // the depth curve's
+                                                        {PathColumn::Tvd, 5},
+                                                        {PathColumn::X, 6},
+                                                        {PathColumn::Y, 7}});
     road_test::ExpectLikeHeadless(interactive, choices);
     EXPECT_EQ(interactive.GetWellPath().dqPoints.size(), 3u);
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// The sample in feet: its tabs as the user sees them, the "~C" units as the
+// file gives them, the unit tab preset from the file until the user changes it.
 TEST_F(WellLogRoads, ALasFileLoadsWhatTheLoadByNameLoadsOfTheTickedCurves) {
-    const std::wstring unticked = dir.Write(
-        "log.las", testing_support::LasHeader() +
-                       "~Curve\n DEPT.FT : depth\n GR.GAPI : gamma\n X.FT : x\n RT.OHMM : r\n"
-                       "~A\n1000 50 10 -999.25\n1000.5 -999.25 20 12.5\n");
-    const struct {
-        std::wstring path;
-        Drive drive;
-        COMMON::ENUM_COOR_UNIT fileUnit; // preset on the unit tab, told to the load by name
-        std::wstring untickedCurve;
-    } cases[] = {
-        {testing_support::SamplePath("well_log_feet.las"), PressOk, COMMON::COOR_UNIT_FT, L""},
-        {unticked,
-         [](QDialog& d) {
-             road_test::ShowTab(d, Dlg::kDataTab);
-             uitest::ClickRowCheck(CurveList(d), 1);
-             PressOk(d);
-         },
-         COMMON::COOR_UNIT_FT, L"GR"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing_support::Narrow(c.path));
-        ASSERT_TRUE(Load(c.path, kLasFileType, c.drive));
-        CLoadData byName(COMMON::LDT_WELL_DATA);
-        byName.SetWellCurveUnitsInfo(true, c.fileUnit, c.fileUnit);
-        ASSERT_TRUE(byName.ReadFile(c.path));
-        std::list<COMMON::STRUCT_CURVE_ITEM>& curves = byName.GetWellLog().lstCurves;
-        curves.remove_if([&c](const auto& curve) { return curve.strName == c.untickedCurve; });
-        // What only the dialog gives: 1-based columns, display names, the group.
-        ASSERT_EQ(curves.size(), interactive.GetWellLog().lstCurves.size());
-        auto shown = interactive.GetWellLog().lstCurves.begin();
-        for (COMMON::STRUCT_CURVE_ITEM& curve : curves) {
-            ++curve.nColumn;
-            curve.strDisplayName = shown++->strDisplayName;
-        }
-        byName.GetWellLog().nGroupMode = interactive.GetWellLog().nGroupMode;
-        EXPECT_EQ(road_test::Records(interactive), road_test::Records(byName));
+    using UnitPage = CDlgWellDataUnit;
+    const std::wstring las = testing_support::SamplePath("well_log_feet.las");
+    ASSERT_TRUE(Load(las, kLasFileType, [](QDialog& d) {
+        auto& dialog = static_cast<Dlg&>(d);
+        EXPECT_EQ(dialog.GetTabCtrl()->GetCurrentPage(), dialog.GetHintsPage());
+        uitest::SaveScreenshot(&d, "import-well-log-hints.png");
+        road_test::ShowTab(d, Dlg::kDataTab);
+        EXPECT_EQ(CurveList(d)->GetItemText(2, CEditListCtrl::kUnitColumn), "G/CM3");
+        uitest::SaveScreenshot(&d, "import-well-log-las-data.png");
+        uitest::PressButton(&d, DataPage::IDC_LOAD_PATH);
+        uitest::SaveScreenshot(&d, "import-well-log-data.png");
+        uitest::PressButton(&d, DataPage::IDC_LOAD_PATH);
+        uitest::ClickRowCheck(CurveList(d), 1); // GR
+        road_test::ShowTab(d, Dlg::kSettingsTab);
+        uitest::SaveScreenshot(&d, "import-well-log-settings.png");
+        road_test::ShowTab(d, Dlg::kUnitTab);
+        EXPECT_FALSE(uitest::Control<QWidget>(&d, UnitPage::IDC_RADIANS)->isVisible());
+        auto* depth = uitest::Control<QComboBox>(&d, UnitPage::IDC_DEPTH_UNIT);
+        EXPECT_EQ(depth->currentText() +
+                      uitest::Control<QComboBox>(&d, UnitPage::IDC_COOR_UNIT)->currentText(),
+                  "ftm");
+        uitest::SaveScreenshot(&d, "import-well-log-las-units.png");
+        // Inches are one step up; the file's feet do not come back.
+        uitest::PressKey(depth, Qt::Key_Up);
+        road_test::ShowTab(d, Dlg::kDataTab);
+        road_test::ShowTab(d, Dlg::kUnitTab);
+        EXPECT_EQ(depth->currentText(), "in");
+        road_test::PressOk(d);
+    }));
+    CLoadData byName(COMMON::LDT_WELL_DATA);
+    byName.SetWellCurveUnitsInfo(true, COMMON::COOR_UNIT_IN, COMMON::COOR_UNIT_IN);
+    ASSERT_TRUE(byName.ReadFile(las));
+    std::list<COMMON::STRUCT_CURVE_ITEM>& curves = byName.GetWellLog().lstCurves;
+    curves.remove_if([](const auto& curve) { return curve.strName == L"GR"; });
+    // What only the dialog gives: 1-based columns, display names, the group.
+    ASSERT_EQ(curves.size(), interactive.GetWellLog().lstCurves.size());
+    auto shown = interactive.GetWellLog().lstCurves.begin();
+    for (COMMON::STRUCT_CURVE_ITEM& curve : curves) {
+        ++curve.nColumn;
+        curve.strDisplayName = shown++->strDisplayName;
     }
-    // A table after the LAS files on the same object is still read as a table.
-    const std::wstring table = dir.Write("log.txt", kTable);
-    ASSERT_TRUE(Load(table, kLogTableFileType, PressOk));
-    road_test::ExpectLikeHeadless(interactive,
-                                  welldata::SuggestWellLogChoices(
-                                      welldata::PreviewTable(table, welldata::TableKind::WellLog)));
-    EXPECT_EQ(messages.Count(), 0u);
-}
+    byName.GetWellLog().nGroupMode = interactive.GetWellLog().nGroupMode;
+    EXPECT_EQ(road_test::Records(interactive), road_test::Records(byName));
 
-TEST_F(WellLogRoads, AFileTheDialogCannotReadEndsItWithTheReadersMessage) {
-    const struct {
-        const char* name;
-        std::wstring path;
-        int fileType;
-        const wchar_t* message;
-    } cases[] = {
-        {"a table chosen as a LAS file", dir.Write("table.las", kTable), kLasFileType,
-         L"解释数据时没有找到相应的数据段"},
-        {"a table naming no depth", dir.Write("heads.txt", "NAME X Y\nA1 1 2\n"), kLogTableFileType,
-         L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        messages.Clear();
-        EXPECT_FALSE(Load(c.path, c.fileType, nullptr));
-        EXPECT_EQ(messages.Single().rfind(c.message, 0), 0u);
-        EXPECT_TRUE(interactive.GetWellLog().lstCurves.empty());
-    }
+    // A table after a LAS file on the same object is still read as a table.
+    const std::wstring table = dir.Write("log.txt", kTable);
+    ASSERT_TRUE(Load(table, kLogTableFileType, road_test::PressOk));
+    road_test::ExpectLikeHeadless(interactive, Suggested(table));
+    EXPECT_EQ(messages.Count(), 0u);
 }

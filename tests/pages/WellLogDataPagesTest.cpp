@@ -1,7 +1,11 @@
-// The single well log data page: the depth curve as the path's MD, long
-// names, 200 curves, and what it collects from the rows as edited.
+// The single well log data page: long names, 200 curves, what it collects from
+// the rows as edited, and every corpus LAS file it lists loading as by name.
+// (The depth curve as the path's MD is held against the headless load on the
+// interactive road.)
 #include "controls/CEditListCtrl.h"
 #include "dialogs/CDlgImportSingleWellLog.h"
+#include "loaders/CWellLog.h"
+#include "loaders/TableCurveList.h"
 #include "pages/CDlgSingleWellLogInputData.h"
 #include "pages/ShownDialog.h"
 #include "settings/ScopedSettingsFile.h"
@@ -9,6 +13,8 @@
 
 #include <QComboBox>
 #include <QScrollBar>
+#include <bit>
+#include <filesystem>
 
 using Single = CDlgSingleWellLogInputData;
 
@@ -22,45 +28,13 @@ protected:
         list = page->GetCurveList();
     }
 
-    // The curves collected, each as "name|column|type|unit".
-    QStringList Collected() {
-        std::list<COMMON::STRUCT_CURVE_ITEM> curves;
-        page->CollectCurves(curves);
-        QStringList texts;
-        for (const COMMON::STRUCT_CURVE_ITEM& curve : curves)
-            texts << QString::fromStdWString(curve.strName + L"|" + std::to_wstring(curve.nColumn) +
-                                             L"|" + curve.strType + L"|" + curve.strUnit);
-        return texts;
-    }
-
     settings_test::ScopedSettingsFile settings{
-        settings_test::SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR", "30=RT"}) +
-        settings_test::SectionText("well_path", {"8=MD DEPTH", "15=INCL", "16=AZIM"})};
+        settings_test::SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR", "30=RT"})};
     Single* page = nullptr;
     CEditListCtrl* list = nullptr;
 };
 
 } // namespace
-
-TEST_F(WellLogDataPages, TheDepthCurveGivesTheWellPathItsMdColumn) {
-    // MD, INCL, AZIM in a log file: the depth curve is the MD; the row 3
-    // choice of MD does not survive the collection. NAME holds text and is
-    // not listed: DEPTH is the third row but the fourth column of the file.
-    OpenLog("NAME INCL AZIM DEPTH GR\nA1 2 3 1000 7\nA1 2 3 1001 8\n");
-    uitest::PressButton(page, Single::IDC_LOAD_PATH);
-    uitest::PressButton(page, Single::IDC_MD_INCL_AZIM);
-    ASSERT_TRUE(
-        uitest::ChooseComboIndex(uitest::Control<QComboBox>(page, Single::IDC_ROW3_COLUMN), 4));
-    EXPECT_EQ(page->GetColumns()[0], 5);
-    Collected();
-    welldata::PathColumnAssignment assignment;
-    page->GetColumnAssignment(assignment);
-    using welldata::PathColumn;
-    EXPECT_EQ(std::tuple(assignment.Column(PathColumn::Md), assignment.Column(PathColumn::Incl),
-                         assignment.Column(PathColumn::Azim)),
-              std::tuple(4, 2, 3));
-    EXPECT_TRUE(page->IsAssignmentComplete());
-}
 
 TEST_F(WellLogDataPages, WhatTheUserTicksAndEditsIsWhatIsCollected) {
     OpenLog("DEPTH GR RT CURVE9\n1000 50 10 1\n1001 51 11 2\n");
@@ -73,7 +47,13 @@ TEST_F(WellLogDataPages, WhatTheUserTicksAndEditsIsWhatIsCollected) {
     const QString longName = QString(126, QChar(0x4E95)) + QString::fromUcs4(U"\U00020000") + "x";
     ASSERT_TRUE(uitest::TypeIntoCell(list, 2, CEditListCtrl::kCurveNameColumn, longName));
     EXPECT_EQ(list->item(2, 0)->toolTip(), longName);
-    EXPECT_EQ(Collected(),
+    std::list<COMMON::STRUCT_CURVE_ITEM> curves;
+    page->CollectCurves(curves);
+    QStringList collected; // each as "name|column|type|unit"
+    for (const COMMON::STRUCT_CURVE_ITEM& curve : curves)
+        collected << QString::fromStdWString(curve.strName + L"|" + std::to_wstring(curve.nColumn) +
+                                             L"|" + curve.strType + L"|" + curve.strUnit);
+    EXPECT_EQ(collected,
               (QStringList{"DEPTH|1|DEPTH|m", "GR|3|GR|API",
                            QString(126, QChar(0x4E95)) + "|3|RT|Ω·M", "CURVE9|4|CAL|厘米"}));
 }
@@ -94,4 +74,58 @@ TEST_F(WellLogDataPages, TwoHundredLasCurvesAreListedAndScroll) {
     EXPECT_EQ(list->item(200, 0)->toolTip(), QString(300, 'L'));
     list->scrollToBottom();
     uitest::SaveScreenshot(dialog.get(), "page-well-log-data-200-las-curves.png");
+}
+
+// Real-world check: every public corpus file the LAS page can list, with all
+// its curves ticked as the page collects them, loads through the dialog's
+// hand-over the names and values the load by name gives.
+TEST(WellLogPageOnTheCorpus, EveryListedFileLoadsThroughTheHandOverAsByName) {
+    namespace fs = std::filesystem;
+    if (!fs::is_directory(testing_support::LasCorpusDir()))
+        GTEST_SKIP() << "no LAS corpus: real-world check skipped";
+    settings_test::ScopedSettingsFile settings(
+        testing_support::FileBytes(testing_support::SamplePath("welldata.well_attri.ini")));
+    testing_support::MessageCapture quiet;
+    // A log's curves as text: names and the bits of every value.
+    const auto text = [](const COMMON::STRUCT_WELL_CURVE& log) {
+        std::string out;
+        for (const COMMON::STRUCT_CURVE_ITEM& curve : log.lstCurves) {
+            out += "\n" + testing_support::Narrow(curve.strName) + ":";
+            for (float value : curve.vecValues)
+                out += std::to_string(std::bit_cast<std::uint32_t>(value)) + " ";
+        }
+        return out;
+    };
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(testing_support::LasCorpusDir())) {
+        const std::string bytes =
+            testing_support::FileBytes(testing_support::Widen(entry.path().string()));
+        testing_support::ScratchFile file;
+        if (!entry.is_regular_file() || entry.path().extension() == ".tsv" ||
+            !file.ReadLas(bytes, CDataFileReader::kReadLasPreview, true) ||
+            file.Section(L"~C") == nullptr)
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        welldata::WellLogChoices choices;
+        for (const auto& row : TableCurveList::ListLas(*file.Section(L"~C")))
+            choices.curves.push_back(
+                TableCurveList::ToCurve(row, TableCurveList::Page::SingleWell));
+        COMMON::STRUCT_WELL_PATH path;
+        COMMON::STRUCT_WELL_CURVE picked, byName;
+        CWellLog dialogRoad(&file.reader, &path, &picked);
+        if (!dialogRoad.TakeChoices(choices)) // no single depth curve: the dialog says so
+            continue;
+        file.reader.Clear(); // as the dialog leaves it when it ends
+        file.reader.EnsureSections();
+        testing_support::ScratchFile again;
+        CWellLog nameRoad(&again.reader, &path, &byName);
+        const bool loaded = dialogRoad.LoadLas();
+        ASSERT_EQ(loaded,
+                  again.ReadLas(bytes, CDataFileReader::kReadAll, true) && nameRoad.LoadLas());
+        if (!loaded)
+            continue;
+        EXPECT_EQ(text(picked), text(byName));
+        ++compared;
+    }
+    EXPECT_GT(compared, 50);
 }

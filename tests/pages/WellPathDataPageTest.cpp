@@ -1,5 +1,6 @@
 // The well path data page: what it shows, greys out and preselects per
-// layout, what the user's choices report, and the null value box.
+// layout, and what the user's choices report. (The null value box is checked
+// through the dialog's OK.)
 #include "dialogs/CDlgImportSingleWellPath.h"
 #include "pages/CDlgSingleWellPathInputData.h"
 #include "pages/ShownDialog.h"
@@ -42,19 +43,16 @@ protected:
         return texts.join(' ');
     }
 
-    // What the page reports: the data type, the chosen columns by name, "md"
-    // and "null" for its flags, and the null value when not 0.
+    // What the page reports: the data type, the chosen columns by name, "md".
     QString Reported() const {
         welldata::PathColumnAssignment out;
         page->GetColumnAssignment(out);
         const char* names[] = {"MD", "INCL", "AZIM", "TVD", "DX", "DY", "X", "Y", "Z"};
         QString text = QString::number(out.dataType) + ":";
-        for (size_t column = 0; column < out.columns.size(); ++column) {
+        for (size_t column = 0; column < out.columns.size(); ++column)
             if (out.columns[column] != 0)
                 text += QStringLiteral(" %1=%2").arg(names[column]).arg(out.columns[column]);
-        }
-        text += QString(out.hasMd ? " md" : "") + (out.hasNullValue ? " null" : "");
-        return out.nullValue != 0.0f ? text + " " + QString::number(out.nullValue) : text;
+        return text + (out.hasMd ? " md" : "");
     }
 
     settings_test::ScopedSettingsFile settings{settings_test::SectionText(
@@ -68,28 +66,23 @@ protected:
 TEST_F(WellPathDataPage, OnlyTheColumnsOfTheChosenLayoutMakeItComplete) {
     const std::string all = "MD INCL AZIM TVD DX DY X Y Z\n1000 1 2 999 3 4 5 6 7\n";
     // The file, the layout chosen (0: as it opens, on TVD, DX, DY), the lists,
-    // what it reports ("" when incomplete, "*" not compared), and which of "存在MD", the kelly
-    // bushing and the other reference can be used.
-    const std::tuple<std::string, int, QString, QString, QString> cases[] = {
+    // and what it reports ("" when incomplete, "*" not compared).
+    const std::tuple<std::string, int, QString, QString> cases[] = {
         {all, Page::IDC_MD_INCL_AZIM, "MD=1:MD INCL=2:INCL AZIM=3:AZIM TVD=~",
-         "0: MD=1 INCL=2 AZIM=3 md", "-++"},
+         "0: MD=1 INCL=2 AZIM=3 md"},
         {all, Page::IDC_TVD_DX_DY, "MD=1:MD DX=5:DX DY=6:DY TVD=4:TVD",
-         "1: MD=1 TVD=4 DX=5 DY=6 md", "+++"},
-        {all, Page::IDC_TVD_X_Y, "MD=1:MD X=7:X Y=8:Y TVD=4:TVD", "2: MD=1 TVD=4 X=7 Y=8 md",
-         "+++"},
-        {all, Page::IDC_X_Y_Z, "MD=1:MD X=7:X Y=8:Y Z=9:Z", "3: MD=1 X=7 Y=8 Z=9 md", "+--"},
-        {"MD INCL AZIM\n1000 1 2\n", 0, "MD=1:MD DX= DY= TVD=", "", "+++"},
-        {"X Y Z\n5 6 -1000\n", Page::IDC_X_Y_Z, "MD= X=1:X Y=2:Y Z=3:Z", "*", "+--"}, // needs no MD
+         "1: MD=1 TVD=4 DX=5 DY=6 md"},
+        {all, Page::IDC_TVD_X_Y, "MD=1:MD X=7:X Y=8:Y TVD=4:TVD", "2: MD=1 TVD=4 X=7 Y=8 md"},
+        {all, Page::IDC_X_Y_Z, "MD=1:MD X=7:X Y=8:Y Z=9:Z", "3: MD=1 X=7 Y=8 Z=9 md"},
+        {"MD INCL AZIM\n1000 1 2\n", 0, "MD=1:MD DX= DY= TVD=", ""},
+        {"X Y Z\n5 6 -1000\n", Page::IDC_X_Y_Z, "MD= X=1:X Y=2:Y Z=3:Z", "*"}, // needs no MD
+        {Gb18030(L"测深 垂深 东西位移 南北位移\n1000 999.5 1.5 2.5\n"), 0,
+         "MD=1:测深 DX=3:东西位移 DY=4:南北位移 TVD=2:垂深", "1: MD=1 TVD=2 DX=3 DY=4 md"},
         // A column whose first value is text is not preselected.
         {"MD TVD X Y\n1000 abc 5 6\n1001 1001 5 6\n", Page::IDC_TVD_X_Y,
-         "MD=1:MD X=3:X Y=4:Y TVD=", "", "+++"},
-        {Gb18030(L"测深 垂深 东西位移 南北位移\n1000 999.5 1.5 2.5\n"), 0,
-         "MD=1:测深 DX=3:东西位移 DY=4:南北位移 TVD=2:垂深", "1: MD=1 TVD=2 DX=3 DY=4 md", "+++"},
-        // A LAS file offers its curve mnemonics; DEPT is an MD alias by prefix.
-        {testing_support::LasWithData("1000.0 45.5 12.1\n"), 0, "MD=1:DEPT DX= DY= TVD=", "",
-         "+++"},
+         "MD=1:MD X=3:X Y=4:Y TVD=", ""},
     };
-    for (const auto& [bytes, radio, lists, reported, usable] : cases) {
+    for (const auto& [bytes, radio, lists, reported] : cases) {
         if (bytes != all || page == nullptr)
             Open(bytes);
         if (radio != 0)
@@ -97,10 +90,8 @@ TEST_F(WellPathDataPage, OnlyTheColumnsOfTheChosenLayoutMakeItComplete) {
         EXPECT_EQ(Lists(), lists);
         EXPECT_EQ(page->IsAssignmentComplete(), !reported.isEmpty()) << lists.toStdString();
         EXPECT_EQ(reported.isEmpty() || reported == "*" ? reported : Reported(), reported);
-        QString enabled;
-        for (int id : {Page::IDC_MD_EXISTS, Page::IDC_KELLY_BUSHING, Page::IDC_OTHER_REFERENCE})
-            enabled += Control(id)->isEnabled() ? "+" : "-";
-        EXPECT_EQ(enabled, usable) << lists.toStdString();
+        // The depth references need a depth.
+        EXPECT_EQ(Control(Page::IDC_KELLY_BUSHING)->isEnabled(), radio != Page::IDC_X_Y_Z);
         if (lists == "MD=1:MD X=7:X Y=8:Y Z=9:Z")
             uitest::SaveScreenshot(dialog.get(), "page-well-path-data-xyz.png");
         if (lists.contains("测深"))
@@ -122,25 +113,9 @@ TEST_F(WellPathDataPage, TheUsersChoicesAreWhatItReports) {
     // Unticking "存在MD" greys the MD list, except for MD, INCL, AZIM, which
     // cannot do without it.
     Click(Page::IDC_MD_EXISTS);
-    EXPECT_EQ(Reported(), "3: MD=1");
-    EXPECT_FALSE(List(Page::IDC_MD_COLUMN)->isEnabled());
+    EXPECT_EQ(Lists() + " " + Reported(), "MD=~1:P X= Y= Z= 3: MD=1");
     Click(Page::IDC_MD_INCL_AZIM);
-    EXPECT_TRUE(List(Page::IDC_MD_COLUMN)->isEnabled());
-    EXPECT_EQ(Reported(), "0: MD=1 md");
-}
-
-TEST_F(WellPathDataPage, TheNullValueBoxIsReadWhileItsBoxIsTicked) {
-    Open("MD TVD DX DY\n1000 999 1 2\n");
-    Click(Page::IDC_HAS_NULL_VALUE);
-    EXPECT_FALSE(page->NullValueBox()->isReadOnly());
-    for (auto [text, valid] : {std::pair{"12abc", false}, {"1e999", false}, {"-999.25", true}}) {
-        uitest::RetypeText(page->NullValueBox(), text);
-        EXPECT_EQ(page->IsNullValueValid(), valid) << text;
-    }
-    EXPECT_EQ(Reported(), "1: MD=1 TVD=2 DX=3 DY=4 md null -999.25");
-    Click(Page::IDC_HAS_NULL_VALUE);
-    EXPECT_TRUE(page->NullValueBox()->isReadOnly());
-    EXPECT_EQ(Reported(), "1: MD=1 TVD=2 DX=3 DY=4 md");
+    EXPECT_EQ(Lists() + " " + Reported(), "MD=1:P INCL= AZIM= TVD=~ 0: MD=1 md");
 }
 
 TEST_F(WellPathDataPage, LongColumnNamesAreReadWholeInTheOpenedList) {
