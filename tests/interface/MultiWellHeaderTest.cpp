@@ -17,7 +17,6 @@ TEST(MultiWellHeaderTest, TheUnionKeepsTheFirstSpellingOfEachName) {
     EXPECT_EQ(header.GetNames(),
               (std::vector<std::wstring>{L"DEPTH", L"GR", L"#SP", L"伽马", L"RT"}));
     EXPECT_EQ(header.GetText(), L"DEPTH GR #SP 伽马 RT");
-    EXPECT_EQ(MultiWellHeader().GetText(), L"");
 }
 
 TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndItsNul) {

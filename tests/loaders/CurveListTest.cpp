@@ -58,21 +58,6 @@ TEST(TableCurveListTest, LasCurvesAreNamedAsLasCurvesAndKeepTheirUnits) {
     EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::MultiWell).strType, L"");
 }
 
-TEST(TableCurveListTest, LasDepthAndCoordinateUnitsByTheirFirstLetter) {
-    testing_support::ScratchFile file;
-    const auto units = [&file](const std::string& curves) {
-        EXPECT_TRUE(file.ReadLas(testing_support::LasHeader() + "~Curve\n" + curves + "~A\n"));
-        auto depth = COMMON::COOR_UNIT_IN;
-        auto coordinate = COMMON::COOR_UNIT_IN; // kept when no curve of the kind is there
-        welldata::ReadLasCurveUnits(*file.Section(L"~C"), depth, coordinate);
-        return std::pair(depth, coordinate);
-    };
-    EXPECT_EQ(units(" DEPT.M : d\n GR.API : g\n"),
-              std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_IN));
-    EXPECT_EQ(units(" md.cm : d\n x.Feet : x\n DY.dm : y\n"),
-              std::pair(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_DM));
-}
-
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = type;

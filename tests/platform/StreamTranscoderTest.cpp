@@ -27,45 +27,24 @@ const size_t kPieces[] = {1, 2, 3, 5, 7, 4096};
 TEST(StreamTranscoder, PiecesOfAnySizeGiveTheUtf8OfTheWholeWithoutItsMark) {
     // U+20BB7 is a surrogate pair; U+FEFF inside the text is no mark and stays.
     const std::wstring text = L"DEPTH 岩性\r\n1000.5 \U00020BB7\rGR\uFEFF\n";
-    const std::pair<const char*, std::string> cases[] = {
-        {"UTF-16LE", Utf16(text, false, true)},  {"UTF-16LE", Utf16(text)},
-        {"UTF-16BE", Utf16(text, true, true)},   {"UTF-16BE", Utf16(text, true)},
-        {"UTF-16", Utf16(text, false, true)},    {"UTF-16", Utf16(text, true, true)},
-        {"UTF-8", "\xEF\xBB\xBF" + Narrow(text)}};
-    for (const auto& [codePage, bytes] : cases) {
-        for (size_t piece : kPieces)
-            EXPECT_EQ(Transcode(codePage, bytes, piece), Narrow(text))
-                << codePage << " " << bytes.substr(0, 2) << ", pieces of " << piece;
-    }
-}
-
-TEST(StreamTranscoder, EachBadUnitBecomesOneReplacementAndTheRestStaysAligned) {
-    const std::string lowSurrogate("\x00\xDC", 2), highSurrogate("\x3D\xD8", 2);
+    const std::string utf8 = Narrow(text);
     const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"UTF-16LE", Utf16(L"A") + highSurrogate + Utf16(L"B\n"),
-         "A\uFFFD"
-         "B\n"},
-        {"UTF-16LE", Utf16(L"A") + lowSurrogate + Utf16(L"B\n"),
-         "A\uFFFD"
-         "B\n"},
-        {"UTF-16LE", Utf16(L"AB") + highSurrogate, "AB\uFFFD"}, // the stream ends inside
-        {"UTF-16LE", Utf16(L"AB") + "\x43", "AB\uFFFD"},        // an odd last byte
-        {"UTF-16LE", Utf16(L"A") + highSurrogate + "\x43", "A\uFFFD\uFFFD"},
-        // The order a generic UTF-16 stream's mark chose holds past an error.
-        {"UTF-16", Utf16(L"A", false, true) + lowSurrogate + Utf16(L"BC"),
-         "A\uFFFD"
-         "BC"},
-        {"UTF-32LE",
-         std::string("A\0\0\0\0\xD8\0\0"
-                     "B\0\0\0",
-                     12),
-         "A\uFFFD"
-         "B"},
+        {"UTF-16LE", Utf16(text, false, true), utf8},
+        {"UTF-16LE", Utf16(text), utf8},
+        {"UTF-16BE", Utf16(text, true, true), utf8},
+        {"UTF-16BE", Utf16(text, true), utf8},
+        {"UTF-16", Utf16(text, false, true), utf8},
+        {"UTF-16", Utf16(text, true, true), utf8},
+        {"UTF-8", "\xEF\xBB\xBF" + utf8, utf8},
+        // A bad unit becomes one replacement and the rest stays aligned.
+        {"UTF-16LE", Utf16(L"A") + std::string("\x00\xDC", 2) + Utf16(L"B"), "A\uFFFDB"},
+        {"UTF-16LE", Utf16(L"AB") + "\x43", "AB\uFFFD"},
         {"IBM037", "\xC4\xC5\xD7\xE3\xC8\x25", "DEPTH\n"}}; // EBCDIC
-    for (const auto& [codePage, bytes, utf8] : cases) {
+    for (const auto& [codePage, bytes, expected] : cases) {
         for (size_t piece : kPieces)
-            EXPECT_EQ(Transcode(codePage, bytes, piece), utf8)
-                << codePage << " " << testing::PrintToString(bytes) << ", pieces of " << piece;
+            EXPECT_EQ(Transcode(codePage, bytes, piece), expected)
+                << codePage << " " << testing::PrintToString(bytes.substr(0, 4)) << ", pieces of "
+                << piece;
     }
     EXPECT_FALSE(StreamTranscoder("NO-SUCH-CODE-PAGE").IsOpen());
 }

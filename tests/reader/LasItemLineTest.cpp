@@ -8,14 +8,8 @@ TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
         {L" DEPT.M      : Depth", L"DEPT", L"M", L"", L" Depth"},
         {L" NULL.   -999.25 : null value", L"NULL", L"", L"-999.25", L" null value"},
         {L" GR .unknown  45 310 : gamma", L"GR", L"", L"45310", L" gamma"},
-        // Without a "." the mnemonic ends at the first blank and there is no unit.
-        {L"MNEM UNIT VALUE : d", L"MNEM", L"", L"UNITVALUE", L" d"},
-        // Neither blank nor tab after the ".": the value is read from the line start.
-        {L"WRAP.NO:oneline", L"WRAP", L"", L"WRAP.NO", L"oneline"},
         // A blank in the description ends the unit there.
         {L"WRAP.NO:one line", L"WRAP", L"NO:one", L"", L"WRAP.NO:one line"},
-        // No ":": no value, the description is the whole line.
-        {L" GR.API   gamma ray", L"GR", L"API", L"", L" GR.API   gamma ray"},
         // Tabs end the unit, but only blanks are trimmed from the mnemonic.
         {L"TIME\t .S\t:\tclock", L"TIME\t", L"S", L"", L"\tclock"},
         // The value ends at the first ":" after the unit, even inside a time.

@@ -43,9 +43,9 @@ TEST(LasParser, CommentLinesAreSkippedInHeaderAndData) {
         las.ReadLas(LasWithData("1000 1 2\n1001 3 4 # five\n"), CDataFileReader::kReadAll, true));
 }
 
-// The texts are checked by the bad-input catalogue; here the owner (which also tells the
-// missing-section message from the missing-data-mark one), caption, and that a batch shows nothing.
-TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
+// The texts are the bad-input catalogue's; here the owner (which also tells the
+// missing-section message from the missing-data-mark one) and caption.
+TEST(LasParser, RejectedFilesShowOneMessage) {
     const std::string curves = "~Curve\n DEPT.M : depth\n GR.API : gamma\n";
     const auto focus = MessageOwner::FocusWindow;
     const std::pair<std::string, MessageOwner> cases[] = {
@@ -60,16 +60,11 @@ TEST(LasParser, RejectedFilesShowOneMessageUnlessInABatch) {
         ASSERT_EQ(messages.Count(), 1u);
         EXPECT_EQ(messages.Messages()[0].owner, owner);
         EXPECT_EQ(messages.Messages()[0].caption, welldata::kProductCaption);
-        messages.Clear();
-        EXPECT_FALSE(las.ReadLas(text, CDataFileReader::kReadAll, true));
-        EXPECT_EQ(messages.Count(), 0u);
     }
 }
 
-TEST(LasParser, AcceptsAnEmptyCurveSectionALowerCaseWrapAndLongMnemonics) {
+TEST(LasParser, AWrapValueInLowerCaseWraps) {
     ScratchFile las;
-    ASSERT_TRUE(las.ReadLas(LasHeader() + "~Curve\n~A\n1000 1\n1001\n")); // rows of any width
-    EXPECT_EQ(las.reader.GetRowCount(), 2);
     ASSERT_TRUE(las.ReadLas(LasWithData("1000.0\n45 2.5\n1000.5 46\n3.5\n", "yes")));
     EXPECT_EQ(las.reader.GetRows(),
               (RowTable{{L"1000.0", L"45", L"2.5"}, {L"1000.5", L"46", L"3.5"}}));

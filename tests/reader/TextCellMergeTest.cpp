@@ -30,8 +30,6 @@ struct MergeCase {
 TEST(TextCellMerge, CountsEachCellOnceAsASecondPassWould) {
     const MergeCase cases[] = {
         {"no path", {}, {{1, 0}, {4, 0}}, 1, 2, {11, 14}},
-        {"the same cells", {{2, 1}, {5, 1}}, {{2, 1}, {5, 1}}, 1, 2, {12, 15}},
-        {"more rows than the path read", {{2, 1}}, {{2, 1}, {7, 1}}, 0, 2, {12, 17}},
         {"other columns", {{2, 1}}, {{3, 2}, {4, 2}}, 1, 3, {12, 13, 14}},
         // A LAS table with the header-row flag: the path reads row 0, the
         // curves start at row 1.
@@ -53,16 +51,6 @@ TEST(TextCellMerge, CountsEachCellOnceAsASecondPassWould) {
         EXPECT_EQ(report.Report().textCells.count, c.count) << c.name;
         EXPECT_EQ(report.Report().textCells.lines, c.lines) << c.name;
     }
-}
-
-TEST(TextCellMerge, CellsOfRowsAlreadyMergedAreNotCountedAgain) {
-    LoadReportRecorder report;
-    LoadReportRecorder held;
-    NoteAll(held, {{1, 0}, {2, 0}});
-    report.MergeTextCells(held, 1);
-    // A later pass over the same rows adds nothing, a later row does.
-    NoteAll(report, {{1, 0}, {2, 0}, {3, 0}});
-    EXPECT_EQ(report.Report().textCells.count, 3u);
 }
 
 } // namespace

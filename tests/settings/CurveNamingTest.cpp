@@ -32,8 +32,6 @@ TEST(CurveNamingTest, NameAndUnitsOfACurve) {
         // Ids without a curve table row.
         {{"60=ABC Abc"}, L"abc", true, true, L"Abc", {}},
         {{"0=ZERO"}, L"ZERO", false, false, L"ZERO", {}},
-        {{"65535=HIGH"}, L"HIGH", false, false, L"HIGH", {}},
-        {{"49=POR"}, L"POR", false, false, L"POR", {}},
     };
     for (const auto& [lines, name, useDisplayName, named, answer, units] : cases) {
         SCOPED_TRACE(Narrow(name));
@@ -49,18 +47,6 @@ TEST(CurveNamingTest, NameAndUnitsOfACurve) {
     std::vector<const wchar_t*> units;
     ASSERT_EQ(get_curve_units(L"DEN", &units), 2u);
     EXPECT_EQ(units[1], FindCurveDefinition(25)->units[1]) << "the table's own static text";
-}
-
-TEST(CurveNamingTest, NoNameOrNoResultChangesNothing) {
-    ScopedSettingsFile file(SectionText("well_log", {"21=GR GammaRay"}));
-    std::wstring result = L"previous";
-    std::vector<const wchar_t*> units(2, L"stale");
-    EXPECT_FALSE(get_curve_name(nullptr, &result, false) || get_curve_name(L"", &result, true) ||
-                 get_curve_name(L"GR", nullptr, false));
-    EXPECT_EQ(get_curve_units(nullptr, &units) + get_curve_units(L"", &units) +
-                  get_curve_units(L"GR", nullptr),
-              0u);
-    EXPECT_TRUE(result == L"previous" && units.size() == 2u);
 }
 
 TEST(CurveNamingTest, ReadsTheSettingsFileBesideTheExecutable) {

@@ -1,6 +1,5 @@
 // The example settings file must recognise the columns of the sample layouts
 // the file dialog shows, and common real-world curve names.
-#include "platform/ProfileSection.h"
 #include "settings/WellAttributeLookup.h"
 #include "support/TestSupport.h"
 #include "welldata/Settings.h"
@@ -12,16 +11,6 @@
 using testing_support::Narrow;
 
 static const std::wstring kSample = testing_support::SamplePath("welldata.well_attri.ini");
-
-TEST(SampleSettingsTest, EverySectionFitsTheReadLimit) {
-    for (const wchar_t* section : {L"well_head", L"well_path", L"well_log", L"rock_core"}) {
-        const welldata::ProfileSection whole(kSample, section, 1 << 16);
-        const welldata::ProfileSection read(kSample, section,
-                                            WellAttributeTable::kSectionBufferSize);
-        EXPECT_GT(whole.Count(), 0u) << Narrow(section);
-        EXPECT_EQ(read.Count(), whole.Count()) << Narrow(section) << " is cut";
-    }
-}
 
 // Each section in the matching mode its callers use (exact for log curves);
 // 0 is an entry that stands for no column, 999 no entry at all.

@@ -8,13 +8,11 @@ TEST(WellAttributeEntryTest, ReadsIdAndAliasesOfALine) {
         {L"17=DEPTH DEPT MD", 17, {L"DEPTH", L"DEPT", L"MD"}},
         {L"14=TVD  TRUEDEPTH", 14, {L"TVD", L"", L"TRUEDEPTH"}},
         {L"8=", 8, {}},
-        {L"21=GR ", 21, {L"GR"}},
         {L"21=GR  ", 21, {L"GR", L""}},
         {L"21=GR=X\tY", 21, {L"GR=X\tY"}},
         {L"GR=A", 0, {L"A"}},
         {L" \t21abc=A", 21, {L"A"}},
         {L"-1=A", 65535, {L"A"}},
-        {L"65537=A", 1, {L"A"}},
         {L"99999999999=A", 65535, {L"A"}}};
     for (const auto& [line, id, aliases] : cases) {
         const auto entry = WellAttributeEntry::FromLine(line);

@@ -15,14 +15,11 @@ TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
         {{"1=A", "2=a"}, true, L"a", 1},
         {{"14=TVD  TRUEDEPTH"}, true, L"TRUEDEPTH", 14},
         {{"14=TVD  TRUEDEPTH"}, false, L"Q", kUntouched},
-        {{"8="}, false, L"MD", kUntouched},
-        {{"21=GR"}, false, L"", kUntouched},
         {{"21=GR"}, false, L"gr1", 21},
         {{"14=TVD", "8=MD"}, false, L"TVDSS", 14},
         {{"9=XCOORD", "10=X1"}, false, L"X1", 10},
         {{"14=TVDX", "8=TVD"}, false, L"tvd", 8},
         {{"9=X", "10=XYZ"}, false, L"XYZW", 10},
-        {{"14=TVDSSX", "8=TVDSA1"}, false, L"TVDSA", 14},
         {{"14=TVDS", "8=TVDSAB"}, false, L"TVDSA", 8},
         {{"17=depth"}, false, L"DEPTHX", kUntouched},
         {{"55=TOP", "56=BOTTOM"}, false, L"THICK", 55},
@@ -60,18 +57,4 @@ TEST(WellAttributeLookupTest, GivesTheEntryOfTheLastExactMatchByItsCanonicalName
     EXPECT_EQ(lookup.GetEntry(L"GammaRay", entry), 0); // only first aliases are canonical
     EXPECT_TRUE(entry.id == 0 && entry.aliases.empty());
     EXPECT_EQ(lookup.FindEntryIndex(L"RT"), 2);
-}
-
-// Selectors 0 and 4 name no section; section names match in any case.
-TEST(WellAttributeLookupTest, EachSelectorReadsItsOwnSection) {
-    ScopedSettingsFile file(SectionText("well_head", {"1=NAME"}) +
-                            SectionText("WELL_PATH", {"8=MD", "9=X"}) +
-                            SectionText("well_log", {"17=DEPTH", "18=TVD", "21=GR"}) +
-                            SectionText("rock_core", {"55=TOP", "56=BOTTOM", "57=DESC", "9=X"}));
-    const std::pair<int, int> counts[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 0}, {5, 4}};
-    for (const auto& [selector, count] : counts)
-        EXPECT_EQ(
-            WellAttributeLookup(static_cast<WellAttributeSection>(selector), false).GetCount(),
-            count)
-            << selector;
 }
