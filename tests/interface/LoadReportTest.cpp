@@ -92,19 +92,6 @@ TEST_F(LoadReportTest, KeepsTheFirstLinesAndCountsEveryFinding) {
               std::wstring::npos);
 }
 
-TEST_F(LoadReportTest, LasFilesDeclareTheirCurveUnitsAndKeepTheirLines) {
-    const std::string header =
-        testing_support::LasHeader() + "~C\n DEPT.M : depth\n GR.GAPI : gamma\n RT.UNKNOWN : rt\n";
-    ASSERT_TRUE(load.ReadFile(Write(header + "~A\n1000 40 2\n\n1001 abc 3\n")));
-    const LoadReport& report = load.GetLoadReport();
-    EXPECT_EQ(report.declaredUnits, (std::vector<std::wstring>{L"M", L"GAPI", L""}));
-    EXPECT_EQ(report.textCells.count, 1u);
-    const std::size_t dataLine = static_cast<std::size_t>(
-        std::count(header.begin(), header.end(), '\n') + 2); // after the "~A" line
-    EXPECT_EQ(report.textCells.lines, Lines{dataLine + 2});
-    EXPECT_EQ(report.headerCells, 0u) << "a LAS file has no header line";
-}
-
 TEST_F(LoadReportTest, BytesThatAreNoTextAreCounted) {
     // Bytes after the header, NUL bytes, control bytes, text or not.
     const std::tuple<std::string, std::size_t, std::size_t, bool> cases[] = {

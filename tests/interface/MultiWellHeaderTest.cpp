@@ -47,16 +47,6 @@ TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndItsNul) {
     EXPECT_EQ(utf16, testing_support::Utf16(L"DEPTH 伽马") + std::string(2, '\0'));
 }
 
-TEST(MultiWellHeaderTest, WritingReplacesTheFileOrWritesNothing) {
-    testing_support::ScratchDir dir;
-    const std::wstring path = dir.Write("MultiHeader.txt", std::string(100, 'x'));
-    MultiWellHeader header;
-    header.AddNames({L"DEPTH", L"GR"});
-    ASSERT_TRUE(header.Write(path));
-    EXPECT_EQ(FileBytes(path), std::string("DEPTH GR") + '\0');
-    EXPECT_FALSE(header.Write(testing_support::Widen(dir.Path()) + L"/none/MultiHeader.txt"));
-}
-
 TEST(MultiWellHeaderTest, FailedFilesAreNamedThreeToALine) {
     MultiWellHeader header;
     testing_support::ScratchDir dir;

@@ -25,7 +25,6 @@ const Lines kExpected = {L"GR=自然伽马 \U00020BB7"};
 TEST(ProfileSectionTest, DecodesByByteOrderMarkElseInTheDataCodePage) {
     const std::pair<const char*, std::string> cases[] = {
         {"UTF-16 BE", "\xFE\xFF" + Encode("UTF-16BE", kText)},
-        {"UTF-8", "\xEF\xBB\xBF" + Narrow(kText)},
         {"GB18030 without mark", Encode("GB18030", kText)}};
     ScratchDir dir;
     for (const auto& [name, bytes] : cases)

@@ -22,13 +22,6 @@ using Fields = std::vector<std::string>;
 
 enum { kFile, kOutcome, kMessage, kCurves, kRows, kFirstRow, kReference, kReason, kColumns };
 
-Fields Split(const std::string& text, char separator) {
-    Fields fields(1);
-    for (char c : text)
-        c == separator ? fields.emplace_back() : fields.back() += c;
-    return fields;
-}
-
 std::string Join(const Fields& parts) {
     std::string text;
     for (size_t i = 0; i < parts.size(); ++i)
@@ -36,15 +29,17 @@ std::string Join(const Fields& parts) {
     return text;
 }
 
-// Rows of a tab-separated file by their first field; "#" lines are comments.
-std::map<std::string, Fields> ReadTable(const std::string& path, size_t width) {
+// The rows of the expected table by file; "#" lines are comments.
+std::map<std::string, Fields> ReadExpected() {
     std::map<std::string, Fields> rows;
-    std::ifstream in(path);
+    std::ifstream in(Narrow(testing_support::DataPath("las/corpus-expected.tsv")));
     for (std::string line; std::getline(in, line);) {
-        Fields fields = Split(line, '\t');
-        fields.resize(width);
+        Fields fields(1);
+        for (char c : line)
+            c == '\t' ? fields.emplace_back() : fields.back() += c;
+        fields.resize(kColumns);
         if (!line.empty() && line.front() != '#')
-            rows[fields[0]] = fields;
+            rows[fields[kFile]] = fields;
     }
     return rows;
 }
@@ -113,8 +108,7 @@ TEST(LasCorpus, EveryFileLoadsAsExpected) {
     if (!fs::is_directory(corpus))
         GTEST_SKIP() << "LAS corpus folder " << corpus << " not found: real-world check skipped";
     ASSERT_TRUE(welldata::SetDataCodePage("GB18030"));
-    const auto expected =
-        ReadTable(Narrow(testing_support::DataPath("las/corpus-expected.tsv")), kColumns);
+    const auto expected = ReadExpected();
     std::set<std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
         const std::string extension = entry.path().extension().string();

@@ -1,3 +1,4 @@
+#include "reader/CellSplitter.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -78,4 +79,18 @@ TEST_F(TextTableRead, PreviewModesStopEarly) {
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
     ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
+}
+
+// Which texts are numbers is the number reading's to prove; here how lines become cells.
+TEST(CellSplitter, SplitsAtBlanksTabsCommasColonsAndSemicolons) {
+    const std::pair<std::wstring, Row> cases[] = {
+        {L"DEPTH GR  SP", {L"DEPTH", L"GR", L"SP"}},
+        {L"1.0,,2.0", {L"1.0", L"2.0"}}, // empty fields vanish
+        {L"\t;a:b;\t", {L"a", L"b"}},
+        {L"a\rb c\n", {L"ab", L"c"}}, // line ends removed, not split
+        {L"\"two words\"", {L"\"two", L"words\""}},
+        {L" ,;: \t", {}},
+    };
+    for (const auto& [line, cells] : cases)
+        EXPECT_EQ(welldata::SplitCells(line), cells) << testing::PrintToString(line);
 }

@@ -78,15 +78,11 @@ inline std::string Utf16(const std::string& text) {
 
 // Reads in the code page a host's automatic choice takes for `path` while it
 // lives (when `detect`), in GB18030 again afterwards.
-class DetectedCodePage {
-public:
+struct DetectedCodePage {
     DetectedCodePage(bool detect, const std::wstring& path) {
-        if (detect)
-            welldata::SetDataCodePage(welldata::DetectCodePage(path));
+        welldata::SetDataCodePage(detect ? welldata::DetectCodePage(path) : "GB18030");
     }
     ~DetectedCodePage() { welldata::SetDataCodePage("GB18030"); }
-    DetectedCodePage(const DetectedCodePage&) = delete;
-    DetectedCodePage& operator=(const DetectedCodePage&) = delete;
 };
 
 struct LasCase {

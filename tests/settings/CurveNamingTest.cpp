@@ -1,6 +1,5 @@
 #include "welldata/CurveNaming.h"
 #include "platform/ExecutablePath.h"
-#include "settings/CurveTable.h"
 #include "settings/ScopedSettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -43,10 +42,6 @@ TEST(CurveNamingTest, NameAndUnitsOfACurve) {
         EXPECT_EQ(get_curve_units(name.c_str(), &got), units.size());
         EXPECT_EQ(Units(got.begin(), got.end()), units);
     }
-    ScopedSettingsFile file(SectionText("well_log", {"25=DEN"}));
-    std::vector<const wchar_t*> units;
-    ASSERT_EQ(get_curve_units(L"DEN", &units), 2u);
-    EXPECT_EQ(units[1], FindCurveDefinition(25)->units[1]) << "the table's own static text";
 }
 
 TEST(CurveNamingTest, ReadsTheSettingsFileBesideTheExecutable) {
