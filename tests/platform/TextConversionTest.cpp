@@ -52,18 +52,6 @@ TEST(MultiByteConverter, AnUnknownCodePageIsRefusedAndKeepsAscii) {
     EXPECT_EQ(MultiByteConverter("NO-SUCH-CODE-PAGE").ToWide("DEPT\xB0"), L"DEPT\uFFFD");
 }
 
-TEST(MultiByteConverter, TellsCodePagesWhoseAsciiBytesAreNotThemselves) {
-    const std::tuple<const char*, bool, size_t> cases[] = {{"GB18030", true, 1},
-                                                           {"utf-16", false, 2},
-                                                           {"UTF-32", false, 4},
-                                                           {"IBM037", false, 1},
-                                                           {"NO-SUCH-CODE-PAGE", true, 1}};
-    for (const auto& [codePage, asciiCompatible, unit] : cases) {
-        EXPECT_EQ(MultiByteConverter::IsAsciiCompatible(codePage), asciiCompatible) << codePage;
-        EXPECT_EQ(MultiByteConverter::CodeUnitSize(codePage), unit) << codePage;
-    }
-}
-
 TEST(DetectCodePage, ByMarkThenUtf16ZeroBytesThenValidUtf8ElseGb18030) {
     const testing_support::ScratchDir dir;
     const std::string longAscii(20000, 'a'); // the decision spans the reads

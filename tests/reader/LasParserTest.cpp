@@ -6,9 +6,7 @@
 
 using testing_support::LasHeader;
 using testing_support::LasWithData;
-using testing_support::MessageCapture;
 using testing_support::ScratchFile;
-using welldata::MessageOwner;
 
 TEST(LasParser, SectionsAreNamedByTheirTildeAndFirstLetter) {
     ScratchFile las;
@@ -29,26 +27,6 @@ TEST(LasParser, SectionsAreNamedByTheirTildeAndFirstLetter) {
     // Rows start after the data line, and a data line with a "~" is still data.
     ASSERT_EQ(las.reader.GetRowCount(), 2);
     EXPECT_EQ(las.reader.GetRow(1), (Row{L"~1000.5", L"46.5"}));
-}
-
-// The texts are the bad-input catalogue's; here the owner (which also tells the
-// missing-section message from the missing-data-mark one) and caption.
-TEST(LasParser, RejectedFilesShowOneMessage) {
-    const std::string curves = "~Curve\n DEPT.M : depth\n GR.API : gamma\n";
-    const auto focus = MessageOwner::FocusWindow;
-    const std::pair<std::string, MessageOwner> cases[] = {
-        {" VERS. 2.0 : v\n" + LasHeader() + curves + "~A\n1 2\n", MessageOwner::None},
-        {"HELLO\nWORLD\n", focus}, // no separators anywhere: no data mark, not no section
-        {LasWithData("1000.125 45 2\n1000.25 46\n"), focus}};
-    for (const auto& [text, owner] : cases) {
-        SCOPED_TRACE(text);
-        ScratchFile las;
-        MessageCapture messages;
-        EXPECT_FALSE(las.ReadLas(text));
-        ASSERT_EQ(messages.Count(), 1u);
-        EXPECT_EQ(messages.Messages()[0].owner, owner);
-        EXPECT_EQ(messages.Messages()[0].caption, welldata::kProductCaption);
-    }
 }
 
 TEST(LasParser, AWrapValueInLowerCaseWraps) {
