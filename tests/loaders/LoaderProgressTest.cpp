@@ -1,5 +1,4 @@
-// How far each loader moves the host's progress bar on top of the reader's own
-// reading and parsing.
+// How far each loader moves the host's bar on top of the reader's own steps.
 #include "loaders/CRockCoreAnalyse.h"
 #include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"

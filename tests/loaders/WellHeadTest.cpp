@@ -81,11 +81,6 @@ TEST_F(WellHeadTest, ParsesRowsOfEveryShape) {
         EXPECT_EQ(Parse(row), fields) << testing::PrintToString(row);
         EXPECT_EQ(parsed, appended);
     }
-    // Unused attributes and columns outside the row are not read.
-    UseAttributes(false);
-    loader.SetYColumn(7);
-    EXPECT_EQ(Parse({L"C3", L"100", L"200", L"oil", L"5", L"1500", L"12"}),
-              (Fields{L"C3", L"", 100, 0, 0, 0, 0}));
 }
 
 // Depths always carry their unit; X, Y and KB only when units are chosen.

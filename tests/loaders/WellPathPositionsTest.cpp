@@ -11,7 +11,6 @@
 
 using COMMON::STRUCT_WELL_PATH;
 using COMMON::STRUCT_WELL_PATH_POINT;
-using welldata::SkipReason;
 using welldata::WellHeadLocation;
 using welldata::WellPathPositions;
 
@@ -194,28 +193,4 @@ TEST(WellPathPositions, KnownWellsAreMetExactly) {
         SCOPED_TRACE(c.name);
         ExpectStations(WellPathPositions(c.path, kHead), c);
     }
-}
-
-TEST(WellPathPositions, BadPointsAreSkippedAndReportedNeverInterpolated) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const WellPathPositions positions(MakePath(PATH_MD_INCL_AZIM, {{100, 0, 0, 0},
-                                                                   {200, -9999, 0, 0},
-                                                                   {300, 5, nan, 0},
-                                                                   {50, 5, 10, 0},
-                                                                   {400, 5, 10, 0},
-                                                                   {400, 5, 10, 0}}),
-                                      kHead);
-    ASSERT_EQ(positions.GetStations().size(), 2u);
-    EXPECT_EQ(positions.GetStations()[1].pointIndex, 4u);
-    using Skips = std::vector<std::pair<size_t, SkipReason>>;
-    Skips reported;
-    for (const auto& point : positions.GetSkippedPoints())
-        reported.emplace_back(point.pointIndex, point.reason);
-    EXPECT_EQ(reported, (Skips{{1, SkipReason::NullValue},
-                               {2, SkipReason::NotFinite},
-                               {3, SkipReason::MdNotIncreasing},
-                               {5, SkipReason::MdNotIncreasing}}));
-    const WellPathPositions unknown(MakePath(7, {{1, 2, 3, 4}}), kHead);
-    EXPECT_TRUE(unknown.GetStations().empty());
-    EXPECT_EQ(unknown.GetSkippedPoints().at(0).reason, SkipReason::UnknownLayout);
 }

@@ -1,10 +1,8 @@
-#include "platform/QuietMessages.h"
 #include "platform/StepProgress.h"
 #include "support/TestSupport.h"
+#include "welldata/MessageBox.h"
 
 #include <gtest/gtest.h>
-
-#include <thread>
 
 using testing_support::FakeProgressCtrl;
 
@@ -45,21 +43,8 @@ TEST(StepProgress, StepsAboutThirtyPercentOfTheRange) {
             progress.Advance(i);
         EXPECT_EQ(bar.totalSteps, steps) << lower << ".." << upper << " " << items;
     }
-    StepProgress(nullptr, 10, true).Advance(0);
     FakeProgressCtrl hidden;
     hidden.hasWindow = false;
     StepProgress(&hidden, 10, true).Advance(0);
     EXPECT_EQ(hidden.totalSteps, 0);
-}
-
-// What a headless load raises goes nowhere, on its own thread only.
-TEST(MessageDispatcher, QuietMessagesStayOnTheirThread) {
-    testing_support::MessageCapture capture;
-    {
-        const welldata::QuietMessages quiet;
-        welldata::ShowInformation(L"hidden");
-        std::thread([] { welldata::ShowInformation(L"shown"); }).join();
-    }
-    ASSERT_EQ(capture.Count(), 1u);
-    EXPECT_EQ(capture.Single(), L"shown");
 }

@@ -40,8 +40,6 @@ TEST(TextModeFile, TranslatesCrLfPairsOnly) {
 TEST(TextModeFile, SizeOnDiskLongChineseNamesAndAFolderIsNoFile) {
     ScratchDir dir;
     welldata::TextModeFile file;
-    ASSERT_TRUE(file.Open(dir.Write("s.txt", "1\r\n2\r\n")));
-    EXPECT_EQ(file.Length(), 6);
     EXPECT_FALSE(file.Open(Widen(dir.Path())));
     // No length limit on paths.
     std::filesystem::create_directory(dir.Path() + "/" + std::string(200, 'd'));

@@ -8,27 +8,6 @@ using testing_support::LasHeader;
 using testing_support::LasWithData;
 using testing_support::ScratchFile;
 
-TEST(LasParser, SectionsAreNamedByTheirTildeAndFirstLetter) {
-    ScratchFile las;
-    ASSERT_TRUE(
-        las.ReadLas("~Version\n VERS. 2.0 : v\n WRAP. NO : w\n~Well\n WELL. HD-1 : well\n"
-                    "~Curve\n DEPT.M : depth\n GR.API : gamma\n~Parameter\n BS.MM 216 : bit ~size\n"
-                    "~Other\n free text. with a point : and a colon\n"
-                    "~ASCII DEPT GR\n1000.0 45.5\n~1000.5 46.5\n"));
-    // The "~" in the bit size line starts a section of its own there.
-    std::vector<std::wstring> names;
-    for (const CLasSection& section : las.reader.GetLasSections()->Sections())
-        names.push_back(section.strName);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"~V", L"~W", L"~C", L"~P", L"~s", L"~O"}));
-    EXPECT_EQ(las.Section(L"~c")->GetItemCount(), 2);
-    EXPECT_EQ(las.Section(L"~P")->GetItemCount(), 0);
-    EXPECT_EQ(las.Section(L"~O")->GetItemCount(), 0);
-    EXPECT_EQ(las.Section(L"~W")->FindItem(L"well")->strValue, L"HD-1");
-    // Rows start after the data line, and a data line with a "~" is still data.
-    ASSERT_EQ(las.reader.GetRowCount(), 2);
-    EXPECT_EQ(las.reader.GetRow(1), (Row{L"~1000.5", L"46.5"}));
-}
-
 TEST(LasParser, AWrapValueInLowerCaseWraps) {
     ScratchFile las;
     ASSERT_TRUE(las.ReadLas(LasWithData("1000.0\n45 2.5\n1000.5 46\n3.5\n", "yes")));
@@ -62,7 +41,6 @@ TEST(LasItemLine, SplitsMnemonicUnitValueAndDescription) {
 
 TEST(LasDepthReport, LastSeparatorBecomesAPointAndLinesBreakEveryHundredCharacters) {
     LasDepthReport report, many;
-    EXPECT_TRUE(report.IsEmpty());
     // Cells are cut three decimals after the point; longer than ten digits before it, dropped.
     for (const wchar_t* depth : {L"1000.5", L"12345678901", L"1234567890.5", L"-1.#IND000000"})
         report.Add(depth);

@@ -20,11 +20,9 @@ TEST(SampleSettingsTest, RecognisesTheSampleLayoutsAndLocalNames) {
     const std::tuple<S, std::wstring, std::vector<unsigned int>> layouts[] = {
         {S::WellHead, L"wellname X-coord Y-coord Kb TopD BottomD Symbol", {1, 3, 4, 7, 5, 6, 2}},
         {S::WellHead, L"井名 横坐标 纵坐标 补心海拔 井深", {1, 3, 4, 7, 6}},
-        {S::WellPath, L"NAME MD X Y TVD", {0, 8, 9, 10, 14}},
         {S::WellPath, L"垂深 井斜 方位 DEVIATION TVDSS", {14, 15, 16, 15, 14}},
         {S::WellPath, L"#DEPTH AC CALI DEN RT", {8, 0, 0, 0, 0}}, // a log file: only the depth
         {S::WellLog, L"#DEPTH DEPTH DEPT AC CALI CNL DEN GR", {17, 17, 17, 20, 19, 24, 25, 21}},
-        {S::WellLog, L"RI RT RXO SP POR PERM SW VCAL", {32, 30, 31, 23, 49, 50, 48, 53}},
         {S::WellLog, L"自然伽马 声波时差 GR1", {21, 20, 999}},
         // The curves of the public LAS sample 1.2 as a peer reader listed them.
         {S::WellLog, L"DEPT DT RHOB NPHI SFLU SFLA ILM ILD", {17, 20, 25, 24, 27, 999, 34, 35}},
