@@ -20,7 +20,9 @@ protected:
         settings_test::SectionText("well_head", {"1=NAME", "3=X", "4=Y", "7=KB", "2=TYPE"}) +
         settings_test::SectionText("well_log",
                                    {"17=DEPTH 深度 DEPT", "30=RT 地层电阻率", "21=GR"}) +
-        settings_test::SectionText("rock_core", {"55=TOP", "56=BOTTOM", "57=LITHOLOGY"})};
+        settings_test::SectionText("rock_core", {"55=TOP", "56=BOTTOM", "57=LITHOLOGY"}) +
+        settings_test::SectionText("well_path",
+                                   {"8=MD DEPTH", "15=INCL", "16=AZIM", "9=X", "10=Y", "11=Z"})};
     std::wstring Write(const std::string& text) { return dir.Write("table.txt", text); }
     welldata::TablePreview Preview(const std::string& text, welldata::TableKind kind) {
         return welldata::PreviewTable(Write(text), kind);
@@ -150,6 +152,24 @@ TEST_F(HeadlessLoad, FileProblemsSayWhyWithoutABox) {
               std::pair(LoadError::NoDepthHeader,
                         L"加载井曲线数据时，指定了非法的数据文件，请确认之后重试。"s));
     EXPECT_TRUE(Preview("NAME GR\n", welldata::TableKind::WellLog).failure.Failed());
+}
+
+TEST_F(HeadlessLoad, PathLayoutsAreTriedInOrderOnNumericColumns) {
+    welldata::PathColumnAssignment found;
+    // MD, INCL, AZIM comes first when its columns are all there.
+    ASSERT_TRUE(welldata::DetectPathLayout(
+        Preview("MD INCL AZIM TVD X Y\n1 2 3 4 5 6\n", welldata::TableKind::WellPath), found));
+    EXPECT_EQ(found.dataType, PATH_MD_INCL_AZIM);
+    EXPECT_EQ(found.columns, (std::array<std::uint16_t, 9>{1, 2, 3}));
+    // A column whose first value is text is never taken: the X, Y, Z layout
+    // needs no MD, so it is found although the MD column is text.
+    const auto text = Preview("DEPTH X Y Z\nnone 5 6 7\n", welldata::TableKind::WellPath);
+    ASSERT_TRUE(welldata::DetectPathLayout(text, found));
+    EXPECT_EQ(found.dataType, PATH_X_Y_Z);
+    EXPECT_FALSE(found.hasMd);
+    EXPECT_EQ(found.Column(PathColumn::Z), 4);
+    EXPECT_FALSE(
+        welldata::DetectPathLayout(Preview("A B\n1 2\n", welldata::TableKind::WellPath), found));
 }
 
 } // namespace

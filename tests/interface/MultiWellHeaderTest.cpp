@@ -11,51 +11,17 @@ using welldata::MultiWellHeader;
 
 namespace {
 
-TEST(MultiWellHeaderTest, TheUnionKeepsTheFirstSpellingOfEachName) {
-    MultiWellHeader header;
-    header.AddNames({L" DEPTH ", L"#GR", L"gr", L"##SP", L"Depth", L"\t伽马\r", L"RT"});
-    EXPECT_EQ(header.GetNames(),
-              (std::vector<std::wstring>{L"DEPTH", L"GR", L"#SP", L"伽马", L"RT"}));
-    EXPECT_EQ(header.GetText(), L"DEPTH GR #SP 伽马 RT");
-    EXPECT_EQ(MultiWellHeader().GetText(), L"");
-}
-
 TEST(MultiWellHeaderTest, TheFileIsTheTextInTheDataCodePageAndItsNul) {
     MultiWellHeader header;
     header.AddNames({L"DEPTH", L"伽马"});
     // 伽 is 0xD9 0xA4 and 马 0xC2 0xED in GB18030.
     EXPECT_EQ(header.Encode(), std::string("DEPTH \xD9\xA4\xC2\xED", 10) + '\0');
 
-    // A text longer than a piece is converted piece by piece into the same
-    // bytes as the whole, with no character lost at the joins.
-    MultiWellHeader longHeader;
-    std::wstring expected;
-    for (int i = 0; i < 120; ++i) {
-        const std::wstring name = L"曲线" + std::to_wstring(i);
-        longHeader.AddName(name);
-        expected += (i == 0 ? L"" : L" ") + name;
-    }
-    ASSERT_GT(longHeader.GetText().size(), 2 * MultiWellHeader::kPieceLength);
-    EXPECT_EQ(longHeader.GetText(), expected);
-    welldata::SetDataCodePage("UTF-8");
-    const std::string utf8 = longHeader.Encode();
-    welldata::SetDataCodePage("GB18030");
-    EXPECT_EQ(utf8, testing_support::Narrow(expected) + '\0');
     // In UTF-16 the NUL is a whole character, so the file reads back whole.
     welldata::SetDataCodePage("UTF-16LE");
     const std::string utf16 = header.Encode();
     welldata::SetDataCodePage("GB18030");
     EXPECT_EQ(utf16, testing_support::Utf16(L"DEPTH 伽马") + std::string(2, '\0'));
-}
-
-TEST(MultiWellHeaderTest, WritingReplacesTheFileOrWritesNothing) {
-    testing_support::ScratchDir dir;
-    const std::wstring path = dir.Write("MultiHeader.txt", std::string(100, 'x'));
-    MultiWellHeader header;
-    header.AddNames({L"DEPTH", L"GR"});
-    ASSERT_TRUE(header.Write(path));
-    EXPECT_EQ(FileBytes(path), std::string("DEPTH GR") + '\0');
-    EXPECT_FALSE(header.Write(testing_support::Widen(dir.Path()) + L"/none/MultiHeader.txt"));
 }
 
 TEST(MultiWellHeaderTest, FailedFilesAreNamedThreeToALine) {

@@ -44,7 +44,6 @@ TEST_F(ReadLasByName, FeetAskOnceAndTheAnswerCarriesToTheNextObject) {
     EXPECT_FLOAT_EQ(Curve(first, L"DEPTH").vecValues[0], 304.8f);
     EXPECT_EQ(Curve(first, L"DEPTH").strUnit, L"M");
     EXPECT_EQ(Curve(first, L"X").vecValues[0], 10.0f); // metres already; unit still rewritten
-    EXPECT_EQ(Curve(first, L"GR").vecValues, (std::vector<float>{-9999, 55}));
 
     bool settled = false;
     ENUM_COOR_UNIT coor{}, depthUnit{};

@@ -1,6 +1,5 @@
 // The loaders take the dialogs' choice records in the order and with the
 // conditions of the dialogs' OK: what is handed over shows in what loads.
-#include "loaders/CRockCoreDescribe.h"
 #include "loaders/CWellHead.h"
 #include "loaders/CWellLog.h"
 #include "loaders/CWellPath.h"
@@ -105,22 +104,6 @@ TEST(WellHeadHandover, OptionalColumnsWhenUsedUnitsWhenChosen) {
     EXPECT_FLOAT_EQ(heads.front().fTopDepth, 1.524f);
     choices.xColumn = -1;
     EXPECT_EQ(std::wstring(welldata::WellHeadChoicesProblem(choices)), L"请指定井的X坐标。");
-}
-
-TEST(CoreDescriptionHandover, UnchosenColumnsAndAnEmptyNameAreNotHandedOver) {
-    testing_support::ScratchFile file;
-    file.Write("T B TEXT\n1 2 sand\n");
-    STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    record.strColumnName = L"kept";
-    CRockCoreDescribe loader(&file.reader, &record);
-    welldata::CoreDescriptionChoices choices;
-    choices.bottomColumn = 1;
-    loader.TakeChoices(choices);
-    ASSERT_TRUE(loader.Load());
-    const STRUCT_ROCK_CORE_DESCRIBE& interval = record.lstItems.front();
-    EXPECT_EQ(std::make_tuple(interval.fTop, interval.fBottom, interval.strDescribe),
-              std::make_tuple(0.0f, 2.0f, std::wstring()));
-    EXPECT_EQ(record.strColumnName, L"kept");
 }
 
 } // namespace

@@ -15,22 +15,6 @@ namespace {
 const std::string kSettings =
     SectionText("well_log", {"17=DEPTH 深度 DEPT", "21=GR 自然伽马", "30=RT", "49=POR 孔隙度"});
 
-TEST(TableCurveListTest, PagesListAndTypeColumnsTheirOwnWay) {
-    ScopedSettingsFile settings(kSettings);
-    testing_support::ScratchFile file;
-    ASSERT_TRUE(file.Read("DEPT GR LITH NOTE POR X\n2150 60 1 a 12 5\n2151 61 sand 1 13 6\n"
-                          "2152 62 shale 2 14 7\n",
-                          CDataFileReader::kReadPreview));
-    // The single well page is shown by its own test; the multi-well page lists
-    // every column, text or not, and types only curves up to id 43.
-    const auto multi = TableCurveList::Build(file.reader, file.reader.GetFirstRow(),
-                                             TableCurveList::Page::MultiWell);
-    std::vector<std::wstring> types;
-    for (const auto& curve : multi)
-        types.push_back(curve.strType);
-    EXPECT_EQ(types, (std::vector<std::wstring>{L"DEPTH", L"GR", L"", L"", L"", L""}));
-}
-
 // Each row as "name|column|type|unit|id".
 std::vector<std::wstring> Rows(const std::vector<TableCurveList::ListedCurve>& rows) {
     std::vector<std::wstring> texts;
@@ -58,21 +42,6 @@ TEST(TableCurveListTest, LasCurvesAreNamedAsLasCurvesAndKeepTheirUnits) {
     EXPECT_EQ(TableCurveList::ToCurve(rows[5], TableCurveList::Page::MultiWell).strType, L"");
 }
 
-TEST(TableCurveListTest, LasDepthAndCoordinateUnitsByTheirFirstLetter) {
-    testing_support::ScratchFile file;
-    const auto units = [&file](const std::string& curves) {
-        EXPECT_TRUE(file.ReadLas(testing_support::LasHeader() + "~Curve\n" + curves + "~A\n"));
-        auto depth = COMMON::COOR_UNIT_IN;
-        auto coordinate = COMMON::COOR_UNIT_IN; // kept when no curve of the kind is there
-        welldata::ReadLasCurveUnits(*file.Section(L"~C"), depth, coordinate);
-        return std::pair(depth, coordinate);
-    };
-    EXPECT_EQ(units(" DEPT.M : d\n GR.API : g\n"),
-              std::pair(COMMON::COOR_UNIT_M, COMMON::COOR_UNIT_IN));
-    EXPECT_EQ(units(" md.cm : d\n x.Feet : x\n DY.dm : y\n"),
-              std::pair(COMMON::COOR_UNIT_CM, COMMON::COOR_UNIT_DM));
-}
-
 STRUCT_CURVE_ITEM Curve(const wchar_t* type, const wchar_t* unit) {
     STRUCT_CURVE_ITEM curve;
     curve.strName = curve.strType = type;
@@ -87,8 +56,7 @@ TEST(CurveUnitNormalizerTest, RewritesUnitsFlagsOhmMetresAndNamesCurves) {
     const std::tuple<Dialog, const wchar_t*, const wchar_t*, const wchar_t*, bool, const wchar_t*>
         cases[] = {{Dialog::SingleWell, L"RT", L"欧姆·米", L"Ω·M", true, L""},
                    {Dialog::SingleWell, L"depth", L"米", L"m", false, L"深度"},
-                   {Dialog::MultiWell, L"DEPTH", L"英尺", L"ft", false, L"深度"},
-                   {Dialog::SingleWell, L"SP", L"毫伏", L"mv", false, L""}};
+                   {Dialog::MultiWell, L"DEPTH", L"英尺", L"ft", false, L"深度"}};
     for (const auto& [dialog, type, unit, expectedUnit, logarithmic, displayName] : cases) {
         std::list<STRUCT_CURVE_ITEM> curves{Curve(type, unit)};
         CurveUnitNormalizer(dialog).Normalize(curves);

@@ -39,68 +39,47 @@ TEST(RockCoreAnalyseTest, LoadsEveryColumnTheTableHasOrFailsChangingNothing) {
         // A header line without cells: the first data line stands as the first row,
         // and a shorter row after it is not read past its end.
         {"   \n1601.15 11.5 7\n1602\n", {Item(2, {3})}, {true, {{-9999}}}},
-        {"DEPTH\n1601\n", {}, {false, {}}},
         {"\n\n", {Item(0, {3})}, {false, {{3}}}}};
     for (const auto& [table, items, result] : cases)
         EXPECT_EQ(Load(table, items), result) << table;
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-class RockCoreDescribeTest : public ::testing::Test {
-protected:
-    RockCoreDescribeTest() {
-        file.Write("top     bottom  lithology\n1601    1607    sandstone\n"
-                   "1620.5  1611    mudstone\n1590    1595    siltstone\n");
-    }
-    Intervals Loaded() const {
-        Intervals intervals;
-        for (const auto& interval : record.lstItems)
-            intervals.emplace_back(interval.fTop, interval.fBottom, interval.strDescribe);
-        return intervals;
-    }
-    void ChooseColumns(std::uint16_t top, std::uint16_t bottom, std::uint16_t text) {
-        loader.SetTopColumn(top);
-        loader.SetBottomColumn(bottom);
-        loader.SetDescribeColumn(text);
-    }
-
+// Row 0 is the header even when the reader is told otherwise; loads append, a
+// bottom above its top is neither swapped nor sorted away; unchosen columns and an
+// empty name are not handed over; a failed read changes nothing.
+TEST(RockCoreDescribeTest, IntervalsKeepFileOrderTheirOwnDepthsAndDefaults) {
     testing_support::ScratchFile file;
-    STRUCT_ROCK_CORE_DESCRIBE_ALL record;
-    CRockCoreDescribe loader{&file.reader, &record};
     testing_support::MessageCapture messages;
-};
-
-TEST_F(RockCoreDescribeTest, IntervalsKeepFileOrderAndTheirOwnDepths) {
-    ChooseColumns(0, 1, 2);
-    loader.SetDescribeName(L"岩性");
-    // Row 0 is the header even when the reader is told otherwise; loads append,
-    // and a bottom above its top is neither swapped nor sorted away.
-    file.reader.SetHeaderRow(false);
+    file.Write("top bottom lithology\n1601 1607 sandstone\n1620.5 1611 mudstone\n");
+    STRUCT_ROCK_CORE_DESCRIBE_ALL record;
     record.lstItems.assign(1, {});
+    CRockCoreDescribe loader{&file.reader, &record};
+    welldata::CoreDescriptionChoices choices;
+    std::tie(choices.topColumn, choices.bottomColumn, choices.descriptionColumn) =
+        std::tuple(0, 1, 2);
+    choices.descriptionName = L"岩性";
+    file.reader.SetHeaderRow(false);
+    loader.TakeChoices(choices);
     ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(Loaded(), (Intervals{{0, 0, L""},
-                                   {1601, 1607, L"sandstone"},
-                                   {1620.5f, 1611, L"mudstone"},
-                                   {1590, 1595, L"siltstone"}}));
-    EXPECT_EQ(record.strColumnName, L"岩性");
-    EXPECT_EQ(messages.Count(), 0u);
-}
-
-TEST_F(RockCoreDescribeTest, MissingColumnsGiveDefaultsAndAHeaderOrAFailedReadNothing) {
-    record.strColumnName = L"描述";
-    ASSERT_TRUE(loader.Load()); // no column chosen
-    EXPECT_EQ(Loaded(), Intervals(3, {0, 0, L""}));
-    record.lstItems.clear();
-    ChooseColumns(2, 3, 0); // the text column as depth, one column past the row
-    loader.SetDescribeName(L"岩性");
-    loader.SetDescribeName(L""); // no name given: the record keeps its own
+    choices = {};
+    choices.bottomColumn = 3; // one column past the row: 0
+    loader.TakeChoices(choices);
     ASSERT_TRUE(loader.Load());
-    EXPECT_EQ(Loaded().front(), Intervals::value_type(0, 0, L"1601"));
+    Intervals intervals;
+    for (const auto& interval : record.lstItems)
+        intervals.emplace_back(interval.fTop, interval.fBottom, interval.strDescribe);
+    EXPECT_EQ(intervals, (Intervals{{0, 0, L""},
+                                    {1601, 1607, L"sandstone"},
+                                    {1620.5f, 1611, L"mudstone"},
+                                    {1601, 0, L"sandstone"},
+                                    {1620.5f, 0, L"mudstone"}}));
     CRockCoreDescribe failing(&file.Write("\n"), &record);
-    failing.SetDescribeName(L"岩性");
+    failing.SetDescribeName(L"描述");
     EXPECT_FALSE(failing.Load());
-    EXPECT_EQ(record.strColumnName, L"描述");
-    EXPECT_EQ(record.lstItems.size(), 3u);
+    EXPECT_EQ(record.strColumnName, L"岩性");
+    EXPECT_EQ(record.lstItems.size(), 5u);
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 } // namespace

@@ -26,26 +26,6 @@ struct LogLoad : testing_support::ScratchFile {
 
 const std::string kThreeCurves = "~Curve\n dept.M : depth\n gr .API : gamma\n Rt.OHMM : res\n";
 
-TEST(WellLogLas, CurvesAreBuiltFromTheCurveSection) {
-    testing_support::FakeProgressCtrl progress;
-    LogLoad las;
-    las.reader.SetProgressCtrl(&progress);
-    ASSERT_TRUE(las.ReadLas(LasHeader() + kThreeCurves + "~A\n1000.5 45.25 12\n1001 46 13\n"));
-    const int before = progress.totalSteps;
-    ASSERT_TRUE(las.log.LoadLas());
-    EXPECT_EQ(progress.totalSteps - before, 3 * (60 / 3 + 1)); // once plus a share per curve
-    // Name and type, unit, column, values; none logarithmic or with a display name.
-    std::vector<std::tuple<std::wstring, std::wstring, int, Values>> built;
-    for (const STRUCT_CURVE_ITEM& curve : las.curves.lstCurves) {
-        EXPECT_EQ(curve.strType, curve.strName);
-        EXPECT_FALSE(curve.bLogarithmic || !curve.strDisplayName.empty());
-        built.emplace_back(curve.strName, curve.strUnit, curve.nColumn, curve.vecValues);
-    }
-    EXPECT_EQ(built, (decltype(built){{L"DEPTH", L"M", 0, {1000.5f, 1001}},
-                                      {L"GR", L"API", 1, {45.25f, 46}},
-                                      {L"RT", L"OHMM", 2, {12, 13}}}));
-}
-
 TEST(WellLogLas, NullItemValuesBecomeMinus9999) {
     // A NULL matches within a thousandth: -999.2505 is null, -999.252 is not.
     const std::string data = "~A\n1000 -999.25 0\n1001 -999.2505 -999.252\n";

@@ -11,10 +11,8 @@
 
 using COMMON::STRUCT_WELL_PATH;
 using COMMON::STRUCT_WELL_PATH_POINT;
-using welldata::SkipReason;
 using welldata::WellHeadLocation;
 using welldata::WellPathPositions;
-using welldata::WellPathStation;
 
 namespace {
 
@@ -25,6 +23,7 @@ const WellHeadLocation kHead{20512345.25, 4376210.5, 1193.625}; // KB exact in a
 struct Vec {
     double north, east, down;
 };
+
 Vec operator+(Vec a, Vec b) {
     return {a.north + b.north, a.east + b.east, a.down + b.down};
 }
@@ -93,42 +92,66 @@ STRUCT_WELL_PATH MakePath(int type, const std::vector<std::array<double, 4>>& ro
     return path;
 }
 
-STRUCT_WELL_PATH RecordOf(const ArcWell& well, int type, const std::vector<double>& mds,
-                          bool withMd) {
+// A station as expected: its MD, its offset from the first station and its
+// dogleg severity (NaN where not checked).
+struct Expected {
+    double md, north, east, down, severity = std::numeric_limits<double>::quiet_NaN();
+};
+
+struct Case {
+    const char* name;
+    STRUCT_WELL_PATH path;
+    std::vector<Expected> stations;
+    double tolerance = kMillimetre;
+    bool mdFromChords = false;
+};
+
+// The closed-form well recorded in layout `type` at `mds`. Without MD, the summed
+// chords are the true MD of a straight hole; chords turn by the arc's curvature
+// once both of their ends lie on it.
+Case OnWell(const char* name, const ArcWell& well, int type, const std::vector<double>& mds,
+            bool withMd = true) {
+    Case c{name, {}, {}, kMillimetre, !withMd};
     std::vector<std::array<double, 4>> rows;
-    for (double md : mds) {
-        rows.push_back(well.LayoutValues(type, md));
-        rows.back()[0] = withMd ? md : 0.0;
+    for (size_t i = 0; i < mds.size(); ++i) {
+        rows.push_back(well.LayoutValues(type, mds[i]));
+        rows.back()[0] = withMd ? mds[i] : 0.0;
+        const Vec p = well.PositionAt(mds[i]);
+        c.stations.push_back({mds[i], p.north, p.east, p.down});
+        if (mds[i] < well.kickoff || (i >= 2 && mds[i - 2] >= well.kickoff))
+            c.stations.back().severity = well.Severity(mds[i]);
     }
-    return MakePath(type, rows);
+    c.path = MakePath(type, rows);
+    return c;
 }
 
-// Every station on the well within a millimetre, at its MD, turning as the well does.
-void ExpectOnWell(const WellPathPositions& positions, const ArcWell& well,
-                  const std::vector<double>& mds) {
-    ASSERT_EQ(positions.GetStations().size(), mds.size());
+void ExpectStations(const WellPathPositions& positions, const Case& c) {
+    const auto& s = positions.GetStations();
+    ASSERT_EQ(s.size(), c.stations.size());
     EXPECT_TRUE(positions.GetSkippedPoints().empty());
-    for (size_t i = 0; i < mds.size(); ++i) {
-        const WellPathStation& station = positions.GetStations()[i];
-        const Vec expected = well.PositionAt(mds[i]);
-        SCOPED_TRACE("MD " + std::to_string(mds[i]));
-        EXPECT_NEAR(station.md, mds[i], kMillimetre);
-        EXPECT_NEAR(station.north, expected.north, kMillimetre);
-        EXPECT_NEAR(station.east, expected.east, kMillimetre);
-        EXPECT_NEAR(station.tvd, expected.down, kMillimetre);
-        EXPECT_NEAR(station.tvdss, station.tvd - kHead.kb, 1e-9);
-        EXPECT_NEAR(station.x, kHead.x + expected.east, kMillimetre);
-        EXPECT_NEAR(station.y, kHead.y + expected.north, kMillimetre);
-        // Chords turn by the arc's curvature once both ends lie on it.
-        if (mds[i] < well.kickoff || (i >= 2 && mds[i - 2] >= well.kickoff)) {
-            EXPECT_NEAR(station.doglegSeverity, well.Severity(mds[i]), 1e-3);
+    EXPECT_EQ(positions.IsMdFromChords(), c.mdFromChords);
+    if (c.stations.front().md == 0) { // the head
+        EXPECT_NEAR(std::hypot(s[0].north, s[0].east, s[0].tvd), 0, c.tolerance);
+    }
+    for (size_t i = 0; i < s.size(); ++i) {
+        const Expected& e = c.stations[i];
+        SCOPED_TRACE("MD " + std::to_string(e.md));
+        EXPECT_NEAR(s[i].md, e.md, c.tolerance);
+        EXPECT_NEAR(s[i].north - s[0].north, e.north, c.tolerance);
+        EXPECT_NEAR(s[i].east - s[0].east, e.east, c.tolerance);
+        EXPECT_NEAR(s[i].tvd - s[0].tvd, e.down, c.tolerance);
+        EXPECT_NEAR(s[i].tvdss, s[i].tvd - kHead.kb, 1e-9);
+        EXPECT_NEAR(s[i].x, kHead.x + s[i].east, kMillimetre);
+        EXPECT_NEAR(s[i].y, kHead.y + s[i].north, kMillimetre);
+        if (!std::isnan(e.severity)) {
+            EXPECT_NEAR(s[i].doglegSeverity, e.severity, 1e-3);
         }
     }
 }
 
 } // namespace
 
-TEST(WellPathPositions, ClosedFormWellsAreMetToAMillimetre) {
+TEST(WellPathPositions, KnownWellsAreMetExactly) {
     const ArcWell vertical{Direction(0, 0), {1, 0, 0}, 1e9, 1};
     const ArcWell slant{Direction(35, 230), Direction(55, 50), 1e9, 1};
     // Horizontal from the head at azimuth 300, round once through north.
@@ -137,91 +160,37 @@ TEST(WellPathPositions, ClosedFormWellsAreMetToAMillimetre) {
     for (double share : {0.05, 0.11, 0.3, 0.31, 0.5, 0.72, 0.9, 0.97, 1.0})
         turn.push_back(share * 2 * std::numbers::pi * circle.radius);
     const std::vector<double> straight{0, 250, 600, 1000, 1000.5, 2750};
-    // The 3-D arc in each layout, the straight wells without MD (summed chords are
-    // the true MD of a straight hole from the head).
-    const std::tuple<const ArcWell*, const std::vector<double>*, int, bool> cases[] = {
-        {&kArc, &kUnevenMds, PATH_MD_INCL_AZIM, true}, {&kArc, &kUnevenMds, PATH_TVD_DX_DY, true},
-        {&kArc, &kUnevenMds, PATH_TVD_X_Y, true},      {&kArc, &kUnevenMds, PATH_X_Y_Z, true},
-        {&vertical, &straight, PATH_TVD_DX_DY, false}, {&slant, &straight, PATH_X_Y_Z, false},
-        {&slant, &straight, PATH_TVD_X_Y, false},      {&circle, &turn, PATH_MD_INCL_AZIM, true},
-    };
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        const auto& [well, mds, type, withMd] = cases[i];
-        SCOPED_TRACE("case " + std::to_string(i));
-        const WellPathPositions positions(RecordOf(*well, type, *mds, withMd), kHead);
-        ExpectOnWell(positions, *well, *mds);
-        EXPECT_EQ(positions.IsMdFromChords(), !withMd);
-    }
-}
-
-TEST(WellPathPositions, SingleIntervalsGiveTheKnownFigures) {
-    const WellPathPositions known(
-        MakePath(PATH_MD_INCL_AZIM, {{3500, 15, 20, 0}, {3600, 25, 45, 0}}), kHead);
-    const auto& s = known.GetStations();
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_NEAR(s[1].north - s[0].north, 27.22, 0.005);
-    EXPECT_NEAR(s[1].east - s[0].east, 19.45, 0.005);
-    EXPECT_NEAR(s[1].tvd - s[0].tvd, 94.01, 0.005);
-    // Dogleg 12.9517 degrees over 100; the first station's 15 degrees from the vertical tie.
-    EXPECT_NEAR(s[1].doglegSeverity, 12.951651 * 0.3, 1e-5);
-    EXPECT_NEAR(s[0].doglegSeverity, 15.0 / 3500 * 30, 1e-6);
-
     // 1000 m building by 2^-10 radians due north keeps its bend to a micrometre.
     const double i1 = 0.5, i2 = 0.5 + std::ldexp(1.0, -10), radius = 1000 / (i2 - i1);
-    const WellPathPositions nearlyStraight(
-        MakePath(PATH_MD_INCL_AZIM, {{1000, i1, 0, 0}, {2000, i2, 0, 0}}, ANGLE_RADIANS), kHead);
-    const auto& n = nearlyStraight.GetStations();
-    EXPECT_NEAR(n[1].north - n[0].north, radius * (std::cos(i1) - std::cos(i2)), 1e-6);
-    EXPECT_NEAR(n[1].tvd - n[0].tvd, radius * (std::sin(i2) - std::sin(i1)), 1e-6);
-
-    // Azimuths crossing north turn the short way: due north, by symmetry.
-    for (const auto& [before, after] : {std::pair(359.0, 1.0), std::pair(-1.0, 361.0)}) {
-        const WellPathPositions crossing(
-            MakePath(PATH_MD_INCL_AZIM, {{1000, 10, before, 0}, {1100, 10, after, 0}}), kHead);
-        const auto& c = crossing.GetStations();
-        EXPECT_NEAR(c[1].east - c[0].east, 0.0, 1e-4) << before;
-        EXPECT_NEAR(c[1].north - c[0].north, 100 * std::sin(10 * kDegree), 0.01) << before;
-    }
-}
-
-TEST(WellPathPositions, ZConventionsOfTheXYZLayout) {
-    // 100 m below sea level, as an elevation and as a depth.
-    const auto path = [](double value) {
-        return MakePath(PATH_X_Y_Z, {{0, value, kHead.x, kHead.y}});
+    const double sin10 = std::sin(10 * kDegree), cos10 = std::cos(10 * kDegree);
+    const Case cases[] = {
+        OnWell("arc, MD INCL AZIM", kArc, PATH_MD_INCL_AZIM, kUnevenMds),
+        OnWell("arc, TVD DX DY", kArc, PATH_TVD_DX_DY, kUnevenMds),
+        OnWell("arc, TVD X Y", kArc, PATH_TVD_X_Y, kUnevenMds),
+        OnWell("arc, X Y Z", kArc, PATH_X_Y_Z, kUnevenMds),
+        OnWell("vertical", vertical, PATH_TVD_DX_DY, straight, false),
+        OnWell("slant, X Y Z", slant, PATH_X_Y_Z, straight, false),
+        OnWell("slant, TVD X Y", slant, PATH_TVD_X_Y, straight, false),
+        OnWell("full turn", circle, PATH_MD_INCL_AZIM, turn),
+        // The first station's dogleg is taken from the vertical.
+        {"3500 to 3600 ft",
+         MakePath(PATH_MD_INCL_AZIM, {{3500, 15, 20, 0}, {3600, 25, 45, 0}}),
+         {{3500, 0, 0, 0, 15.0 / 3500 * 30}, {3600, 27.22, 19.45, 94.01, 12.951651 * 0.3}},
+         0.005},
+        {"nearly straight",
+         MakePath(PATH_MD_INCL_AZIM, {{1000, i1, 0, 0}, {2000, i2, 0, 0}}, ANGLE_RADIANS),
+         {{1000, 0, 0, 0},
+          {2000, radius * (std::cos(i1) - std::cos(i2)), 0,
+           radius * (std::sin(i2) - std::sin(i1))}},
+         1e-6},
+        // Azimuths crossing north turn the short way.
+        {"359 to 1 degree",
+         MakePath(PATH_MD_INCL_AZIM, {{1000, 10, 359, 0}, {1100, 10, 1, 0}}),
+         {{1000, 0, 0, 0}, {1100, 100 * sin10, 0, 100 * cos10}},
+         0.01},
     };
-    using welldata::ZConvention;
-    for (const auto& [z, convention] : {std::pair(-100.0, ZConvention::Elevation),
-                                        std::pair(100.0, ZConvention::DepthBelowSeaLevel)})
-        EXPECT_NEAR(WellPathPositions(path(z), kHead, convention).GetStations().at(0).tvdss, 100,
-                    1e-4);
-}
-
-TEST(WellPathPositions, BadPointsAreSkippedAndReportedNeverInterpolated) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    using Skips = std::vector<std::pair<size_t, SkipReason>>;
-    const std::tuple<STRUCT_WELL_PATH, std::vector<size_t>, Skips> cases[] = {
-        {MakePath(PATH_MD_INCL_AZIM, {{100, 0, 0, 0},
-                                      {200, -9999, 0, 0},
-                                      {300, 5, nan, 0},
-                                      {50, 5, 10, 0},
-                                      {400, 5, 10, 0},
-                                      {400, 5, 10, 0}}),
-         {0, 4},
-         {{1, SkipReason::NullValue},
-          {2, SkipReason::NotFinite},
-          {3, SkipReason::MdNotIncreasing},
-          {5, SkipReason::MdNotIncreasing}}},
-        {MakePath(7, {{1, 2, 3, 4}}), {}, {{0, SkipReason::UnknownLayout}}},
-    };
-    for (const auto& [path, stations, skipped] : cases) {
-        const WellPathPositions positions(path, kHead);
-        std::vector<size_t> kept;
-        for (const WellPathStation& station : positions.GetStations())
-            kept.push_back(station.pointIndex);
-        Skips reported;
-        for (const auto& point : positions.GetSkippedPoints())
-            reported.emplace_back(point.pointIndex, point.reason);
-        EXPECT_EQ(kept, stations) << path.nDataType;
-        EXPECT_EQ(reported, skipped) << path.nDataType;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectStations(WellPathPositions(c.path, kHead), c);
     }
 }

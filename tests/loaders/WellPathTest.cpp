@@ -36,16 +36,6 @@ protected:
 
 } // namespace
 
-TEST_F(WellPathLoad, UserNullValueWithinToleranceStopsTheLoad) {
-    choices.hasNullValue = true;
-    choices.nullValue = 123.0f;
-    EXPECT_EQ(std::get<1>(First("1 2 3 123.002 5 6\n", PATH_TVD_X_Y)), 123.002f);
-    EXPECT_FALSE(Load("1 2 3 4 5 6\n1 2 3 123.0005 5 6\n1 2 3 4 5 6\n", PATH_TVD_X_Y));
-    EXPECT_EQ(path.dqPoints.size(), 1u); // turned into a null marker and rejected as one
-    EXPECT_TRUE(path.bHasNullValue);
-    EXPECT_EQ(path.fNullValue, 123.0f);
-}
-
 TEST_F(WellPathLoad, UnitConversionAndAzimuthTurnByDataType) {
     choices.convertUnits = choices.hasMd = true;
     choices.depthUnit = COMMON::COOR_UNIT_FT;

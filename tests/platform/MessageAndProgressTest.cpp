@@ -1,10 +1,8 @@
-#include "platform/QuietMessages.h"
 #include "platform/StepProgress.h"
 #include "support/TestSupport.h"
+#include "welldata/MessageBox.h"
 
 #include <gtest/gtest.h>
-
-#include <thread>
 
 using testing_support::FakeProgressCtrl;
 
@@ -29,14 +27,13 @@ TEST(MessageDispatcher, InstalledHandlerReceivesEveryMessageElseStandardError) {
 TEST(StepProgress, StepsAboutThirtyPercentOfTheRange) {
     // Range, items, whether each item may step once more, and the steps made.
     const std::tuple<int, int, long long, bool, int> cases[] = {
-        {0, 200, 1000, true, 63},                          // stride 16: 0,16,..,992
-        {0, 200, 120, false, 60},                          // stride 2
-        {0, 200, 10, true, 70},                            // 60/10 + 1 per item
-        {0, 200, 10, false, 60},   {0, 200, 7, false, 56}, // 60/7 = 8 per item
-        {0, 200, 0, true, 0},                              // nothing to do
-        {0, 3, 50, true, 0},                               // a range below 4 has no steps
-        {5, 5, 50, true, 0},       {10, 0, 50, true, 0},   // empty and inverted ranges
-        {0, 10, 1000000, true, 4},                         // stride 333333
+        {0, 200, 1000, true, 63},  // stride 16: 0,16,..,992
+        {0, 200, 120, false, 60},  // stride 2
+        {0, 200, 10, true, 70},    // 60/10 + 1 per item
+        {0, 200, 7, false, 56},    // 60/7 = 8 per item
+        {0, 3, 50, true, 0},       // a range below 4 has no steps
+        {10, 0, 50, true, 0},      // an inverted range
+        {0, 10, 1000000, true, 4}, // stride 333333
     };
     for (const auto& [lower, upper, items, extraStep, steps] : cases) {
         FakeProgressCtrl bar;
@@ -46,32 +43,8 @@ TEST(StepProgress, StepsAboutThirtyPercentOfTheRange) {
             progress.Advance(i);
         EXPECT_EQ(bar.totalSteps, steps) << lower << ".." << upper << " " << items;
     }
-    StepProgress(nullptr, 10, true).Advance(0);
     FakeProgressCtrl hidden;
     hidden.hasWindow = false;
     StepProgress(&hidden, 10, true).Advance(0);
     EXPECT_EQ(hidden.totalSteps, 0);
-}
-
-TEST(MessageDispatcher, ScopedHandlersNestAndQuietMessagesStayOnTheirThread) {
-    std::vector<std::wstring> outer, inner;
-    const auto into = [](std::vector<std::wstring>& texts) {
-        return [&texts](const welldata::MessageRequest& request) {
-            texts.push_back(request.text);
-            return welldata::MessageResult::Ok;
-        };
-    };
-    const welldata::ScopedMessageHandler first(into(outer));
-    {
-        const welldata::ScopedMessageHandler second(into(inner));
-        welldata::ShowInformation(L"a");
-    }
-    welldata::ShowInformation(L"b");
-    {
-        const welldata::QuietMessages quiet; // what a headless load raises goes nowhere
-        welldata::ShowInformation(L"hidden");
-        std::thread([] { welldata::ShowInformation(L"c"); }).join();
-    }
-    EXPECT_EQ(inner, std::vector<std::wstring>{L"a"});
-    EXPECT_EQ(outer, (std::vector<std::wstring>{L"b", L"c"}));
 }

@@ -25,16 +25,12 @@ std::string Table(int rows) {
 } // namespace
 
 TEST(ReadProgress, AboutTwentyStepsReadingAndSixtyParsing) {
-    FakeProgressCtrl bar, fewBar, tiny, preview, hidden;
+    FakeProgressCtrl bar, tiny, preview, hidden;
     // 5000 rows / 60 = stride 83: rows 0..4980 give 61 steps.
     EXPECT_EQ(StepsFor(Table(5000), CDataFileReader::kReadAll, bar), 20 + 61);
     int lower = -1, upper = -1;
     bar.GetRange(lower, upper);
     EXPECT_EQ(std::tuple(lower, upper, bar.step, bar.position), std::tuple(0, 200, 1, 81));
-    // Few rows step more than once each: 60 / 6 + 1 = 11 steps per row.
-    const std::string few = Table(6);
-    EXPECT_EQ(StepsFor(few, CDataFileReader::kReadAll, fewBar),
-              static_cast<int>(few.size() / (few.size() / 20)) + 66);
     // 4 bytes: no reading steps, and no division by zero.
     EXPECT_EQ(StepsFor("A\n1\n", CDataFileReader::kReadAll, tiny), 61);
     // Previews set the range but do not step; hidden bars are left alone.

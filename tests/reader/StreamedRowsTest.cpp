@@ -1,5 +1,5 @@
-// The reader keeps memory low by joining wrapped lines as they are parsed; that
-// may not change what is read (the memory itself is the benchmark's to measure).
+// Joining wrapped lines as they are parsed (which keeps memory low) reads what
+// joining all lines afterwards would.
 #include "reader/WrappedRowJoiner.h"
 #include "support/TestSupport.h"
 
@@ -7,7 +7,7 @@
 
 #include <random>
 
-using namespace testing_support;
+namespace {
 
 TEST(StreamedRows, WrappedLinesJoinAsTheJoinOfAllLinesWould) {
     std::mt19937 random(7);
@@ -17,12 +17,16 @@ TEST(StreamedRows, WrappedLinesJoinAsTheJoinOfAllLinesWould) {
         for (int line = 0; line < 1 + trial % 9; ++line, data += "\n")
             for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
                 data += std::to_string(random() % 1000) + ".5 ";
-        ScratchFile lines, wrapped;
-        lines.ReadLas(LasWithData(data, "NO"), CDataFileReader::kReadAll, true);
+        testing_support::ScratchFile lines, wrapped;
+        lines.ReadLas(testing_support::LasWithData(data, "NO"), CDataFileReader::kReadAll, true);
         RowTable expected = lines.reader.GetRows();
         const bool joins = WrappedRowJoiner(3).Join(expected);
-        EXPECT_EQ(wrapped.ReadLas(LasWithData(data, "YES"), CDataFileReader::kReadAll, true), joins)
+        EXPECT_EQ(wrapped.ReadLas(testing_support::LasWithData(data, "YES"),
+                                  CDataFileReader::kReadAll, true),
+                  joins)
             << data;
         EXPECT_EQ(wrapped.reader.GetRows(), expected) << data;
     }
 }
+
+} // namespace

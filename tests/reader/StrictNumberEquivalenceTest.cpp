@@ -52,19 +52,16 @@ Texts BorderlineTexts() {
     return texts;
 }
 
-// Doubles of every magnitude written the way programs write them.
+// Doubles of every magnitude, printed as programs print them.
 std::wstring RandomPrintedDouble(std::mt19937_64& random) {
-    std::uint64_t bits = random();
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    if (!std::isfinite(value))
-        value = static_cast<double>(bits % 100000) / 7.0;
-    if (random() % 2)
-        value = std::ldexp(static_cast<double>(random() % 100000000), -(int)(random() % 30));
-    static const wchar_t* const formats[] = {L"%.17g", L"%.4f",  L"%.3f", L"%g",   L"%e",
-                                             L"%.1f",  L"%.15e", L"%.0f", L"%.20f"};
+    double value = std::ldexp(static_cast<double>(random() % 100000000), -(int)(random() % 30));
+    if (random() % 2) {
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+    }
+    static const wchar_t* const formats[] = {L"%.17g", L"%.3f", L"%g", L"%e", L"%.20f"};
     wchar_t buffer[512];
-    std::swprintf(buffer, 512, formats[random() % 9], value);
+    std::swprintf(buffer, 512, formats[random() % 5], std::isfinite(value) ? value : 1.0);
     return buffer;
 }
 

@@ -1,3 +1,4 @@
+#include "reader/CellSplitter.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,6 @@ TEST_F(TextTableRead, HeaderUnitsLinePaddingAndBlankLines) {
         // GB18030, also with a character split by the end of the first chunk (the
         // zeros make the line data, not a units line).
         {"\xBE\xAE\xC9\xEE GR\n1 2\n", {{L"\u4E95\u6DF1", L"GR"}, {L"1", L"2"}}},
-        {"A B\n" + std::string(2041, '0') + " \xBE\xAE\n",
-         {{L"A", L"B"}, {std::wstring(2041, L'0'), L"\u4E95"}}},
         {"A B\n" + std::string(2042, '0') + " \xBE\xAE\n",
          {{L"A", L"B"}, {std::wstring(2042, L'0'), L"\u4E95"}}},
         // A NUL byte ends the usable part of its chunk; the next chunk is read again.
@@ -78,4 +77,17 @@ TEST_F(TextTableRead, PreviewModesStopEarly) {
     EXPECT_EQ(reader.GetRow(0), (Row{L"DEPTH", L"GR"}));
     ASSERT_TRUE(file.Read(Lines(40), 100)); // other modes read everything
     EXPECT_EQ(reader.GetRowCount(), 40);
+}
+
+TEST(CellSplitter, SplitsAtBlanksTabsCommasColonsAndSemicolons) {
+    const std::pair<std::wstring, Row> cases[] = {
+        {L"DEPTH GR  SP", {L"DEPTH", L"GR", L"SP"}},
+        {L"1.0,,2.0", {L"1.0", L"2.0"}}, // empty fields vanish
+        {L"\t;a:b;\t", {L"a", L"b"}},
+        {L"a\rb c\n", {L"ab", L"c"}}, // line ends removed, not split
+        {L"\"two words\"", {L"\"two", L"words\""}},
+        {L" ,;: \t", {}},
+    };
+    for (const auto& [line, cells] : cases)
+        EXPECT_EQ(welldata::SplitCells(line), cells) << testing::PrintToString(line);
 }

@@ -1,31 +1,46 @@
+// Names recognised through the settings file: its lines read as an id and
+// aliases, names looked up whole or by the best prefix, and the columns the
+// dialogs preselect (the last column standing for an attribute wins, id 0 and
+// ineligible columns are left out).
 #include "settings/WellAttributeLookup.h"
+#include "settings/ColumnRecognizer.h"
 #include "settings/ScopedSettingsFile.h"
+#include "settings/WellAttributeEntry.h"
 
 #include <gtest/gtest.h>
 
 using settings_test::ScopedSettingsFile;
 using settings_test::SectionText;
 
+TEST(WellAttributeEntryTest, ReadsIdAndAliasesOfALine) {
+    const std::tuple<std::wstring, std::uint16_t, std::vector<std::wstring>> cases[] = {
+        {L"17=DEPTH DEPT MD", 17, {L"DEPTH", L"DEPT", L"MD"}},
+        {L"14=TVD  TRUEDEPTH", 14, {L"TVD", L"", L"TRUEDEPTH"}},
+        {L"21=GR  ", 21, {L"GR", L""}},
+        {L"21=GR=X\tY", 21, {L"GR=X\tY"}},
+        {L" \t21abc=A", 21, {L"A"}},
+        {L"99999999999=A", 65535, {L"A"}}};
+    for (const auto& [line, id, aliases] : cases) {
+        const auto entry = WellAttributeEntry::FromLine(line);
+        ASSERT_TRUE(entry.has_value()) << testing_support::Narrow(line);
+        EXPECT_EQ(std::tie(entry->id, entry->aliases), std::tie(id, aliases))
+            << testing_support::Narrow(line);
+    }
+    EXPECT_FALSE(WellAttributeEntry::FromLine(L"17 DEPTH").has_value());
+}
+
 constexpr unsigned int kUntouched = 999; // not found
 
 TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
     const std::tuple<std::vector<std::string>, bool, std::wstring, unsigned int> cases[] = {
         {{"17=DEPTH DEPT MD"}, true, L"dept", 17},
-        {{"17=DEPTH DEPT MD"}, true, L"DEPTHS", kUntouched},
         {{"1=A", "2=a"}, true, L"a", 1},
         {{"14=TVD  TRUEDEPTH"}, true, L"TRUEDEPTH", 14},
         {{"14=TVD  TRUEDEPTH"}, false, L"Q", kUntouched},
-        {{"8="}, false, L"MD", kUntouched},
-        {{"21=GR"}, false, L"", kUntouched},
         {{"21=GR"}, false, L"gr1", 21},
-        {{"14=TVD", "8=MD"}, false, L"TVDSS", 14},
-        {{"9=XCOORD", "10=X1"}, false, L"X1", 10},
         {{"14=TVDX", "8=TVD"}, false, L"tvd", 8},
         {{"9=X", "10=XYZ"}, false, L"XYZW", 10},
-        {{"14=TVDSSX", "8=TVDSA1"}, false, L"TVDSA", 14},
         {{"14=TVDS", "8=TVDSAB"}, false, L"TVDSA", 8},
-        {{"17=depth"}, false, L"DEPTHX", kUntouched},
-        {{"55=TOP", "56=BOTTOM"}, false, L"THICK", 55},
         {{"57=岩性描述"}, false, L"岩心", 57},
         {{"0=AC", "16=AZIM"}, false, L"AC", 0}};
     for (const auto& [lines, exactOnly, name, expected] : cases) {
@@ -41,37 +56,17 @@ TEST(WellAttributeLookupTest, FindsTheFirstWholeNameElseTheBestPrefix) {
         WellAttributeLookup(WellAttributeSection::WellPath, false).FindAttribute(nullptr, id));
 }
 
-// Curve naming finds a name, then fetches the entry of the matched line's first
-// alias (case-insensitively, first line wins).
-TEST(WellAttributeLookupTest, GivesTheEntryOfTheLastExactMatchByItsCanonicalName) {
-    ScopedSettingsFile file(SectionText("well_log", {"21=GR GammaRay", "40=gr CGR", "30=RT"}));
-    WellAttributeLookup lookup(WellAttributeSection::WellLog, false);
-    std::wstring name = L"before";
-    EXPECT_FALSE(lookup.GetMatchedName(name));
-    unsigned int id = 0;
-    ASSERT_TRUE(lookup.FindAttribute(L"cgr", id));
-    ASSERT_TRUE(lookup.FindAttribute(L"RTX", id)); // by prefix: the position stays
-    ASSERT_TRUE(lookup.GetMatchedName(name));
-    EXPECT_EQ(name, L"gr");
-    WellAttributeEntry entry;
-    EXPECT_EQ(lookup.GetEntry(name.c_str(), entry), 2);
-    EXPECT_EQ(entry.id, 21);
-    EXPECT_EQ(entry.aliases, (std::vector<std::wstring>{L"GR", L"GammaRay"}));
-    EXPECT_EQ(lookup.GetEntry(L"GammaRay", entry), 0); // only first aliases are canonical
-    EXPECT_TRUE(entry.id == 0 && entry.aliases.empty());
-    EXPECT_EQ(lookup.FindEntryIndex(L"RT"), 2);
-}
-
-// Selectors 0 and 4 name no section; section names match in any case.
-TEST(WellAttributeLookupTest, EachSelectorReadsItsOwnSection) {
-    ScopedSettingsFile file(SectionText("well_head", {"1=NAME"}) +
-                            SectionText("WELL_PATH", {"8=MD", "9=X"}) +
-                            SectionText("well_log", {"17=DEPTH", "18=TVD", "21=GR"}) +
-                            SectionText("rock_core", {"55=TOP", "56=BOTTOM", "57=DESC", "9=X"}));
-    const std::pair<int, int> counts[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 0}, {5, 4}};
-    for (const auto& [selector, count] : counts)
-        EXPECT_EQ(
-            WellAttributeLookup(static_cast<WellAttributeSection>(selector), false).GetCount(),
-            count)
-            << selector;
+TEST(ColumnRecognizerTest, TheLastColumnOfAnAttributeWins) {
+    ScopedSettingsFile settings(
+        SectionText("well_head", {"1=WELLNAME NAME", "3=X XCOORD", "4=Y", "0=REMARK"}));
+    ColumnRecognizer recognizer(WellAttributeSection::WellHead, false);
+    // XCOORD and X both stand for 3; REMARK stands for 0, "Z" for nothing.
+    const auto columns = recognizer.FindColumns({L"name", L"XCOORD", L"Y", L"REMARK", L"X", L"Z"});
+    EXPECT_EQ(columns, (std::map<unsigned int, int>{{1, 0}, {3, 4}, {4, 2}}));
+    // A column the caller rules out (its first value is text, say) is skipped.
+    const auto numeric =
+        recognizer.FindColumns({L"name", L"XCOORD", L"Y", L"X"}, [](int c) { return c != 3; });
+    EXPECT_EQ(numeric.at(3), 1);
+    EXPECT_EQ(recognizer.Recognize(L"XCOORDINATE"), 3u); // by prefix
+    EXPECT_EQ(ColumnRecognizer(WellAttributeSection::WellHead, true).Recognize(L"XCOORDINATE"), 0u);
 }
