@@ -1,8 +1,11 @@
+#include "platform/QuietMessages.h"
 #include "platform/StepProgress.h"
 #include "support/TestSupport.h"
 #include "welldata/MessageBox.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 using testing_support::FakeProgressCtrl;
 
@@ -47,4 +50,29 @@ TEST(StepProgress, StepsAboutThirtyPercentOfTheRange) {
     hidden.hasWindow = false;
     StepProgress(&hidden, 10, true).Advance(0);
     EXPECT_EQ(hidden.totalSteps, 0);
+}
+
+// A headless load quiets its own thread only: a host's GUI thread (or another
+// load) keeps its messages while a background load runs.
+TEST(MessageDispatcher, ScopedHandlersNestAndQuietMessagesStayOnTheirThread) {
+    std::vector<std::wstring> outer, inner;
+    const auto into = [](std::vector<std::wstring>& texts) {
+        return [&texts](const welldata::MessageRequest& request) {
+            texts.push_back(request.text);
+            return welldata::MessageResult::Ok;
+        };
+    };
+    const welldata::ScopedMessageHandler first(into(outer));
+    {
+        const welldata::ScopedMessageHandler second(into(inner));
+        welldata::ShowInformation(L"a");
+    }
+    welldata::ShowInformation(L"b");
+    {
+        const welldata::QuietMessages quiet;
+        welldata::ShowInformation(L"hidden");
+        std::thread([] { welldata::ShowInformation(L"c"); }).join();
+    }
+    EXPECT_EQ(inner, std::vector<std::wstring>{L"a"});
+    EXPECT_EQ(outer, (std::vector<std::wstring>{L"b", L"c"}));
 }
