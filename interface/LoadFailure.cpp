@@ -43,6 +43,8 @@ const wchar_t* DescribeLoadError(LoadError error) {
         return L"a well path point holds a null value";
     case LoadError::NoData:
         return L"the file holds no data to load";
+    case LoadError::NoDialogs:
+        return L"this build of the library has no import dialogs";
     }
     return L"the file could not be loaded";
 }

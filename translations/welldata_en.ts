@@ -715,6 +715,13 @@ Choose Yes to choose again, No to leave the load.</translation>
     </message>
 </context>
 <context>
+    <name>CLoadData</name>
+    <message>
+        <source>此版本的库不含导入对话框，不能交互加载数据；请按文件名加载。</source>
+        <translation>This build of the library has no import dialogs and cannot load data interactively; load the file by its name.</translation>
+    </message>
+</context>
+<context>
     <name>CWellPath</name>
     <message>
         <source>轨迹数据中含有空值，请检查之后重试。</source>

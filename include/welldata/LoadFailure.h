@@ -24,6 +24,7 @@ enum class LoadError {
     DepthCurveCount, // not exactly one depth curve among the chosen curves
     NullInPath,      // a well path point holds a null value
     NoData,          // nothing to load: no data rows, no curves, no columns
+    NoDialogs,       // an interactive load asked of a build without the dialogs
 };
 
 struct LoadFailure {
