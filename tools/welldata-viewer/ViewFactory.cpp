@@ -105,8 +105,7 @@ QWidget* ViewFactory::CoreAnalysis(const LoadedData& data, QWidget* parent) {
         splitter);
     splitter->addWidget(table);
     splitter->addWidget(new LogView(AnalysisAsLog(data.coreAnalysis), splitter));
-    const int tableWidth = RecordTableModel::ContentWidth(table);
-    splitter->setSizes({tableWidth, std::max(600, 1200 - tableWidth)});
+    RecordTableModel::FitInSplitter(splitter, table);
     return splitter;
 }
 
