@@ -1,6 +1,6 @@
-// The English catalogue is complete: it is what a refresh from the code and
-// the .ui files gives, every text has its English, and no Chinese text of the
-// code escapes it.
+// The catalogues are complete: each is what a refresh from the code and the
+// .ui files gives; every text of the library has its English, and no Chinese
+// text of the code escapes it; every text of the viewer has its Chinese.
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -13,12 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
 
 const QString kSourceDir = QStringLiteral(WELLDATA_SOURCE_DIR);
 const QString kEnglishSource = kSourceDir + QStringLiteral("/translations/welldata_en.ts");
+const QString kViewerSource = kSourceDir + QStringLiteral("/translations/welldata-viewer_zh.ts");
 
 struct CatalogueMessage {
     QString context, source, translation;
@@ -33,8 +35,8 @@ QByteArray FileBytes(const QString& path) {
 
 // The messages of a Qt translation source; control characters stand there as
 // <byte value="xd"/> elements.
-std::vector<CatalogueMessage> ReadCatalogue() {
-    QXmlStreamReader xml(FileBytes(kEnglishSource));
+std::vector<CatalogueMessage> ReadCatalogue(const QString& path) {
+    QXmlStreamReader xml(FileBytes(path));
     std::vector<CatalogueMessage> messages;
     QString context;
     QString* text = nullptr;
@@ -84,18 +86,24 @@ const std::set<QString> kDataTexts = {QStringLiteral("米"),
 
 } // namespace
 
-TEST(TranslationCatalogue, IsWhatARefreshFromTheCodeGivesWithEveryTextInEnglish) {
+TEST(TranslationCatalogue, IsWhatARefreshFromTheCodeGivesWithEveryTextTranslated) {
     QTemporaryDir scratch;
-    const QString refreshed = scratch.filePath(QStringLiteral("welldata_en.ts"));
-    ASSERT_TRUE(QFile::copy(kEnglishSource, refreshed));
+    const QString refreshed[] = {scratch.filePath(QStringLiteral("welldata_en.ts")),
+                                 scratch.filePath(QStringLiteral("welldata-viewer_zh.ts"))};
+    ASSERT_TRUE(QFile::copy(kEnglishSource, refreshed[0]));
+    ASSERT_TRUE(QFile::copy(kViewerSource, refreshed[1]));
     QProcess update;
-    update.start(kSourceDir + QStringLiteral("/scripts/update-translations.sh"), {refreshed});
+    update.start(kSourceDir + QStringLiteral("/scripts/update-translations.sh"),
+                 {refreshed[0], refreshed[1]});
     ASSERT_TRUE(update.waitForFinished(120000));
     ASSERT_EQ(update.exitCode(), 0) << update.readAllStandardError().toStdString();
-    EXPECT_EQ(FileBytes(refreshed), FileBytes(kEnglishSource))
-        << "the code's texts and the catalogue differ: run scripts/update-translations.sh";
+    for (const auto& [copy, source] :
+         {std::pair(refreshed[0], kEnglishSource), std::pair(refreshed[1], kViewerSource)})
+        EXPECT_EQ(FileBytes(copy), FileBytes(source))
+            << source.toStdString()
+            << ": the code's texts and the catalogue differ: run scripts/update-translations.sh";
 
-    const std::vector<CatalogueMessage> messages = ReadCatalogue();
+    const std::vector<CatalogueMessage> messages = ReadCatalogue(kEnglishSource);
     EXPECT_GT(messages.size(), 200u); // every dialog, page, control and message
     for (const CatalogueMessage& message : messages) {
         EXPECT_TRUE(message.finished && !message.translation.isEmpty() &&
@@ -103,11 +111,17 @@ TEST(TranslationCatalogue, IsWhatARefreshFromTheCodeGivesWithEveryTextInEnglish)
             << "no English for \"" << message.source.toStdString() << "\" ("
             << message.context.toStdString() << ")";
     }
+    const std::vector<CatalogueMessage> viewer = ReadCatalogue(kViewerSource);
+    EXPECT_GT(viewer.size(), 100u); // the viewer's menus, views and messages
+    for (const CatalogueMessage& message : viewer)
+        EXPECT_TRUE(message.finished && !message.translation.isEmpty())
+            << "no Chinese for \"" << message.source.toStdString() << "\" ("
+            << message.context.toStdString() << ")";
 }
 
 TEST(TranslationCatalogue, NoChineseTextOfTheCodeEscapesIt) {
     std::set<QString> sources;
-    for (const CatalogueMessage& message : ReadCatalogue())
+    for (const CatalogueMessage& message : ReadCatalogue(kEnglishSource))
         sources.insert(message.source);
     const auto marked = [&sources](const QString& piece) {
         return std::any_of(sources.begin(), sources.end(),

@@ -28,7 +28,7 @@ QT_QPA_PLATFORM=offscreen "$viewer" --screenshot "$scratch/log.png" "$samples/we
 check_png "$scratch/log.png"
 
 status=0
-QT_QPA_PLATFORM=offscreen "$viewer" --screenshot "$scratch/missing.png" "$scratch/none.las" \
+QT_QPA_PLATFORM=offscreen "$viewer" --lang en --screenshot "$scratch/missing.png" "$scratch/none.las" \
     2>"$scratch/err" || status=$?
 [ "$status" = 1 ] || fail "a missing file: exit $status, not 1"
 grep -q "none.las: no such file" "$scratch/err" || fail "a missing file: $(cat "$scratch/err")"

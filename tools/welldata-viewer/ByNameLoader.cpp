@@ -48,9 +48,9 @@ std::optional<LoadedData> ByNameLoader::Load(const QString& path, std::optional<
     shownByLibrary = false;
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
-        error = !info.exists()  ? QStringLiteral("no such file")
-                : info.isFile() ? QStringLiteral("cannot read this file")
-                                : QStringLiteral("not a file");
+        error = !info.exists()  ? tr("no such file")
+                : info.isFile() ? tr("cannot read this file")
+                                : tr("not a file");
         return std::nullopt;
     }
     const std::string codePage = welldata::GetDataCodePage();
@@ -93,7 +93,7 @@ std::optional<LoadedData> ByNameLoader::LoadAs(const QString& path, DataKind kin
     case DataKind::WellPath: {
         welldata::PathColumnAssignment assignment;
         if (!welldata::DetectPathLayout(preview, assignment)) {
-            error = QStringLiteral("no well path layout is complete among its columns");
+            error = tr("no well path layout is complete among its columns");
             return std::nullopt;
         }
         return LoadTable(file, kind, assignment, error);

@@ -7,6 +7,7 @@
 
 #include "LoadedData.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,7 @@
 class CProgressCtrl;
 
 class ByNameLoader {
+    Q_DECLARE_TR_FUNCTIONS(ByNameLoader)
 public:
     explicit ByNameLoader(CProgressCtrl* progress) : m_progress(progress) {}
 

@@ -57,7 +57,7 @@ void LithologyColumn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (m_core.lstItems.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No interval"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("No interval"));
         return;
     }
     double top = m_core.lstItems.front().fTop;
@@ -68,8 +68,7 @@ void LithologyColumn::paintEvent(QPaintEvent*) {
     }
     // Depth down, the column's width across: the frame's X is unused.
     const PlotFrame frame(QRectF(QPointF(0, top), QPointF(1, bottom)), rect(), false, true);
-    frame.DrawGrid(painter, QString::fromStdWString(m_core.strColumnName),
-                   QStringLiteral("Depth (m)"), false);
+    frame.DrawGrid(painter, QString::fromStdWString(m_core.strColumnName), tr("Depth (m)"), false);
     const QRect area = frame.PlotArea();
     painter.setClipRect(area);
     for (const COMMON::STRUCT_ROCK_CORE_DESCRIBE& item : m_core.lstItems) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class LithologyColumn : public QWidget {
+    Q_OBJECT
 public:
     // `core` outlives the widget.
     explicit LithologyColumn(const COMMON::STRUCT_ROCK_CORE_DESCRIBE_ALL& core,

@@ -42,26 +42,26 @@ bool LoadedData::OpensByName(DataKind kind) {
            kind == DataKind::CoreAnalysis || kind == DataKind::CoreDescription;
 }
 
-const char* LoadedData::KindName(DataKind kind) {
+QString LoadedData::KindName(DataKind kind) {
     switch (kind) {
     case DataKind::WellHeads:
-        return "well heads";
+        return tr("well heads");
     case DataKind::NewWellHead:
-        return "new well head";
+        return tr("new well head");
     case DataKind::WellPath:
-        return "well path";
+        return tr("well path");
     case DataKind::WellPaths:
-        return "well paths";
+        return tr("well paths");
     case DataKind::WellLog:
-        return "well log";
+        return tr("well log");
     case DataKind::CoreAnalysis:
-        return "rock core analysis";
+        return tr("rock core analysis");
     case DataKind::CoreDescription:
-        return "rock core description";
+        return tr("rock core description");
     case DataKind::MultiWellSettings:
-        return "multi-well curve settings";
+        return tr("multi-well curve settings");
     case DataKind::WisFile:
-        return "WIS file";
+        return tr("WIS file");
     }
-    return "data";
+    return tr("data");
 }

@@ -6,6 +6,8 @@
 #include "welldata/Common.h"
 #include "welldata/LasHeader.h"
 
+#include <QCoreApplication>
+
 #include <list>
 #include <optional>
 #include <string>
@@ -45,6 +47,8 @@ struct LoadedData {
     static LoadedData Take(CLoadData& load, DataKind kind, const std::wstring& file);
     // Whether a file of the kind opens again by name (and so is a recent file).
     static bool OpensByName(DataKind kind);
-    // A short English name of the kind, for tab titles and messages.
-    static const char* KindName(DataKind kind);
+    // A short name of the kind, for tab titles and messages.
+    static QString KindName(DataKind kind);
+
+    Q_DECLARE_TR_FUNCTIONS(LoadedData)
 };

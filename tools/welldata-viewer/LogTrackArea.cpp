@@ -106,8 +106,8 @@ void LogTrackArea::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().base());
     if (!HasPlot()) {
         painter.drawText(viewport()->rect(), Qt::AlignCenter,
-                         m_painter->HasTracks() ? QStringLiteral("The depth curve holds no values")
-                                                : QStringLiteral("No curve holds values"));
+                         m_painter->HasTracks() ? tr("The depth curve holds no values")
+                                                : tr("No curve holds values"));
         return;
     }
     const QRect tracks = TrackRect();

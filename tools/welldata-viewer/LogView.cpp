@@ -36,15 +36,11 @@ LogView::LogView(std::unique_ptr<COMMON::STRUCT_WELL_CURVE> own,
       m_tracks(new LogTrackArea(log != nullptr ? *log : *m_ownLog, this)),
       m_window(new QLabel(this)), m_hover(new QLabel(this)) {
     auto* bar = new QHBoxLayout;
-    QToolButton* zoomIn =
-        Button(QStringLiteral("Zoom in"), QStringLiteral("Half the depths (+)"), this);
-    QToolButton* zoomOut =
-        Button(QStringLiteral("Zoom out"), QStringLiteral("Twice the depths (-)"), this);
-    QToolButton* whole =
-        Button(QStringLiteral("Whole log"), QStringLiteral("Every depth of the log"), this);
-    auto* mnemonics = new QCheckBox(QStringLiteral("Mnemonics only"), this);
-    mnemonics->setToolTip(
-        QStringLiteral("Curve names as the file gives them, without display names"));
+    QToolButton* zoomIn = Button(tr("Zoom in"), tr("Half the depths (+)"), this);
+    QToolButton* zoomOut = Button(tr("Zoom out"), tr("Twice the depths (-)"), this);
+    QToolButton* whole = Button(tr("Whole log"), tr("Every depth of the log"), this);
+    auto* mnemonics = new QCheckBox(tr("Mnemonics only"), this);
+    mnemonics->setToolTip(tr("Curve names as the file gives them, without display names"));
     for (QWidget* widget : {static_cast<QWidget*>(zoomIn), static_cast<QWidget*>(zoomOut),
                             static_cast<QWidget*>(whole), static_cast<QWidget*>(mnemonics)})
         bar->addWidget(widget);
@@ -61,7 +57,7 @@ LogView::LogView(std::unique_ptr<COMMON::STRUCT_WELL_CURVE> own,
     });
     connect(m_tracks, &LogTrackArea::WindowChanged, this, &LogView::ShowWindow);
     connect(m_tracks, &LogTrackArea::DepthHovered, this, [this](double depth) {
-        m_hover->setText(QStringLiteral("depth %1 %2")
+        m_hover->setText(tr("depth %1 %2")
                              .arg(depth, 0, 'f', 2)
                              .arg(QString::fromStdWString(m_tracks->Painter().DepthUnit())));
     });
@@ -83,8 +79,7 @@ LogView::LogView(std::unique_ptr<COMMON::STRUCT_WELL_CURVE> own,
 
 QWidget* LogView::CreateHeaderPanel(const std::vector<welldata::LasHeaderSection>& header) {
     auto* tree = new QTreeWidget(this);
-    tree->setHeaderLabels({QStringLiteral("Mnemonic"), QStringLiteral("Unit"),
-                           QStringLiteral("Value"), QStringLiteral("Description")});
+    tree->setHeaderLabels({tr("Mnemonic"), tr("Unit"), tr("Value"), tr("Description")});
     tree->setRootIsDecorated(true);
     for (const welldata::LasHeaderSection& section : header) {
         auto* top = new QTreeWidgetItem(tree, {QString::fromStdWString(section.name)});
@@ -103,7 +98,7 @@ QWidget* LogView::CreateHeaderPanel(const std::vector<welldata::LasHeaderSection
 
 void LogView::ShowWindow(double top, double bottom) {
     const logplot::LogPainter& painter = m_tracks->Painter();
-    m_window->setText(QStringLiteral("%1 samples; showing %2 – %3 %4")
+    m_window->setText(tr("%1 samples; showing %2 – %3 %4")
                           .arg(painter.SampleCount())
                           .arg(top, 0, 'f', 2)
                           .arg(bottom, 0, 'f', 2)

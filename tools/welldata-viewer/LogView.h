@@ -15,6 +15,7 @@ class LogTrackArea;
 class QLabel;
 
 class LogView : public QWidget {
+    Q_OBJECT
 public:
     // `log` and `header` outlive the view.
     LogView(const COMMON::STRUCT_WELL_CURVE& log,

@@ -57,7 +57,7 @@ void PathPlotWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (m_stations.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No station to draw"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("No station to draw"));
         return;
     }
     QPolygonF line;
@@ -78,17 +78,14 @@ void PathPlotWidget::paintEvent(QPaintEvent*) {
     const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
     const bool section = m_mode == Mode::Section;
     const PlotFrame frame(bounds, rect().adjusted(0, 22, 0, 0), true, section);
-    QString xTitle =
-        m_mapCoordinates ? QStringLiteral("X (m)") : QStringLiteral("East of the head (m)");
-    QString yTitle =
-        m_mapCoordinates ? QStringLiteral("Y (m)") : QStringLiteral("North of the head (m)");
-    QString title = m_mapCoordinates ? QStringLiteral("Plan view, map coordinates")
-                                     : QStringLiteral("Plan view, offsets from the well head");
+    QString xTitle = m_mapCoordinates ? QStringLiteral("X (m)") : tr("East of the head (m)");
+    QString yTitle = m_mapCoordinates ? QStringLiteral("Y (m)") : tr("North of the head (m)");
+    QString title = m_mapCoordinates ? tr("Plan view, map coordinates")
+                                     : tr("Plan view, offsets from the well head");
     if (section) {
-        xTitle = QStringLiteral("Displacement along %1° (m)").arg(Degrees(m_azimuth), 0, 'f', 1);
-        yTitle = QStringLiteral("TVD (m)");
-        title = QStringLiteral("Section along the well's main azimuth, %1°")
-                    .arg(Degrees(m_azimuth), 0, 'f', 1);
+        xTitle = tr("Displacement along %1° (m)").arg(Degrees(m_azimuth), 0, 'f', 1);
+        yTitle = tr("TVD (m)");
+        title = tr("Section along the well's main azimuth, %1°").arg(Degrees(m_azimuth), 0, 'f', 1);
     }
     painter.drawText(QRect(8, 2, width() - 16, 20), Qt::AlignLeft | Qt::AlignVCenter, title);
     frame.DrawGrid(painter, xTitle, yTitle);

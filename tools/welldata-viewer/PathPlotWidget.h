@@ -10,6 +10,7 @@
 #include <vector>
 
 class PathPlotWidget : public QWidget {
+    Q_OBJECT
 public:
     enum class Mode { Plan, Section };
 

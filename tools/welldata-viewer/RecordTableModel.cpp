@@ -5,8 +5,11 @@
 #include <QBrush>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 RecordTableModel::RecordTableModel(QStringList titles, int rows, Cell cell, QObject* parent)
@@ -28,8 +31,30 @@ QTableView* RecordTableModel::CreateView(QStringList titles, int rows, Cell cell
 }
 
 int RecordTableModel::ContentWidth(const QTableView* view) {
-    return view->verticalHeader()->width() + view->horizontalHeader()->length() +
-           view->frameWidth() * 2 + view->verticalScrollBar()->sizeHint().width() + 2;
+    // The columns as wide as their contents, not as wide as they are now: the
+    // last one stretches to a viewport that need not be laid out yet, and
+    // never narrower than the header's default size.
+    const auto* items = static_cast<const QAbstractItemView*>(view);
+    const QHeaderView* header = view->horizontalHeader();
+    const int last = header->count() - 1;
+    int columns = 0;
+    for (int column = 0; column <= last; ++column) {
+        const int content =
+            std::max(items->sizeHintForColumn(column), header->sectionSizeHint(column));
+        columns += column == last ? std::max(content, header->defaultSectionSize()) : content;
+    }
+    return view->verticalHeader()->sizeHint().width() + columns + view->frameWidth() * 2 +
+           view->verticalScrollBar()->sizeHint().width() + 2;
+}
+
+void RecordTableModel::FitInSplitter(QSplitter* splitter, QTableView* table) {
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    // The splitter has its width once the window has laid it out.
+    QTimer::singleShot(0, splitter, [splitter, table] {
+        const int width = ContentWidth(table);
+        splitter->setSizes({width, std::max(0, splitter->width() - width)});
+    });
 }
 
 QVariant RecordTableModel::Number(double value) {

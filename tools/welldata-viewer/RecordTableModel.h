@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QSplitter;
 class QTableView;
 class QWidget;
 
@@ -19,8 +20,10 @@ public:
 
     // A table view of such a model, sized to its contents.
     static QTableView* CreateView(QStringList titles, int rows, Cell cell, QWidget* parent);
-    // The width that shows every column of `view` (as sized to its contents).
-    static int ContentWidth(const QTableView* view);
+    // Shows `table`, the first of the splitter's two widgets, as wide as its
+    // columns once the window is laid out; the other widget takes the rest,
+    // and any later change of the splitter's width.
+    static void FitInSplitter(QSplitter* splitter, QTableView* table);
     // A cell's value: a number in the digits its type holds (7 for a 32-bit
     // float, 10 for a 64-bit one), the null value as "null".
     static QVariant Number(double value);
@@ -32,6 +35,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The width that shows every column of `view` as wide as its contents.
+    static int ContentWidth(const QTableView* view);
+
     QStringList m_titles;
     int m_rows;
     Cell m_cell;

@@ -105,8 +105,7 @@ QWidget* ViewFactory::CoreAnalysis(const LoadedData& data, QWidget* parent) {
         splitter);
     splitter->addWidget(table);
     splitter->addWidget(new LogView(AnalysisAsLog(data.coreAnalysis), splitter));
-    const int tableWidth = RecordTableModel::ContentWidth(table);
-    splitter->setSizes({tableWidth, std::max(600, 1200 - tableWidth)});
+    RecordTableModel::FitInSplitter(splitter, table);
     return splitter;
 }
 
@@ -116,11 +115,10 @@ QWidget* ViewFactory::CoreDescription(const LoadedData& data, QWidget* parent) {
     for (const COMMON::STRUCT_ROCK_CORE_DESCRIBE& item : data.coreDescription.lstItems)
         items.push_back(&item);
     const QString description = data.coreDescription.strColumnName.empty()
-                                    ? QStringLiteral("Description")
+                                    ? tr("Description")
                                     : QString::fromStdWString(data.coreDescription.strColumnName);
     splitter->addWidget(RecordTableModel::CreateView(
-        {QStringLiteral("Top"), QStringLiteral("Bottom"), description},
-        static_cast<int>(items.size()),
+        {tr("Top"), tr("Bottom"), description}, static_cast<int>(items.size()),
         [items](int row, int column) -> QVariant {
             const COMMON::STRUCT_ROCK_CORE_DESCRIBE& item = *items[static_cast<size_t>(row)];
             if (column == 0)
@@ -145,48 +143,48 @@ QWidget* ViewFactory::MultiWellSettings(const LoadedData& data, QWidget* parent)
     QStringList nulls;
     for (float value : data.log.vecNullValues)
         nulls << QString::number(value);
-    layout->addWidget(Note(
-        QStringLiteral("Curve settings for a batch of %1 files (the library loads no data here): "
-                       "curve group \"%2\", %3, null values %4.\nFiles: %5")
-            .arg(files.size())
-            .arg(QString::fromStdWString(data.log.strGroupName))
-            .arg(data.log.nGroupMode == 0 ? QStringLiteral("a new curve group")
-                                          : QStringLiteral("merged into the first curve group"))
-            .arg(nulls.join(QStringLiteral(", ")), files.join(QStringLiteral(", "))),
-        view));
+    layout->addWidget(
+        Note(tr("Curve settings for a batch of %1 files (the library loads no data here): "
+                "curve group \"%2\", %3, null values %4.\nFiles: %5")
+                 .arg(files.size())
+                 .arg(QString::fromStdWString(data.log.strGroupName))
+                 .arg(data.log.nGroupMode == 0 ? tr("a new curve group")
+                                               : tr("merged into the first curve group"))
+                 .arg(nulls.join(QStringLiteral(", ")), files.join(QStringLiteral(", "))),
+             view));
     std::vector<const COMMON::STRUCT_CURVE_ITEM*> curves;
     for (const COMMON::STRUCT_CURVE_ITEM& curve : data.log.lstCurves)
         curves.push_back(&curve);
-    layout->addWidget(
-        RecordTableModel::CreateView(
-            {QStringLiteral("Curve"), QStringLiteral("Display name"), QStringLiteral("Type"),
-             QStringLiteral("Unit"), QStringLiteral("Column"), QStringLiteral("Logarithmic")},
-            static_cast<int>(curves.size()),
-            [curves](int row, int column) -> QVariant {
-                const COMMON::STRUCT_CURVE_ITEM& curve = *curves[static_cast<size_t>(row)];
-                switch (column) {
-                case 0:
-                    return QString::fromStdWString(curve.strName);
-                case 1:
-                    return QString::fromStdWString(curve.strDisplayName);
-                case 2:
-                    return QString::fromStdWString(curve.strType);
-                case 3:
-                    return QString::fromStdWString(curve.strUnit);
-                case 4:
-                    return curve.nColumn;
-                default:
-                    return curve.bLogarithmic ? QStringLiteral("yes") : QStringLiteral("no");
-                }
-            },
-            view),
-        1);
+    layout->addWidget(RecordTableModel::CreateView(
+                          {tr("Curve"), tr("Display name"), tr("Type"), tr("Unit"), tr("Column"),
+                           tr("Logarithmic")},
+                          static_cast<int>(curves.size()),
+                          [curves](int row, int column) -> QVariant {
+                              const COMMON::STRUCT_CURVE_ITEM& curve =
+                                  *curves[static_cast<size_t>(row)];
+                              switch (column) {
+                              case 0:
+                                  return QString::fromStdWString(curve.strName);
+                              case 1:
+                                  return QString::fromStdWString(curve.strDisplayName);
+                              case 2:
+                                  return QString::fromStdWString(curve.strType);
+                              case 3:
+                                  return QString::fromStdWString(curve.strUnit);
+                              case 4:
+                                  return curve.nColumn;
+                              default:
+                                  return curve.bLogarithmic ? tr("yes") : tr("no");
+                              }
+                          },
+                          view),
+                      1);
     return view;
 }
 
 QWidget* ViewFactory::WisFile(const LoadedData& data, QWidget* parent) {
-    return Note(QStringLiteral("WIS file picked:\n%1\n\nThe library only lets the user pick a WIS "
-                               "file; a host reads it itself. The viewer does not read WIS files.")
+    return Note(tr("WIS file picked:\n%1\n\nThe library only lets the user pick a WIS "
+                   "file; a host reads it itself. The viewer does not read WIS files.")
                     .arg(QString::fromStdWString(data.file)),
                 parent);
 }

@@ -6,11 +6,14 @@
 
 #include "LoadedData.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 class QWidget;
 
 class ViewFactory {
+    Q_DECLARE_TR_FUNCTIONS(ViewFactory)
 public:
     // The view of `data`, which outlives it; `heads` are the well heads
     // loaded so far, for the positions of well paths.

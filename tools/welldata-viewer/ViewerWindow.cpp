@@ -25,13 +25,14 @@
 
 namespace {
 
-const char* const kWelcome =
+const char* const kWelcome = QT_TRANSLATE_NOOP(
+    "ViewerWindow",
     "<h2>WellData viewer</h2>"
     "<p>Load well data with the <b>Load</b> menu, as a host application does: the library's "
     "file dialog, then its import dialog.</p>"
     "<p>Or open files by name with <b>File &gt; Open</b>, drop them on this window, or give "
     "them on the command line: LAS files, and text tables of well heads, well paths, well "
-    "logs, rock core analysis and rock core descriptions.</p>";
+    "logs, rock core analysis and rock core descriptions.</p>");
 
 QString FileNameOf(const std::wstring& path) {
     return QFileInfo(QString::fromStdWString(path)).fileName();
@@ -53,9 +54,8 @@ DataKind WellDataKind(int fileType) {
 
 ViewerWindow::ViewerWindow(QSettings& settings, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_views(new QTabWidget(this)),
-      m_welcome(new QLabel(QString::fromLatin1(kWelcome), this)),
-      m_progress(new QProgressBar(this)) {
-    setWindowTitle(QStringLiteral("WellData viewer"));
+      m_welcome(new QLabel(tr(kWelcome), this)), m_progress(new QProgressBar(this)) {
+    setWindowTitle(tr("WellData viewer"));
     setAcceptDrops(true);
     auto* central = new QStackedWidget(this);
     m_welcome->setAlignment(Qt::AlignCenter);
@@ -74,7 +74,7 @@ ViewerWindow::ViewerWindow(QSettings& settings, QWidget* parent)
     m_progress.Bar()->setMaximumWidth(260);
     statusBar()->addPermanentWidget(m_progress.Bar());
     CreateMenus();
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(tr("Ready"));
 }
 
 ViewerWindow::~ViewerWindow() = default;
@@ -96,59 +96,55 @@ void ViewerWindow::AddLoadAction(QMenu* menu, const QString& name, const QString
 }
 
 void ViewerWindow::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* open =
-        file->addAction(QStringLiteral("&Open..."), this, [this] { OpenWithDialog({}); });
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open..."), this, [this] { OpenWithDialog({}); });
     open->setShortcut(QKeySequence::Open);
     m_loadActions.push_back(open);
-    QMenu* openAs = file->addMenu(QStringLiteral("Open &as"));
+    QMenu* openAs = file->addMenu(tr("Open &as"));
     const std::pair<const char*, DataKind> kinds[] = {
-        {"Well heads table...", DataKind::WellHeads},
-        {"Well path table...", DataKind::WellPath},
-        {"Well log (LAS or table)...", DataKind::WellLog},
-        {"Rock core analysis table...", DataKind::CoreAnalysis},
-        {"Rock core description table...", DataKind::CoreDescription},
+        {QT_TR_NOOP("Well heads table..."), DataKind::WellHeads},
+        {QT_TR_NOOP("Well path table..."), DataKind::WellPath},
+        {QT_TR_NOOP("Well log (LAS or table)..."), DataKind::WellLog},
+        {QT_TR_NOOP("Rock core analysis table..."), DataKind::CoreAnalysis},
+        {QT_TR_NOOP("Rock core description table..."), DataKind::CoreDescription},
     };
     for (const auto& [text, kind] : kinds) {
         const DataKind chosen = kind;
-        m_loadActions.push_back(openAs->addAction(QString::fromLatin1(text), this,
-                                                  [this, chosen] { OpenWithDialog(chosen); }));
+        m_loadActions.push_back(
+            openAs->addAction(tr(text), this, [this, chosen] { OpenWithDialog(chosen); }));
     }
-    m_recent = new RecentFiles(m_settings, file->addMenu(QStringLiteral("&Recent files")), this);
+    m_recent = new RecentFiles(m_settings, file->addMenu(tr("&Recent files")), this);
     connect(m_recent, &RecentFiles::OpenRequested, this,
             [this](const QString& path) { OpenFile(path); });
     file->addSeparator();
-    file->addAction(QStringLiteral("Save &screenshot..."), this, &ViewerWindow::SaveScreenshot);
-    file->addAction(QStringLiteral("&Close tab"), QKeySequence::Close, this, [this] {
+    file->addAction(tr("Save &screenshot..."), this, &ViewerWindow::SaveScreenshot);
+    file->addAction(tr("&Close tab"), QKeySequence::Close, this, [this] {
         if (m_views->count() > 0)
             emit m_views->tabCloseRequested(m_views->currentIndex());
     });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
-    QMenu* load = menuBar()->addMenu(QStringLiteral("&Load"));
-    AddLoadAction(load, QStringLiteral("well-heads"), QStringLiteral("&Well heads..."),
-                  [this] { LoadInteractive(COMMON::LDT_WELL_HEAD, QStringLiteral("well heads")); });
-    AddLoadAction(
-        load, QStringLiteral("new-well-head"), QStringLiteral("&New well head..."),
-        [this] { LoadInteractive(COMMON::LDT_NEW_WELL_HEAD, QStringLiteral("a new well head")); });
-    AddLoadAction(load, QStringLiteral("well-path"), QStringLiteral("Well &path..."), [this] {
-        LoadInteractive(COMMON::LDT_WELL_PATH, QStringLiteral("a well path"));
-    });
-    AddLoadAction(load, QStringLiteral("well-paths"), QStringLiteral("&Many well paths..."),
+    QMenu* load = menuBar()->addMenu(tr("&Load"));
+    AddLoadAction(load, QStringLiteral("well-heads"), tr("&Well heads..."),
+                  [this] { LoadInteractive(COMMON::LDT_WELL_HEAD, tr("well heads")); });
+    AddLoadAction(load, QStringLiteral("new-well-head"), tr("&New well head..."),
+                  [this] { LoadInteractive(COMMON::LDT_NEW_WELL_HEAD, tr("a new well head")); });
+    AddLoadAction(load, QStringLiteral("well-path"), tr("Well &path..."),
+                  [this] { LoadInteractive(COMMON::LDT_WELL_PATH, tr("a well path")); });
+    AddLoadAction(load, QStringLiteral("well-paths"), tr("&Many well paths..."),
                   [this] { LoadManyWellPaths(); });
-    AddLoadAction(load, QStringLiteral("well-data"),
-                  QStringLiteral("Well &log / rock core / LAS..."),
-                  [this] { LoadInteractive(COMMON::LDT_WELL_DATA, QStringLiteral("well data")); });
-    AddLoadAction(load, QStringLiteral("las-by-name"), QStringLiteral("LAS file &by name..."),
+    AddLoadAction(load, QStringLiteral("well-data"), tr("Well &log / rock core / LAS..."),
+                  [this] { LoadInteractive(COMMON::LDT_WELL_DATA, tr("well data")); });
+    AddLoadAction(load, QStringLiteral("las-by-name"), tr("LAS file &by name..."),
                   [this] { LoadLasByName(); });
-    AddLoadAction(load, QStringLiteral("multi-well-logs"), QStringLiteral("M&ulti-well logs..."),
+    AddLoadAction(load, QStringLiteral("multi-well-logs"), tr("M&ulti-well logs..."),
                   [this] { LoadMultiWellLogs(); });
-    AddLoadAction(load, QStringLiteral("wis-file"), QStringLiteral("Pick W&IS file..."),
+    AddLoadAction(load, QStringLiteral("wis-file"), tr("Pick W&IS file..."),
                   [this] { PickWisFile(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About"), this, &ViewerWindow::ShowAbout);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&About"), this, &ViewerWindow::ShowAbout);
 }
 
 void ViewerWindow::SetLoadsEnabled(bool enabled) {
@@ -161,7 +157,7 @@ bool ViewerWindow::RunLoad(const QString& what, const Load& load) {
         return false; // one load at a time, even when asked from inside another
     m_loading = true;
     SetLoadsEnabled(false);
-    statusBar()->showMessage(QStringLiteral("Loading %1 ...").arg(what));
+    statusBar()->showMessage(tr("Loading %1 ...").arg(what));
     m_progress.Start();
     QString error;
     bool shownByLibrary = false;
@@ -172,41 +168,39 @@ bool ViewerWindow::RunLoad(const QString& what, const Load& load) {
     if (!data) {
         m_lastError = error;
         if (error.isEmpty())
-            statusBar()->showMessage(QStringLiteral("Nothing loaded: %1").arg(what));
+            statusBar()->showMessage(tr("Nothing loaded: %1").arg(what));
         else if (!shownByLibrary || m_quiet)
             ReportFailure(what, error);
         else
-            statusBar()->showMessage(QStringLiteral("Cannot load %1: %2").arg(what, error));
+            statusBar()->showMessage(tr("Cannot load %1: %2").arg(what, error));
         return false;
     }
     m_lastError.clear();
     if (!data->file.empty() && LoadedData::OpensByName(data->kind))
         m_recent->Add(QString::fromStdWString(data->file));
-    statusBar()->showMessage(QStringLiteral("Loaded %1").arg(what));
+    statusBar()->showMessage(tr("Loaded %1").arg(what));
     AddView(std::move(*data));
     return true;
 }
 
 void ViewerWindow::ReportFailure(const QString& what, const QString& error) {
-    statusBar()->showMessage(QStringLiteral("Cannot load %1: %2").arg(what, error));
+    statusBar()->showMessage(tr("Cannot load %1: %2").arg(what, error));
     if (m_quiet) {
         std::fprintf(stderr, "welldata-viewer: %s: %s\n", what.toLocal8Bit().constData(),
                      error.toLocal8Bit().constData());
         return;
     }
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Cannot load %1:\n%2").arg(what, error));
+    QMessageBox::warning(this, windowTitle(), tr("Cannot load %1:\n%2").arg(what, error));
 }
 
 void ViewerWindow::AddView(LoadedData data) {
     if (data.kind == DataKind::WellHeads || data.kind == DataKind::NewWellHead)
         m_heads.insert(m_heads.end(), data.heads.begin(), data.heads.end());
-    QString title = data.file.empty() ? QString::fromLatin1(LoadedData::KindName(data.kind))
-                                      : FileNameOf(data.file);
+    QString title = data.file.empty() ? LoadedData::KindName(data.kind) : FileNameOf(data.file);
     if (data.kind == DataKind::WellPaths)
-        title = QStringLiteral("%1 well paths").arg(data.paths.size());
-    const QString tip = QStringLiteral("%1: %2").arg(
-        QString::fromLatin1(LoadedData::KindName(data.kind)), QString::fromStdWString(data.file));
+        title = tr("%1 well paths").arg(data.paths.size());
+    const QString tip = QStringLiteral("%1: %2").arg(LoadedData::KindName(data.kind),
+                                                     QString::fromStdWString(data.file));
     auto* page = new DataPage(std::make_unique<LoadedData>(std::move(data)), m_heads, m_views);
     const int index = m_views->addTab(page, title);
     m_views->setTabToolTip(index, tip);
@@ -223,8 +217,8 @@ bool ViewerWindow::OpenFile(const QString& path, std::optional<DataKind> kind) {
 
 void ViewerWindow::OpenWithDialog(std::optional<DataKind> kind) {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Open well data"), QString(),
-        QStringLiteral("Well data (*.las *.LAS *.txt *.TXT *.csv);;All files (*)"), nullptr,
+        this, tr("Open well data"), QString(),
+        tr("Well data (*.las *.LAS *.txt *.TXT *.csv);;All files (*)"), nullptr,
         QFileDialog::DontUseNativeDialog);
     for (const QString& path : paths)
         OpenFile(path, kind);
@@ -249,10 +243,9 @@ void ViewerWindow::LoadInteractive(COMMON::LOAD_DATA_TYPE type, const QString& w
 }
 
 void ViewerWindow::LoadManyWellPaths() {
-    RunLoad(QStringLiteral("well paths"), [this](QString&, bool&) -> std::optional<LoadedData> {
+    RunLoad(tr("well paths"), [this](QString&, bool&) -> std::optional<LoadedData> {
         PathSink sink(m_heads, [this](int index, int count) {
-            statusBar()->showMessage(
-                QStringLiteral("Loading well path %1 of %2 ...").arg(index).arg(count));
+            statusBar()->showMessage(tr("Loading well path %1 of %2 ...").arg(index).arg(count));
             m_progress.SetPos(0);
         });
         CLoadData load(COMMON::LDT_WELL_PATH, &m_progress);
@@ -267,42 +260,40 @@ void ViewerWindow::LoadManyWellPaths() {
 }
 
 void ViewerWindow::LoadLasByName() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("LAS file by name"), QString(),
-                                     QStringLiteral("LAS 2.0 files (*.las *.LAS);;All files (*)"),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("LAS file by name"), QString(), tr("LAS 2.0 files (*.las *.LAS);;All files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty())
         OpenFile(path, DataKind::WellLog);
 }
 
 void ViewerWindow::LoadMultiWellLogs() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Multi-well logs: the log files of the wells"), QString(),
-        QStringLiteral("LAS files (*.las *.LAS);;Log tables (*.txt *.TXT);;All files (*)"), nullptr,
+        this, tr("Multi-well logs: the log files of the wells"), QString(),
+        tr("LAS files (*.las *.LAS);;Log tables (*.txt *.TXT);;All files (*)"), nullptr,
         QFileDialog::DontUseNativeDialog);
     if (paths.isEmpty())
         return;
-    RunLoad(QStringLiteral("multi-well logs"),
-            [this, paths](QString&, bool&) -> std::optional<LoadedData> {
-                std::vector<std::wstring> files;
-                for (const QString& path : paths)
-                    files.push_back(path.toStdWString());
-                const bool las = QFileInfo(paths.front())
-                                     .suffix()
-                                     .compare(QStringLiteral("las"), Qt::CaseInsensitive) == 0;
-                CLoadData load(COMMON::LDT_MULTI_WELL_LOG, &m_progress);
-                load.SetLoadDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
-                if (!load.ReadFileMuilti(files, true))
-                    return std::nullopt;
-                LoadedData data = LoadedData::Take(load, DataKind::MultiWellSettings,
-                                                   files.empty() ? L"" : files.front());
-                data.files = files;
-                return data;
-            });
+    RunLoad(tr("multi-well logs"), [this, paths](QString&, bool&) -> std::optional<LoadedData> {
+        std::vector<std::wstring> files;
+        for (const QString& path : paths)
+            files.push_back(path.toStdWString());
+        const bool las =
+            QFileInfo(paths.front()).suffix().compare(QStringLiteral("las"), Qt::CaseInsensitive) ==
+            0;
+        CLoadData load(COMMON::LDT_MULTI_WELL_LOG, &m_progress);
+        load.SetLoadDataFormat(las ? COMMON::WLDF_LAS : COMMON::WLDF_TEXT);
+        if (!load.ReadFileMuilti(files, true))
+            return std::nullopt;
+        LoadedData data = LoadedData::Take(load, DataKind::MultiWellSettings,
+                                           files.empty() ? L"" : files.front());
+        data.files = files;
+        return data;
+    });
 }
 
 void ViewerWindow::PickWisFile() {
-    RunLoad(QStringLiteral("a WIS file"), [](QString&, bool&) -> std::optional<LoadedData> {
+    RunLoad(tr("a WIS file"), [](QString&, bool&) -> std::optional<LoadedData> {
         CLoadData load;
         std::wstring path;
         if (!load.ReadFileWis(path))
@@ -316,16 +307,16 @@ void ViewerWindow::PickWisFile() {
 
 void ViewerWindow::SaveScreenshot() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save screenshot"), QStringLiteral("welldata-viewer.png"),
-        QStringLiteral("PNG pictures (*.png)"), nullptr, QFileDialog::DontUseNativeDialog);
+        this, tr("Save screenshot"), QStringLiteral("welldata-viewer.png"),
+        tr("PNG pictures (*.png)"), nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty() && !grab().save(path, "PNG"))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Cannot write %1").arg(path));
+        QMessageBox::warning(this, windowTitle(), tr("Cannot write %1").arg(path));
 }
 
 void ViewerWindow::ShowAbout() {
     QMessageBox::about(this, windowTitle(),
-                       QStringLiteral("WellData viewer: loads well data with the WellData library "
-                                      "as a host application does, and shows what was loaded."));
+                       tr("WellData viewer: loads well data with the WellData library "
+                          "as a host application does, and shows what was loaded."));
 }
 
 void ViewerWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -5,8 +5,6 @@
 
 #include <QTableView>
 
-#include <algorithm>
-
 #include <vector>
 
 WellHeadView::WellHeadView(const std::list<COMMON::STRUCT_WELL_HEAD>& heads, QWidget* parent)
@@ -33,15 +31,11 @@ WellHeadView::WellHeadView(const std::list<COMMON::STRUCT_WELL_HEAD>& heads, QWi
             return RecordTableModel::Number(head.fBottomDepth);
         }
     };
-    QTableView* table = RecordTableModel::CreateView(
-        {QStringLiteral("Well"), QStringLiteral("Type"), QStringLiteral("X"), QStringLiteral("Y"),
-         QStringLiteral("KB"), QStringLiteral("Top"), QStringLiteral("Bottom")},
-        static_cast<int>(rows.size()), cell, this);
+    QTableView* table =
+        RecordTableModel::CreateView({tr("Well"), tr("Type"), QStringLiteral("X"),
+                                      QStringLiteral("Y"), tr("KB"), tr("Top"), tr("Bottom")},
+                                     static_cast<int>(rows.size()), cell, this);
     addWidget(table);
     addWidget(new WellMapWidget(heads, this));
-    // The table as wide as its columns, the map the rest.
-    const int tableWidth = RecordTableModel::ContentWidth(table);
-    setSizes({tableWidth, std::max(400, 1200 - tableWidth)});
-    setStretchFactor(0, 1);
-    setStretchFactor(1, 1);
+    RecordTableModel::FitInSplitter(this, table);
 }

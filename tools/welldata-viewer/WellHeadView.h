@@ -8,6 +8,7 @@
 #include <list>
 
 class WellHeadView : public QSplitter {
+    Q_OBJECT
 public:
     // `heads` outlives the view.
     explicit WellHeadView(const std::list<COMMON::STRUCT_WELL_HEAD>& heads,

@@ -88,7 +88,7 @@ bool WellMapWidget::event(QEvent* event) {
         return true;
     }
     QToolTip::showText(help->globalPos(),
-                       QStringLiteral("%1 (%2)\nX %3  Y %4\nKB %5  depth %6 to %7 m")
+                       tr("%1 (%2)\nX %3  Y %4\nKB %5  depth %6 to %7 m")
                            .arg(QString::fromStdWString(head->strWellName),
                                 QString::fromStdWString(head->strWellType))
                            .arg(head->dX, 0, 'f', 2)

@@ -10,6 +10,7 @@
 #include <list>
 
 class WellMapWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit WellMapWidget(const std::list<COMMON::STRUCT_WELL_HEAD>& heads,
                            QWidget* parent = nullptr);

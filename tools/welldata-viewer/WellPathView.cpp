@@ -7,6 +7,7 @@
 #include "welldata/WellPathPositions.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -28,13 +29,14 @@ const char* ColumnTitle(welldata::PathColumn column) {
 QString ReasonText(welldata::SkipReason reason) {
     switch (reason) {
     case welldata::SkipReason::NullValue:
-        return QStringLiteral("a null value");
+        return QCoreApplication::translate("WellPathView", "a null value");
     case welldata::SkipReason::NotFinite:
-        return QStringLiteral("a value that is not a number");
+        return QCoreApplication::translate("WellPathView", "a value that is not a number");
     case welldata::SkipReason::MdNotIncreasing:
-        return QStringLiteral("MD does not go on down the hole");
+        return QCoreApplication::translate("WellPathView", "MD does not go on down the hole");
     case welldata::SkipReason::UnknownLayout:
-        return QStringLiteral("a path layout the viewer does not know");
+        return QCoreApplication::translate("WellPathView",
+                                           "a path layout the viewer does not know");
     }
     return {};
 }
@@ -59,8 +61,8 @@ WellPathView::WellPathView(const std::vector<LoadedPath>& paths,
       m_skipped(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     auto* headRow = new QHBoxLayout;
-    headRow->addWidget(new QLabel(QStringLiteral("Positions from well head:"), this));
-    m_head->addItem(QStringLiteral("none (offsets from the first point)"));
+    headRow->addWidget(new QLabel(tr("Positions from well head:"), this));
+    m_head->addItem(tr("none (offsets from the first point)"));
     for (const COMMON::STRUCT_WELL_HEAD& head : m_heads)
         m_head->addItem(QString::fromStdWString(head.strWellName));
     headRow->addWidget(m_head);
@@ -84,8 +86,8 @@ WellPathView::WellPathView(const std::vector<LoadedPath>& paths,
     m_skipped->setTextInteractionFlags(Qt::TextSelectableByMouse);
     leftBox->addWidget(m_skipped);
     auto* views = new QTabWidget(splitter);
-    views->addTab(m_plan, QStringLiteral("Plan"));
-    views->addTab(m_section, QStringLiteral("Section"));
+    views->addTab(m_plan, tr("Plan"));
+    views->addTab(m_section, tr("Section"));
     splitter->addWidget(left);
     splitter->addWidget(views);
     splitter->setStretchFactor(0, 1);
@@ -143,8 +145,7 @@ void WellPathView::Recompute() {
     QStringList titles;
     for (welldata::PathColumn column : columns)
         titles << QString::fromLatin1(ColumnTitle(column));
-    titles << QStringLiteral("TVD (computed)") << QStringLiteral("North") << QStringLiteral("East")
-           << QStringLiteral("DLS (°/30 m)");
+    titles << tr("TVD (computed)") << tr("North") << tr("East") << tr("DLS (°/30 m)");
     const auto cell = [&path, columns, positions, stationOf](int row, int column) -> QVariant {
         const size_t point = static_cast<size_t>(row);
         const int known = static_cast<int>(columns.size());
@@ -158,7 +159,7 @@ void WellPathView::Recompute() {
         }
         const int station = (*stationOf)[point];
         if (station < 0)
-            return QStringLiteral("skipped");
+            return tr("skipped");
         const welldata::WellPathStation& s = positions->GetStations()[static_cast<size_t>(station)];
         const double values[] = {s.tvd, s.north, s.east, s.doglegSeverity};
         return QString::number(values[column - known], 'f', 2);
@@ -172,19 +173,14 @@ void WellPathView::Recompute() {
 
     QStringList skipped;
     for (const welldata::SkippedPathPoint& point : positions->GetSkippedPoints())
-        skipped << QStringLiteral("point %1: %2")
-                       .arg(point.pointIndex + 1)
-                       .arg(ReasonText(point.reason));
-    QString text = QStringLiteral("%1 points, %2 drawn.")
-                       .arg(path.dqPoints.size())
-                       .arg(positions->GetStations().size());
+        skipped << tr("point %1: %2").arg(point.pointIndex + 1).arg(ReasonText(point.reason));
+    QString text =
+        tr("%1 points, %2 drawn.").arg(path.dqPoints.size()).arg(positions->GetStations().size());
     if (positions->IsMdFromChords())
-        text +=
-            QStringLiteral(" MD summed from the chords between the points (the file has none).");
+        text += tr(" MD summed from the chords between the points (the file has none).");
     if (!skipped.isEmpty())
-        text += QStringLiteral(" Skipped: ") + skipped.mid(0, 20).join(QStringLiteral("; ")) +
-                (skipped.size() > 20 ? QStringLiteral("; and %1 more.").arg(skipped.size() - 20)
-                                     : QStringLiteral("."));
+        text += tr(" Skipped: ") + skipped.mid(0, 20).join(QStringLiteral("; ")) +
+                (skipped.size() > 20 ? tr("; and %1 more.").arg(skipped.size() - 20) : tr("."));
     m_skipped->setText(text);
 }
 

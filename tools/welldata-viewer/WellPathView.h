@@ -19,6 +19,7 @@ class QVBoxLayout;
 class PathPlotWidget;
 
 class WellPathView : public QWidget {
+    Q_OBJECT
 public:
     // `paths` outlives the view; `heads` are the well heads loaded so far.
     WellPathView(const std::vector<LoadedPath>& paths, std::vector<COMMON::STRUCT_WELL_HEAD> heads,

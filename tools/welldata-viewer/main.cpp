@@ -3,7 +3,9 @@
 // library's entry points as a host application does and shows what was
 // loaded. Files on the command line are opened by name; with --screenshot the
 // viewer loads them, saves a picture of its window and exits. The library's
-// dialogs and messages speak the language of --lang, else of the locale.
+// dialogs and messages, and the viewer's own texts, speak the language of
+// --lang, else of the locale.
+#include "ViewerLanguage.h"
 #include "ViewerWindow.h"
 
 #include "welldata/Language.h"
@@ -84,8 +86,8 @@ int main(int argc, char** argv) {
                       QStringLiteral("The window's size (default 1280x800)."),
                       QStringLiteral("WxH"), QStringLiteral("1280x800")});
     parser.addOption({QStringLiteral("lang"),
-                      QStringLiteral("The language of the library's dialogs and messages: en or "
-                                     "zh (default: en when the locale is en_*, else zh)."),
+                      QStringLiteral("The language of the dialogs, menus and messages: en or zh "
+                                     "(default: en when the locale is en_*, else zh)."),
                       QStringLiteral("en|zh")});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Files to open."),
                                  QStringLiteral("[FILE...]"));
@@ -107,6 +109,8 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     welldata::SetLanguage(language);
+    if (!ViewerLanguage::Use(language))
+        std::fprintf(stderr, "welldata-viewer: the viewer's Chinese texts are missing\n");
     ChooseSettingsFile();
 
     QSettings settings;

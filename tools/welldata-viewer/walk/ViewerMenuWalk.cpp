@@ -80,7 +80,7 @@ private:
     void SaveSectionView(const Step& step) {
         for (QTabWidget* tabs : m_window.Views()->currentWidget()->findChildren<QTabWidget*>()) {
             for (int i = 0; i < tabs->count(); ++i) {
-                if (tabs->tabText(i) != QStringLiteral("Section"))
+                if (tabs->tabText(i) != QCoreApplication::translate("WellPathView", "Section"))
                     continue;
                 tabs->setCurrentIndex(i);
                 QTest::qWait(100);
