@@ -34,6 +34,7 @@ int RecordTableModel::ContentWidth(const QTableView* view) {
     // The columns as wide as their contents, not as wide as they are now: the
     // last one stretches to a viewport that need not be laid out yet, and
     // never narrower than the header's default size.
+    // QTableView narrows sizeHintForColumn to protected; the base keeps it public.
     const auto* items = static_cast<const QAbstractItemView*>(view);
     const QHeaderView* header = view->horizontalHeader();
     const int last = header->count() - 1;
